@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QThread>
+
+// Whoever runs a delivery on the send thread (the feedback window).
+class DeliveryRunner
+{
+public:
+    virtual ~DeliveryRunner() = default;
+    virtual void runDelivery() = 0;
+};
+
+// One delivery per start: run() hands over to the runner and returns.
+class CSendThread : public QThread
+{
+    Q_OBJECT
+public:
+    explicit CSendThread(DeliveryRunner *runner) : m_runner(runner) {}
+
+protected:
+    void run() override { m_runner->runDelivery(); }
+
+private:
+    DeliveryRunner *m_runner;
+};

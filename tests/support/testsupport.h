@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace TestSupport {
+
+// Path of a peer script in tests/peers (local servers written in Python).
+QString peerScript(const QString &name);
+// Path of a file in tests/data.
+QString dataFile(const QString &name);
+// The build folder (holds the program and FeedbackRes).
+QString buildDir();
+
+// A local server run as a child process. The script prints "LISTENING <port>"
+// on its first line once it accepts connections; everything it prints after
+// that is kept and can be read with output(). The process is stopped by PID
+// when the object goes away, so a failing test never leaves a server behind.
+class PeerProcess
+{
+public:
+    PeerProcess() = default;
+    ~PeerProcess();
+    PeerProcess(const PeerProcess &) = delete;
+    PeerProcess &operator=(const PeerProcess &) = delete;
+
+    // Starts /usr/bin/python3 <script> <arguments>; false (with a message in
+    // errorText()) when it does not report a port within timeoutMs.
+    bool start(const QString &script, const QStringList &arguments = {}, int timeoutMs = 15000);
+    void stop();
+
+    quint16 port() const { return m_port; }
+    qint64 pid() const;
+    bool isRunning() const;
+    // Everything the peer wrote to stdout after its LISTENING line.
+    QByteArray output();
+    // Waits until the peer's output contains the given text.
+    bool waitForOutput(const QByteArray &text, int timeoutMs = 15000);
+    QString errorText() const { return m_error; }
+
+private:
+    QProcess m_process;
+    QByteArray m_output;
+    quint16 m_port = 0;
+    QString m_error;
+};
+
+// A port on 127.0.0.1 that nobody listens on (bound once, then released).
+quint16 unusedPort();
+
+// Writes bytes to a file, creating the parent folders; false on failure.
+bool writeFile(const QString &path, const QByteArray &bytes);
+QByteArray readFile(const QString &path);
+
+// Runs a program to completion and returns its exit code (-1 when it did not
+// start or finish within timeoutMs); stdout and stderr are merged into *output.
+int runProgram(const QString &program, const QStringList &arguments,
+               QByteArray *output = nullptr, int timeoutMs = 60000);
+
+} // namespace TestSupport
