@@ -1,0 +1,182 @@
+#include "imgview.h"
+#include "picturethumbnail.h"
+#include "testsupport.h"
+
+#include <QtTest>
+
+#include <QImageReader>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <array>
+
+namespace {
+
+quint32 crc32(const QByteArray &bytes)
+{
+    static const std::array<quint32, 256> table = [] {
+        std::array<quint32, 256> t{};
+        for (quint32 n = 0; n < 256; ++n) {
+            quint32 c = n;
+            for (int k = 0; k < 8; ++k)
+                c = (c & 1) ? 0xedb88320u ^ (c >> 1) : c >> 1;
+            t[n] = c;
+        }
+        return t;
+    }();
+    quint32 c = 0xffffffffu;
+    for (const char byte : bytes)
+        c = table[(c ^ quint8(byte)) & 0xff] ^ (c >> 8);
+    return c ^ 0xffffffffu;
+}
+
+void appendBigEndian(QByteArray &out, quint32 value)
+{
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.append(char((value >> shift) & 0xff));
+}
+
+// A PNG signature and a valid IHDR chunk declaring the given size, followed by
+// a tiny (wrong) data chunk: enough for a reader to report the size, never
+// enough to decode.
+QByteArray pngHeaderOnly(quint32 width, quint32 height)
+{
+    QByteArray ihdr("IHDR");
+    appendBigEndian(ihdr, width);
+    appendBigEndian(ihdr, height);
+    ihdr.append(char(8)).append(char(6)).append(char(0)).append(char(0)).append(char(0));
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    appendBigEndian(png, 13);
+    png.append(ihdr);
+    appendBigEndian(png, crc32(ihdr));
+    const QByteArray idat("IDAT\x78\x9c\x03\x00", 8);
+    appendBigEndian(png, 4);
+    png.append(idat);
+    appendBigEndian(png, crc32(idat));
+    return png;
+}
+
+QImage filled(int width, int height, QRgb colour)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+} // namespace
+
+class TestPictureTile : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+private slots:
+    void tileScalesKeepingAspect_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSize>("shown");
+        QTest::newRow("wide") << QSize(450, 100) << QSize(45, 10);
+        QTest::newRow("tall") << QSize(40, 400) << QSize(4, 40);
+        QTest::newRow("small-enlarged") << QSize(9, 8) << QSize(45, 40);
+    }
+    void tileScalesKeepingAspect()
+    {
+        QFETCH(QSize, picture);
+        ImgView tile;
+        QCOMPARE(tile.pictureLabel()->objectName(), QStringLiteral("label"));
+        QCOMPARE(tile.closeButton()->objectName(), QStringLiteral("pushButton"));
+        QCOMPARE(tile.objectName(), QStringLiteral("ImgView"));
+        QPixmap pixmap(picture);
+        pixmap.fill(Qt::green);
+        tile.setPicture(pixmap);
+        QTEST(tile.pictureLabel()->pixmap(Qt::ReturnByValue).size(), "shown");
+    }
+
+    void closeButtonReportsItself()
+    {
+        ImgView tile;
+        QCOMPARE(tile.closeButton()->focusPolicy(), Qt::NoFocus);
+        QVERIFY(tile.testAttribute(Qt::WA_DeleteOnClose));
+        QSignalSpy spy(&tile, &ImgView::SignalClose);
+        QTest::mouseClick(tile.closeButton(), Qt::LeftButton);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).value<QPushButton *>(), tile.closeButton());
+    }
+
+    void acceptableSize_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("acceptable");
+        QTest::newRow("side-30000") << QSize(30000, 1) << true;
+        QTest::newRow("side-30001") << QSize(30001, 1) << false;
+        QTest::newRow("height-30001") << QSize(1, 30001) << false;
+        QTest::newRow("pixels-100M") << QSize(10000, 10000) << true;
+        QTest::newRow("pixels-100M-plus-row") << QSize(10000, 10001) << false;
+        QTest::newRow("empty") << QSize(0, 10) << false;
+        QTest::newRow("unknown") << QSize() << false;
+    }
+    void acceptableSize()
+    {
+        QFETCH(QSize, size);
+        QTEST(PictureThumbnail::isAcceptableSize(size), "acceptable");
+    }
+
+    void load_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("hint");
+        QTest::addColumn<QSize>("size");
+        const QSize none;
+        for (const QByteArray &hint : {QByteArray(), QByteArray("JFIF")}) {
+            const QByteArray tag = hint.isEmpty() ? QByteArray("no-hint") : hint;
+            QTest::newRow(("jpeg-named-png/" + tag).constData()) << "jpeg.png" << hint << QSize(45, 20);
+            QTest::newRow(("png/" + tag).constData()) << "wide.png" << hint << QSize(45, 20);
+            QTest::newRow(("bmp/" + tag).constData()) << "small.bmp" << hint << QSize(20, 10);
+            QTest::newRow(("gif/" + tag).constData()) << "dot.gif" << hint << QSize(1, 1);
+            QTest::newRow(("longest-side-png/" + tag).constData()) << "line.png" << hint << QSize(45, 1);
+            QTest::newRow(("text-named-png/" + tag).constData()) << "text.png" << hint << none;
+            QTest::newRow(("missing/" + tag).constData()) << "missing.png" << hint << none;
+            QTest::newRow(("20000-square-header/" + tag).constData()) << "huge.png" << hint << none;
+            QTest::newRow(("side-30001-header/" + tag).constData()) << "long.png" << hint << none;
+            QTest::newRow(("pixels-over-100M-header/" + tag).constData()) << "many.png" << hint << none;
+        }
+        QTest::newRow("known-hint-wrong-content") << "jpeg.png" << QByteArray("png") << QSize(45, 20);
+    }
+    void load()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, hint);
+        QFETCH(QSize, size);
+        const QPixmap pixmap = PictureThumbnail::load(path(file), hint.isNull() ? nullptr : hint.constData());
+        QCOMPARE(pixmap.isNull(), !size.isValid());
+        if (size.isValid())
+            QCOMPARE(pixmap.size(), size);
+    }
+
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(filled(90, 40, qRgb(200, 10, 10)).save(path("jpeg.png"), "JPEG"));
+        QVERIFY(filled(900, 400, qRgb(10, 10, 200)).save(path("wide.png"), "PNG"));
+        QVERIFY(filled(20, 10, qRgb(10, 200, 10)).save(path("small.bmp"), "BMP"));
+        QVERIFY(filled(30000, 1, qRgb(1, 2, 3)).save(path("line.png"), "PNG"));
+        // Smallest GIF: one white pixel (no GIF writer ships with Qt).
+        const QByteArray gif = QByteArray::fromHex("47494638396101000100800000ffffff00000021f90401000000002c00000000"
+                                                   "010001000002024401003b");
+        QVERIFY(TestSupport::writeFile(path("dot.gif"), gif));
+        QVERIFY(TestSupport::writeFile(path("text.png"), "this is not a picture\n"));
+        QVERIFY(TestSupport::writeFile(path("huge.png"), pngHeaderOnly(20000, 20000)));
+        QVERIFY(TestSupport::writeFile(path("long.png"), pngHeaderOnly(30001, 1)));
+        QVERIFY(TestSupport::writeFile(path("many.png"), pngHeaderOnly(10001, 10000)));
+        // The crafted header is read as a PNG of that size.
+        QCOMPARE(QImageReader(path("huge.png")).size(), QSize(20000, 20000));
+    }
+};
+
+QTEST_MAIN(TestPictureTile)
+#include "tst_picturetile.moc"
