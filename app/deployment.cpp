@@ -1,0 +1,50 @@
+#include "deployment.h"
+
+namespace {
+
+// A non-blank environment value replaces the compiled-in default.
+QString deploymentValue(const char *variable, const char *builtIn)
+{
+    const QString value = qEnvironmentVariable(variable).trimmed();
+    return value.isEmpty() ? QString::fromUtf8(builtIn) : value;
+}
+
+} // namespace
+
+namespace Deployment {
+
+QString downloadBase()
+{
+    QString base = deploymentValue("FEEDBACK_DOWNLOAD_BASE", FEEDBACK_DEFAULT_DOWNLOAD_BASE);
+    // The document paths are appended with their own leading slash.
+    while (base.endsWith(QLatin1Char('/')))
+        base.chop(1);
+    return base;
+}
+
+QUrl mailSettingsUrl()
+{
+    return QUrl(downloadBase() + QStringLiteral("/files/public/emailinfo.xml"));
+}
+
+QUrl versionListUrl()
+{
+    return QUrl(downloadBase() + QStringLiteral("/files/public/FeedbackDownloadUrl.json"));
+}
+
+QString analyticsBase()
+{
+    return deploymentValue("FEEDBACK_ANALYTICS_BASE", FEEDBACK_DEFAULT_ANALYTICS_BASE);
+}
+
+QString smtpHost()
+{
+    return deploymentValue("FEEDBACK_SMTP_HOST", FEEDBACK_DEFAULT_SMTP_HOST);
+}
+
+QString supportMailbox()
+{
+    return deploymentValue("FEEDBACK_SUPPORT_MAILBOX", FEEDBACK_DEFAULT_SUPPORT_MAILBOX);
+}
+
+} // namespace Deployment

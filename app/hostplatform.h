@@ -1,0 +1,53 @@
+#pragma once
+
+#include "adapterchoice.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The system queries behind display scaling and the host facts. The rules
+// that turn their answers into results live elsewhere (ScalingDecision,
+// HostInfo rules, AdapterChoice); this layer only asks the system.
+// hostplatform_linux.cpp and x11screen.cpp implement it for Linux/X11.
+namespace HostPlatform {
+
+struct ScreenMetrics
+{
+    // False when no display could be reached.
+    bool available = false;
+    // The desktop in physical pixels.
+    int width = 0;
+    int height = 0;
+    // Logical dots per inch (96 when the display does not say); 0 without a display.
+    double logicalDpi = 0;
+};
+
+// Usable before any Qt application object exists.
+ScreenMetrics screenMetrics();
+bool enableDpiAwareness();
+// Folder of the running executable, without a trailing slash; empty when unknown.
+QString executableDirectory();
+
+// The operating system's product name; empty when unknown. (On Windows the
+// registry listing cut down with HostInfo::productNameFromListing.)
+QString productName();
+QString iTunesRegistryVersion();
+// Folders store-installed applications live in.
+QStringList iTunesStoreFolders();
+QString fileVersion(const QString &path);
+bool isX64Executable(const QString &path);
+
+QString systemDiskSerial();
+QList<AdapterChoice::Adapter> networkAdapters();
+
+// Parsers for the Linux sources, exposed for tests.
+// The source device of the "/" mount in /proc/self/mountinfo; empty when absent.
+QString rootMountSource(const QByteArray &mountInfo);
+// The serial number in a SCSI unit serial number page (VPD page 0x80).
+QString serialFromVpdPage80(const QByteArray &page);
+// ID_SERIAL_SHORT (or else ID_SERIAL) of a udev database entry.
+QString serialFromUdevData(const QByteArray &data);
+
+} // namespace HostPlatform
