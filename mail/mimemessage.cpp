@@ -1,0 +1,162 @@
+#include "mimemessage.h"
+
+#include "emailaddress.h"
+#include "mimemultipart.h"
+#include "mimesink.h"
+#include "quotedprintable.h"
+
+#include <QDateTime>
+
+#include <typeinfo>
+
+MimeMessage::MimeMessage(bool createAutoMimeContent)
+{
+    if (createAutoMimeContent) {
+        m_content = new MimeMultiPart(MimeMultiPart::Related);
+        m_ownsContent = true;
+    }
+}
+
+MimeMessage::~MimeMessage()
+{
+    if (m_ownsContent)
+        delete m_content;
+}
+
+void MimeMessage::setSender(EmailAddress *sender)
+{
+    m_sender = sender;
+    if (sender)
+        sender->setParent(this);
+}
+
+void MimeMessage::addRecipient(EmailAddress *recipient, RecipientType type)
+{
+    if (!recipient)
+        return;
+    switch (type) {
+    case To:
+        m_recipientsTo.append(recipient);
+        break;
+    case Cc:
+        m_recipientsCc.append(recipient);
+        break;
+    case Bcc:
+        m_recipientsBcc.append(recipient);
+        break;
+    }
+    recipient->setParent(this);
+}
+
+void MimeMessage::setContent(MimePart *content)
+{
+    if (m_ownsContent) {
+        if (content != m_content)
+            delete m_content;
+        m_ownsContent = false;
+    }
+    m_content = content;
+}
+
+void MimeMessage::addPart(MimePart *part)
+{
+    if (m_content && typeid(*m_content) == typeid(MimeMultiPart))
+        static_cast<MimeMultiPart *>(m_content)->addPart(part);
+}
+
+const QList<EmailAddress *> &MimeMessage::recipients(RecipientType type) const
+{
+    switch (type) {
+    case Cc:
+        return m_recipientsCc;
+    case Bcc:
+        return m_recipientsBcc;
+    default:
+        return m_recipientsTo;
+    }
+}
+
+QList<MimePart *> MimeMessage::parts() const
+{
+    if (auto *multi = dynamic_cast<MimeMultiPart *>(m_content))
+        return multi->parts();
+    if (m_content)
+        return {m_content};
+    return {};
+}
+
+QString MimeMessage::encodedWord(const QString &text) const
+{
+    const QByteArray utf8 = text.toUtf8();
+    switch (m_headerEncoding) {
+    case MimePart::EncBase64:
+        return QStringLiteral("=?utf-8?B?") + QString::fromLatin1(utf8.toBase64()) + QStringLiteral("?=");
+    case MimePart::EncQuotedPrintable: {
+        QString encoded = QuotedPrintable::encode(utf8);
+        encoded.replace(QLatin1Char(' '), QLatin1Char('_'));
+        encoded.replace(QLatin1Char(':'), QLatin1String("=3A"));
+        return QStringLiteral("=?utf-8?Q?") + encoded + QStringLiteral("?=");
+    }
+    default:
+        return text;
+    }
+}
+
+QString MimeMessage::namePart(const EmailAddress *address) const
+{
+    const QString name = address ? address->name() : QString();
+    if (name.isEmpty())
+        return QString();
+    return QLatin1Char(' ') + encodedWord(name);
+}
+
+QString MimeMessage::addressList(const QList<EmailAddress *> &list) const
+{
+    QString text;
+    for (int i = 0; i < list.size(); ++i) {
+        if (i > 0)
+            text += QLatin1Char(',');
+        text += namePart(list.at(i)) + QStringLiteral(" <") + list.at(i)->address() + QLatin1Char('>');
+    }
+    return text;
+}
+
+QString MimeMessage::headerText() const
+{
+    const QLatin1String crlf("\r\n");
+    QString text;
+    // Without a sender the From line carries the null address "<>".
+    text += QStringLiteral("From:") + namePart(m_sender) + QStringLiteral(" <")
+        + (m_sender ? m_sender->address() : QString()) + QLatin1Char('>') + crlf;
+    text += QStringLiteral("To:") + addressList(m_recipientsTo) + crlf;
+    if (!m_recipientsCc.isEmpty())
+        text += QStringLiteral("Cc:") + addressList(m_recipientsCc) + crlf;
+    text += QStringLiteral("Subject: ") + encodedWord(m_subject) + crlf;
+    if (m_replyTo) {
+        text += QStringLiteral("Reply-To: ") + namePart(m_replyTo) + QStringLiteral(" <")
+            + m_replyTo->address() + QLatin1Char('>') + crlf;
+    }
+    text += QStringLiteral("MIME-Version: 1.0\r\n");
+    if (!m_inReplyTo.isEmpty()) {
+        text += QStringLiteral("In-Reply-To: <") + m_inReplyTo + QStringLiteral(">\r\n");
+        text += QStringLiteral("References: <") + m_inReplyTo + QStringLiteral(">\r\n");
+    }
+    text += QStringLiteral("Date: %1\r\n")
+                .arg(QDateTime::currentDateTime().toString(Qt::RFC2822Date));
+    return text;
+}
+
+QString MimeMessage::toString()
+{
+    QString text = headerText();
+    if (m_content)
+        text += m_content->toString();
+    return text;
+}
+
+bool MimeMessage::writeTo(MimeSink &sink)
+{
+    if (!sink.write(headerText().toUtf8()))
+        return false;
+    return !m_content || m_content->writeTo(sink);
+}

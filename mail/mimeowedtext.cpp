@@ -1,0 +1,86 @@
+#include "mimeowedtext.h"
+
+#include "mimesink.h"
+
+#include <QFile>
+
+QByteArray MimeOwedText::containerContent() const
+{
+    QString text;
+    for (const MimeOwedText &part : parts) {
+        text += QStringLiteral("--") + boundary + QStringLiteral("\r\n");
+        text += part.text();
+    }
+    text += QStringLiteral("--") + boundary + QStringLiteral("--\r\n");
+    return text.toUtf8();
+}
+
+QByteArray MimeOwedText::rawContent() const
+{
+    if (contentFile.isNull())
+        return content;
+    // A file that cannot be read gives an empty body.
+    QFile file(contentFile);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Reads the file piece by piece into one reused buffer, each piece a whole
+// number of Base64 lines.
+static bool writeFileAsBase64(MimeSink &sink, const QString &path, int maxLength)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return true;
+    const int pieceBytes = MimePart::base64LinesPiece(maxLength);
+    QByteArray piece(pieceBytes, Qt::Uninitialized);
+    bool continued = false;
+    for (;;) {
+        qint64 filled = 0;
+        while (filled < pieceBytes) {
+            const qint64 got = file.read(piece.data() + filled, pieceBytes - filled);
+            if (got <= 0)
+                break;
+            filled += got;
+        }
+        if (filled == 0)
+            return true;
+        if (!MimePart::writeBase64Lines(sink, QByteArray::fromRawData(piece.constData(), int(filled)),
+                                        maxLength, continued))
+            return false;
+        continued = true;
+        if (filled < pieceBytes)
+            return true;
+    }
+}
+
+QString MimeOwedText::text() const
+{
+    if (!bodyOwed)
+        return head;
+    const QByteArray body = container ? containerContent() : rawContent();
+    return head + MimePart::encodeBody(body, encoding, maxLength) + QStringLiteral("\r\n");
+}
+
+bool MimeOwedText::write(MimeSink &sink) const
+{
+    if (!sink.write(head.toUtf8()))
+        return false;
+    if (!bodyOwed)
+        return true;
+    if (container) {
+        // Only 8bit containers are owed; their body is the parts' text unchanged.
+        const QByteArray open = "--" + boundary.toUtf8() + "\r\n";
+        for (const MimeOwedText &part : parts) {
+            if (!sink.write(open) || !part.write(sink))
+                return false;
+        }
+        if (!sink.write("--" + boundary.toUtf8() + "--\r\n"))
+            return false;
+    } else if (!contentFile.isNull() && encoding == MimePart::EncBase64 && maxLength >= 4 && maxLength % 4 == 0) {
+        if (!writeFileAsBase64(sink, contentFile, maxLength))
+            return false;
+    } else if (!MimePart::writeBody(sink, rawContent(), encoding, maxLength)) {
+        return false;
+    }
+    return sink.write(QByteArrayLiteral("\r\n"));
+}

@@ -1,0 +1,74 @@
+#include "reportcomposer.h"
+
+#include "emailaddress.h"
+#include "hostinfo.h"
+#include "mimeattachment.h"
+#include "mimemessage.h"
+#include "mimetext.h"
+
+#include <QFile>
+
+namespace ReportComposer {
+
+QString productVersion(const QString &hostPath)
+{
+    QString version = HostInfo::fileVersionTrimmed(hostPath);
+    if (HostInfo::isX64Executable(hostPath))
+        version += QStringLiteral(" x64");
+    return version;
+}
+
+QString versionChoice(const QString &comboText)
+{
+    if (comboText.contains(QLatin1String("version"), Qt::CaseInsensitive))
+        return QString();
+    return comboText;
+}
+
+QString composeReportBody(const ReportForm &form, const ReportContext &context)
+{
+    // Support reads these labels by eye and by script: they are written
+    // exactly, full-width colon included where it appears.
+    const QChar lf = QLatin1Char('\n');
+    QString text;
+    text += QStringLiteral("产品名：") + context.productName + lf;
+    text += QStringLiteral("客户邮箱: ") + form.customerEmail.trimmed() + lf;
+    text += QStringLiteral("产品版本号：") + productVersion(context.hostPath) + lf;
+    text += QStringLiteral("注册邮箱: ") + context.userEmail + lf;
+    if (context.showVersion) {
+        if (context.systemIsIos) {
+            text += QStringLiteral("iOS版本号：") + versionChoice(form.iosVersion) + lf;
+            text += QStringLiteral("iTunes版本号：") + form.iTunesVersion + lf;
+        } else {
+            text += QStringLiteral("手机厂商: ") + form.phoneBrand + lf;
+            text += QStringLiteral("手机型号: ") + form.phoneModel + lf;
+            text += QStringLiteral("安卓版本: ") + versionChoice(form.androidVersion) + lf;
+        }
+    }
+    text += QStringLiteral("Windows版本号：") + form.windowsVersion + lf;
+    text += QStringLiteral("Content: ") + form.comment;
+    return text;
+}
+
+std::unique_ptr<MimeMessage> buildReportMessage(const MailSettings &settings,
+                                                const ReportContext &context, MimeText *body,
+                                                const QStringList &attachmentFiles)
+{
+    auto message = std::make_unique<MimeMessage>(true);
+    // setSender and addRecipient make the message the addresses' parent.
+    message->setSender(new EmailAddress(settings.senderAccount, settings.senderAccount));
+    message->addRecipient(new EmailAddress(settings.recipientAddress, context.recipientName),
+                          MimeMessage::To);
+    message->setSubject(context.mailSubject);
+    message->addPart(body);
+    for (const QString &path : attachmentFiles) {
+        // The multipart does not own its parts; the message (as Qt parent)
+        // releases the attachments, and each attachment its file.
+        auto *attachment = new MimeAttachment(new QFile(path));
+        attachment->setParent(message.get());
+        message->addPart(attachment);
+    }
+    return message;
+}
+
+} // namespace ReportComposer

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "reportdata.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class MimeMessage;
+class MimeText;
+
+// The report mail: a plain-text body with one labelled line per fact and the
+// user's comment, wrapped in a multipart/related message with the archives.
+namespace ReportComposer {
+
+// The host product's file version, plus " x64" for a 64-bit executable.
+QString productVersion(const QString &hostPath);
+
+// A version list still on its caption ("iOS Version:" and the like) counts as
+// no choice.
+QString versionChoice(const QString &comboText);
+
+QString composeReportBody(const ReportForm &form, const ReportContext &context);
+
+// The message owns its addresses and attachments; the body part stays the
+// caller's and must outlive the message.
+std::unique_ptr<MimeMessage> buildReportMessage(const MailSettings &settings,
+                                                const ReportContext &context, MimeText *body,
+                                                const QStringList &attachmentFiles);
+
+} // namespace ReportComposer

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "reportdata.h"
+
+#include <QString>
+#include <QStringList>
+
+// Zips what the user chose to attach into archives under the application's
+// folder and lists the files to attach, in a fixed order: crash archive, log
+// archive, database archive, screenshot archive, pictures.
+namespace ReportPackaging {
+
+// Largest database or screenshot archive that may be sent (decimal bytes).
+constexpr qint64 SizeLimit = 15000000;
+
+// True when an archive of that size may not be sent.
+inline bool exceedsLimit(qint64 archiveSize) { return archiveSize > SizeLimit; }
+
+// Every file directly inside the folder (no hidden files, no sub-folders),
+// each stored under its bare file name. False when the folder does not exist
+// or the archive could not be written.
+bool zipFolder(const QString &archivePath, const QString &folderPath);
+
+// The listed files, in order, under their bare file names; a file that cannot
+// be opened becomes an empty entry. False when the archive could not be written.
+bool zipFiles(const QString &archivePath, const QStringList &filePaths);
+
+// The crash dump (Crash Report mode only) and the "*.log" files of appDir/Log.
+void packLogs(const QString &appDir, bool feedbackMode, QStringList &attachmentFiles);
+
+// Appends the archives and pictures to attachmentFiles. False only when the
+// database or screenshot archive exceeds SizeLimit; nothing after it is packed.
+bool packageAttachments(const ReportForm &form, const QString &appDir, bool feedbackMode,
+                        QStringList &attachmentFiles);
+
+} // namespace ReportPackaging

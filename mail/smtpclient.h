@@ -1,0 +1,122 @@
+#pragma once
+
+#include <QAbstractSocket>
+#include <QObject>
+#include <QString>
+
+class MimeMessage;
+class QTcpSocket;
+
+// A blocking SMTP client for one connection: connectToHost(), login(),
+// sendMail() (once or more) and quit(), each waiting on the socket with its
+// own time-out. It needs no event loop and is meant for a worker thread.
+// Every step answers true or false; the reason is the last reply (code and
+// text) and the smtpError() signal.
+//
+// Setting FEEDBACK_SMTP_TRACE=1 prints the dialogue to the debug output, with
+// the credentials of AUTH blanked out.
+class SmtpClient : public QObject
+{
+    Q_OBJECT
+public:
+    enum ConnectionType { PlainTcp, ImplicitSsl, StartTls };
+    Q_ENUM(ConnectionType)
+    enum AuthMechanism { AuthPlain, AuthLogin };
+    Q_ENUM(AuthMechanism)
+    enum SmtpError {
+        ErrConnectTimeout,
+        ErrResponseTimeout,
+        ErrSendTimeout,
+        ErrAuthFailed,
+        ErrServerReply,
+        ErrPermanentReply
+    };
+    Q_ENUM(SmtpError)
+
+    explicit SmtpClient(const QString &host = QStringLiteral("localhost"), int port = 25,
+                        ConnectionType type = PlainTcp);
+    ~SmtpClient() override;
+
+    const QString &host() const { return m_host; }
+    void setHost(const QString &host) { m_host = host; }
+    int port() const { return m_port; }
+    void setPort(int port) { m_port = port; }
+    const QString &name() const { return m_name; }
+    void setName(const QString &name) { m_name = name; }
+    const QString &user() const { return m_user; }
+    void setUser(const QString &user) { m_user = user; }
+    const QString &password() const { return m_password; }
+    void setPassword(const QString &password) { m_password = password; }
+    AuthMechanism authMethod() const { return m_authMethod; }
+    void setAuthMethod(AuthMechanism method) { m_authMethod = method; }
+    int connectionTimeout() const { return m_connectionTimeout; }
+    void setConnectionTimeout(int msec) { m_connectionTimeout = msec; }
+    int responseTimeout() const { return m_responseTimeout; }
+    void setResponseTimeout(int msec) { m_responseTimeout = msec; }
+    int sendMessageTimeout() const { return m_sendMessageTimeout; }
+    void setSendMessageTimeout(int msec) { m_sendMessageTimeout = msec; }
+
+    ConnectionType connectionType() const { return m_connectionType; }
+    // Replaces the socket; a type outside the enumeration leaves none, and
+    // every operation then fails.
+    void setConnectionType(ConnectionType type);
+    QTcpSocket *socket() const { return m_socket; }
+
+    // Last reply line read, with its line ending, and its three-digit code.
+    QString responseText() const { return m_responseText; }
+    int responseCode() const { return m_responseCode; }
+
+    // Connects, reads the greeting and says EHLO (twice around STARTTLS).
+    bool connectToHost();
+    bool login();
+    bool login(const QString &user, const QString &password, AuthMechanism method = AuthPlain);
+    bool sendMail(MimeMessage &message);
+    // Says QUIT without waiting for the answer.
+    void quit();
+
+signals:
+    void smtpError(SmtpClient::SmtpError error);
+
+protected slots:
+    void socketStateChanged(QAbstractSocket::SocketState state);
+    void socketError(QAbstractSocket::SocketError error);
+    void socketReadyRead();
+
+protected:
+    // Writes one command line; throws SendMessageTimeoutException when it
+    // cannot be written in time.
+    void sendMessage(const QString &text);
+    // Reads one whole reply; throws ResponseTimeoutException when it does not
+    // come in time.
+    void waitForResponse();
+
+private:
+    class ResponseTimeoutException
+    {
+    };
+    class SendMessageTimeoutException
+    {
+    };
+
+    void writeCommand(const QString &text, bool secret);
+    void writeMessageData(MimeMessage &message);
+    // Waits until at most `limit` bytes are still queued for the network.
+    bool drainTo(qint64 limit);
+    bool expect(int code);
+    void trace(const char *direction, const QString &text) const;
+
+    QTcpSocket *m_socket = nullptr;
+    QString m_host;
+    int m_port = 25;
+    ConnectionType m_connectionType = PlainTcp;
+    QString m_name = QStringLiteral("localhost");
+    QString m_user;
+    QString m_password;
+    AuthMechanism m_authMethod = AuthPlain;
+    int m_connectionTimeout = 5000;
+    int m_responseTimeout = 50000;
+    int m_sendMessageTimeout = 60000;
+    QString m_responseText;
+    int m_responseCode = 0;
+    bool m_trace = false;
+};

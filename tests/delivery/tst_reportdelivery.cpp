@@ -1,0 +1,492 @@
+// The whole delivery on the send thread: settings document from a local HTTP
+// server, the mail to a local SMTP server (plain, STARTTLS, TLS), the error
+// log entries, the analytics events and the received mail read back with
+// Python's email package.
+#include "csendthread.h"
+#include "reportcomposer.h"
+#include "reportdelivery.h"
+#include "testsupport.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMutex>
+#include <QRandomGenerator>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString Sender = QStringLiteral("reports@example.test");
+const QString Password = QStringLiteral("s3cret-Pässwort");
+const QString Recipient = QStringLiteral("support@example.test");
+const QString ProductId = QStringLiteral("1001");
+
+// Runs one delivery the way the window does: on a CSendThread.
+class Runner : public DeliveryRunner
+{
+public:
+    explicit Runner(ReportDelivery &delivery) : m_delivery(delivery) {}
+    void runDelivery() override { outcome = m_delivery.run(); }
+    int outcome = 0;
+
+private:
+    ReportDelivery &m_delivery;
+};
+
+int runOnSendThread(ReportDelivery &delivery)
+{
+    Runner runner(delivery);
+    CSendThread thread(&runner);
+    thread.start();
+    // Keep this thread's event loop turning for in-test servers.
+    QDeadlineTimer deadline(90000);
+    while (!thread.isFinished() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    thread.wait();
+    return runner.outcome;
+}
+
+// "code|message" per log line (the time stamp checked and cut off).
+QStringList logEntries(const QString &appDir)
+{
+    QStringList entries;
+    const QString text = QString::fromUtf8(TestSupport::readFile(appDir + QStringLiteral("/Log/feedback.log")));
+    const QRegularExpression line(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d (.*) feedback error code is (-?\\d+)$"));
+    for (const QString &l : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QRegularExpressionMatch m = line.match(l);
+        entries.append(m.hasMatch() ? m.captured(2) + QLatin1Char('|') + m.captured(1) : QStringLiteral("bad line: ") + l);
+    }
+    return entries;
+}
+
+const char *const ReadMail =
+    "import email, email.policy, hashlib, io, json, sys, zipfile\n"
+    "msg = email.message_from_bytes(open(sys.argv[1], 'rb').read(), policy=email.policy.compat32)\n"
+    "parts = msg.get_payload()\n"
+    "out = {'from': msg['From'], 'to': msg['To'], 'subject': msg['Subject'], 'type': msg.get_content_type(),\n"
+    "       'mime': msg['MIME-Version'], 'date': msg['Date'], 'cc': msg['Cc'],\n"
+    "       'body': parts[0].get_payload(decode=True).decode('utf-8'),\n"
+    "       'body_type': parts[0].get_content_type(), 'attachments': []}\n"
+    "for p in parts[1:]:\n"
+    "    data = p.get_payload(decode=True)\n"
+    "    a = {'name': p.get_filename(), 'sha1': hashlib.sha1(data).hexdigest(),\n"
+    "         'disposition': p.get_content_disposition(), 'type': p.get_content_type()}\n"
+    "    if a['name'].endswith('.zip'):\n"
+    "        with zipfile.ZipFile(io.BytesIO(data)) as z:\n"
+    "            a['entries'] = [[i.filename, hashlib.sha1(z.read(i)).hexdigest()] for i in z.infolist()]\n"
+    "    out['attachments'].append(a)\n"
+    "print(json.dumps(out))\n";
+
+QString sha1Hex(const QByteArray &bytes)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex());
+}
+
+// A scripted SMTP peer on this thread: greets a waiting client, answers EHLO with 250, and
+// refuses STARTTLS (454) and AUTH (535); it records what the client sent.
+class ProbeServer : public QObject
+{
+public:
+    ProbeServer()
+    {
+        m_server.listen(QHostAddress::LocalHost);
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket *socket = m_server.nextPendingConnection();
+            ++connections;
+            // Greet a moment later, and only a client that waits for it: a
+            // TLS client speaks first, and its reset after a plain greeting
+            // could discard its bytes before they are read here.
+            QTimer::singleShot(200, socket, [this, socket] {
+                if (received.isEmpty())
+                    socket->write("220 probe ready\r\n");
+            });
+            connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
+                const QByteArray data = socket->readAll();
+                received += data;
+                if (data.startsWith("EHLO"))
+                    socket->write("250-probe\r\n250 AUTH PLAIN LOGIN\r\n");
+                else if (data.startsWith("STARTTLS"))
+                    socket->write("454 TLS not available\r\n");
+                else if (data.startsWith("AUTH"))
+                    socket->write("535 authentication failed\r\n");
+                else if (data.startsWith("QUIT"))
+                    socket->disconnectFromHost();
+            });
+        });
+    }
+    quint16 port() const { return m_server.serverPort(); }
+    QByteArray received;
+    int connections = 0;
+
+private:
+    QTcpServer m_server;
+};
+
+} // namespace
+
+class TestReportDelivery : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void sequence_data();
+    void sequence();
+    void connectionTypeOnTheWire_data();
+    void connectionTypeOnTheWire();
+    void refusedPackagingSendsNothing();
+    void failedDownloadKeepsSettings_data();
+    void failedDownloadKeepsSettings();
+
+private:
+    ReportForm form() const;
+    ReportContext context() const;
+    void serveSettings(TestSupport::PeerProcess &http, quint16 smtpPort, const QString &connectType,
+                       const QString &password = Password);
+
+    QTemporaryDir m_certs;
+    std::unique_ptr<QTemporaryDir> m_app;
+    QString m_appDir;
+    QByteArray m_appLog;
+    QByteArray m_screenshot;
+    QByteArray m_photo;
+};
+
+void TestReportDelivery::initTestCase()
+{
+    QByteArray output;
+    QCOMPARE(TestSupport::runProgram(QStringLiteral("openssl"),
+                                     {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
+                                      QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-days"),
+                                      QStringLiteral("2"), QStringLiteral("-subj"), QStringLiteral("/CN=localhost"),
+                                      QStringLiteral("-keyout"), m_certs.filePath(QStringLiteral("key.pem")),
+                                      QStringLiteral("-out"), m_certs.filePath(QStringLiteral("cert.pem"))},
+                                     &output),
+             0);
+}
+
+void TestReportDelivery::init()
+{
+    m_app = std::make_unique<QTemporaryDir>();
+    m_appDir = m_app->path();
+    QRandomGenerator random(99);
+    m_appLog = "12:00:01 started\n12:00:02 .leading dot line\n";
+    m_screenshot = QByteArray(3000, Qt::Uninitialized);
+    for (char &c : m_screenshot)
+        c = char(random.bounded(256));
+    m_photo = "photo bytes \x00\x01\x02";
+    QVERIFY(TestSupport::writeFile(m_appDir + QStringLiteral("/Log/app.log"), m_appLog));
+    QVERIFY(TestSupport::writeFile(m_appDir + QStringLiteral("/ScreenPicture/feedback120000.png"), m_screenshot));
+    QVERIFY(TestSupport::writeFile(m_appDir + QStringLiteral("/pictures/holiday.jpg"), m_photo));
+}
+
+ReportForm TestReportDelivery::form() const
+{
+    ReportForm f;
+    f.customerEmail = QStringLiteral(" customer@example.test ");
+    // A lone "." line and a QUIT line must reach the server as text.
+    f.comment = QStringLiteral("Line one\r\n.\r\nQUIT\r\n..two dots\r\n密码 ünïcode");
+    f.windowsVersion = QStringLiteral("Windows 11 Pro");
+    f.iosVersion = QStringLiteral("iOS Version:");
+    f.iTunesVersion = QStringLiteral("12.13");
+    f.attachLog = true;
+    f.screenshotCount = 1;
+    f.photoPaths = QStringList{m_appDir + QStringLiteral("/pictures/holiday.jpg")};
+    return f;
+}
+
+ReportContext TestReportDelivery::context() const
+{
+    ReportContext c;
+    c.appDir = m_appDir;
+    c.productName = QStringLiteral("PhotoTool");
+    c.userEmail = QStringLiteral("registered@example.test");
+    c.hostPath = m_appDir + QStringLiteral("/PhotoTool.exe");
+    c.productId = ProductId;
+    c.mailSubject = QStringLiteral("PhotoTool Win Feedback");
+    c.recipientName = QStringLiteral("support");
+    return c;
+}
+
+void TestReportDelivery::serveSettings(TestSupport::PeerProcess &http, quint16 smtpPort, const QString &connectType,
+                                       const QString &password)
+{
+    QByteArray xml;
+    QCOMPARE(TestSupport::runProgram(
+                 QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral(FEEDBACK_SOURCE_DIR "/demo/make_emailinfo.py"), QStringLiteral("--product-id"), ProductId,
+                  QStringLiteral("--host"), QStringLiteral("127.0.0.1"), QStringLiteral("--port"), QString::number(smtpPort),
+                  QStringLiteral("--connect-type"), connectType, QStringLiteral("--sender"), Sender,
+                  QStringLiteral("--password"), password, QStringLiteral("--receiver"), Recipient},
+                 &xml),
+             0);
+    const QString root = m_appDir + QStringLiteral("/www");
+    QVERIFY(TestSupport::writeFile(root + QStringLiteral("/files/public/emailinfo.xml"), xml));
+    QVERIFY2(http.start(TestSupport::peerScript(QStringLiteral("http_server.py")), {QStringLiteral("--root"), root}),
+             qPrintable(http.errorText()));
+}
+
+void TestReportDelivery::sequence_data()
+{
+    QTest::addColumn<QString>("mode");          // smtp_server.py mode, or "none" for no server
+    QTest::addColumn<QString>("connectType");   // the settings document's value
+    QTest::addColumn<QString>("password");      // the one in the settings document
+    QTest::addColumn<QStringList>("serverArgs");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QStringList>("log");
+    QTest::addColumn<QStringList>("events");
+
+    const QString start = QStringLiteral("0|Send to Email Start.");
+    const QStringList both{QStringLiteral("Feedback_Start_Send_to_Email"), QStringLiteral("Feedback_Sent_to_Email")};
+    const QStringList first{QStringLiteral("Feedback_Start_Send_to_Email")};
+    const QStringList success{start, QStringLiteral("0|Send to Email Success.")};
+
+    QTest::newRow("implicit-tls-empty-type") << QStringLiteral("tls") << QString() << Password << QStringList{} << 2 << success << both;
+    QTest::newRow("implicit-tls-type-1") << QStringLiteral("tls") << QStringLiteral("1") << Password << QStringList{} << 2 << success << both;
+    QTest::newRow("starttls-type-2") << QStringLiteral("starttls") << QStringLiteral("2") << Password << QStringList{} << 2 << success << both;
+    QTest::newRow("plain-type-0") << QStringLiteral("plain") << QStringLiteral("0") << Password << QStringList{} << 2 << success << both;
+    QTest::newRow("type-not-a-number-is-plain") << QStringLiteral("plain") << QStringLiteral("tls") << Password << QStringList{} << 2 << success << both;
+
+    QTest::newRow("unreachable-port") << QStringLiteral("none") << QStringLiteral("0") << Password << QStringList{} << 3
+                                      << QStringList{start, QStringLiteral("0|")} << first;
+    QTest::newRow("type-out-of-range") << QStringLiteral("plain") << QStringLiteral("3") << Password << QStringList{} << 3
+                                       << QStringList{start, QStringLiteral("0|")} << first;
+    QTest::newRow("negative-type") << QStringLiteral("plain") << QStringLiteral("-1") << Password << QStringList{} << 3
+                                   << QStringList{start, QStringLiteral("0|")} << first;
+    QTest::newRow("tls-against-plain-server") << QStringLiteral("plain") << QString() << Password << QStringList{} << 3
+                                              << QStringList{start, QStringLiteral("0|")} << first;
+    QTest::newRow("wrong-password-535") << QStringLiteral("plain") << QStringLiteral("0") << QStringLiteral("wrong")
+                                        << QStringList{} << 4 << QStringList{start, QStringLiteral("535|NDNAME")} << first;
+    QTest::newRow("recipient-rejected-550") << QStringLiteral("tls") << QString() << Password
+                                            << QStringList{QStringLiteral("--reject-rcpt"), Recipient} << 4
+                                            << QStringList{start, QStringLiteral("550|")} << first;
+}
+
+void TestReportDelivery::sequence()
+{
+    QFETCH(QString, mode);
+    QFETCH(QString, connectType);
+    QFETCH(QString, password);
+    QFETCH(QStringList, serverArgs);
+    QFETCH(int, outcome);
+    QFETCH(QStringList, log);
+    QFETCH(QStringList, events);
+
+    TestSupport::PeerProcess smtp;
+    quint16 smtpPort = TestSupport::unusedPort();
+    const QString saveDir = m_appDir + QStringLiteral("/received");
+    if (mode != QLatin1String("none")) {
+        QStringList args{QStringLiteral("--mode"), mode, QStringLiteral("--user"), Sender, QStringLiteral("--password"),
+                         Password, QStringLiteral("--save-dir"), saveDir};
+        if (mode != QLatin1String("plain"))
+            args << QStringLiteral("--cert") << m_certs.filePath(QStringLiteral("cert.pem")) << QStringLiteral("--key")
+                 << m_certs.filePath(QStringLiteral("key.pem"));
+        QVERIFY2(smtp.start(TestSupport::peerScript(QStringLiteral("smtp_server.py")), args + serverArgs),
+                 qPrintable(smtp.errorText()));
+        smtpPort = smtp.port();
+    }
+    TestSupport::PeerProcess http;
+    serveSettings(http, smtpPort, connectType, password);
+
+    MailSettings startSettings;
+    startSettings.senderAccount = QStringLiteral("cmdline@example.test");
+    ReportDelivery delivery(form(), context(), startSettings);
+    delivery.setSettingsUrl(QUrl(QStringLiteral("http://127.0.0.1:%1/files/public/emailinfo.xml").arg(http.port())));
+    delivery.setSmtpTimeouts(5000, 5000, 5000);
+    QStringList seen;
+    QMutex mutex;
+    delivery.setAnalytics([&](const QString &action) {
+        QMutexLocker lock(&mutex);
+        seen << action;
+    });
+
+    QCOMPARE(runOnSendThread(delivery), outcome);
+    QCOMPARE(logEntries(m_appDir), log);
+    QCOMPARE(seen, events);
+    QCOMPARE(delivery.settings().senderAccount, Sender);
+    QCOMPARE(delivery.settings().connectType, connectType);
+    QCOMPARE(delivery.attachmentFiles(),
+             (QStringList{m_appDir + QStringLiteral("/Log/log.zip"), m_appDir + QStringLiteral("/ScreenPicture.zip"),
+                          m_appDir + QStringLiteral("/pictures/holiday.jpg")}));
+    if (outcome != ReportDelivery::Submitted)
+        return;
+
+    QVERIFY(smtp.waitForOutput("\"mail_from\""));
+    const QJsonObject record = QJsonDocument::fromJson(smtp.output().trimmed().split('\n').last()).object();
+    QCOMPARE(record.value(QStringLiteral("mail_from")).toString(), Sender);
+    QCOMPARE(record.value(QStringLiteral("rcpt_tos")).toArray(), QJsonArray{Recipient});
+    QCOMPARE(record.value(QStringLiteral("login")).toString(), Sender);
+    QCOMPARE(record.value(QStringLiteral("ehlo")).toString(), QStringLiteral("localhost"));
+
+    QByteArray json;
+    QCOMPARE(TestSupport::runProgram(QStringLiteral("/usr/bin/python3"),
+                                     {QStringLiteral("-c"), QString::fromLatin1(ReadMail),
+                                      record.value(QStringLiteral("path")).toString()},
+                                     &json),
+             0);
+    const QJsonObject mail = QJsonDocument::fromJson(json).object();
+    QVERIFY2(!mail.isEmpty(), json.constData());
+    QCOMPARE(mail.value(QStringLiteral("from")).toString(), Sender + QStringLiteral(" <") + Sender + QLatin1Char('>'));
+    QCOMPARE(mail.value(QStringLiteral("to")).toString(), QStringLiteral("support <") + Recipient + QLatin1Char('>'));
+    QCOMPARE(mail.value(QStringLiteral("subject")).toString(), QStringLiteral("PhotoTool Win Feedback"));
+    QCOMPARE(mail.value(QStringLiteral("type")).toString(), QStringLiteral("multipart/related"));
+    QCOMPARE(mail.value(QStringLiteral("mime")).toString(), QStringLiteral("1.0"));
+    QVERIFY(!mail.value(QStringLiteral("date")).toString().isEmpty());
+    QVERIFY(mail.value(QStringLiteral("cc")).isNull());
+    QCOMPARE(mail.value(QStringLiteral("body_type")).toString(), QStringLiteral("text/plain"));
+    const QString body = mail.value(QStringLiteral("body")).toString();
+    // Every line ending travels as CR LF between DATA and "." (SMTP has no
+    // bare LF); the text is otherwise the composed body, byte for byte.
+    QString sent = ReportComposer::composeReportBody(form(), context());
+    sent.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    QCOMPARE(body, sent);
+    QVERIFY(body.contains(QStringLiteral("\r\n客户邮箱: customer@example.test\r\n")));
+    QVERIFY(body.endsWith(QStringLiteral("Content: Line one\r\n.\r\nQUIT\r\n..two dots\r\n密码 ünïcode")));
+
+    const QJsonArray attachments = mail.value(QStringLiteral("attachments")).toArray();
+    QCOMPARE(attachments.size(), 3);
+    const QJsonObject logZip = attachments.at(0).toObject();
+    QCOMPARE(logZip.value(QStringLiteral("name")).toString(), QStringLiteral("log.zip"));
+    QCOMPARE(logZip.value(QStringLiteral("disposition")).toString(), QStringLiteral("attachment"));
+    QCOMPARE(logZip.value(QStringLiteral("type")).toString(), QStringLiteral("application/octet-stream"));
+    QCOMPARE(logZip.value(QStringLiteral("sha1")).toString(),
+             sha1Hex(TestSupport::readFile(m_appDir + QStringLiteral("/Log/log.zip"))));
+    QCOMPARE(logZip.value(QStringLiteral("entries")).toArray(),
+             (QJsonArray{QJsonArray{QStringLiteral("app.log"), sha1Hex(m_appLog)}}));
+    const QJsonObject shots = attachments.at(1).toObject();
+    QCOMPARE(shots.value(QStringLiteral("name")).toString(), QStringLiteral("ScreenPicture.zip"));
+    QCOMPARE(shots.value(QStringLiteral("entries")).toArray(),
+             (QJsonArray{QJsonArray{QStringLiteral("feedback120000.png"), sha1Hex(m_screenshot)}}));
+    const QJsonObject photo = attachments.at(2).toObject();
+    QCOMPARE(photo.value(QStringLiteral("name")).toString(), QStringLiteral("holiday.jpg"));
+    QCOMPARE(photo.value(QStringLiteral("sha1")).toString(), sha1Hex(m_photo));
+}
+
+void TestReportDelivery::connectionTypeOnTheWire_data()
+{
+    QTest::addColumn<QString>("connectType");
+    QTest::addColumn<QByteArray>("firstBytes");
+    QTest::addColumn<QByteArray>("commands");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QString>("failureEntry");
+
+    // A TLS record (handshake, 0x16 0x03) as the very first bytes.
+    QTest::newRow("empty-is-tls") << QString() << QByteArray("\x16\x03", 2) << QByteArray() << 3 << QStringLiteral("0|");
+    QTest::newRow("1-is-tls") << QStringLiteral("1") << QByteArray("\x16\x03", 2) << QByteArray() << 3 << QStringLiteral("0|");
+    QTest::newRow("2-is-starttls") << QStringLiteral("2") << QByteArray("EHLO localhost\r\n")
+                                   << QByteArray("EHLO localhost\r\nSTARTTLS\r\n") << 3 << QStringLiteral("454|");
+    QTest::newRow("0-is-plain") << QStringLiteral("0") << QByteArray("EHLO localhost\r\n")
+                                << QByteArray("EHLO localhost\r\nAUTH PLAIN ") << 4 << QStringLiteral("535|NDNAME");
+}
+
+void TestReportDelivery::connectionTypeOnTheWire()
+{
+    QFETCH(QString, connectType);
+    QFETCH(QByteArray, firstBytes);
+    QFETCH(QByteArray, commands);
+    QFETCH(int, outcome);
+    QFETCH(QString, failureEntry);
+
+    ProbeServer probe;
+    MailSettings settings;
+    settings.smtpHost = QStringLiteral("127.0.0.1");
+    settings.smtpPort = QString::number(probe.port());
+    settings.connectType = connectType;
+    settings.senderAccount = Sender;
+    ReportForm plainForm;
+    ReportDelivery delivery(plainForm, context(), settings);
+    delivery.setSettingsUrl(QUrl(QStringLiteral("http://127.0.0.1:%1/none").arg(TestSupport::unusedPort())));
+    delivery.setSmtpTimeouts(3000, 1500, 3000);
+
+    QCOMPARE(runOnSendThread(delivery), outcome);
+    QTRY_VERIFY_WITH_TIMEOUT(probe.received.size() >= firstBytes.size(), 3000);
+    QVERIFY2(probe.received.startsWith(firstBytes), probe.received.left(40).toHex().constData());
+    if (!commands.isEmpty())
+        QVERIFY2(probe.received.startsWith(commands), probe.received.constData());
+    QCOMPARE(logEntries(m_appDir), (QStringList{QStringLiteral("0|Send to Email Start."), failureEntry}));
+}
+
+void TestReportDelivery::refusedPackagingSendsNothing()
+{
+    // Random content does not compress: the database archive ends above the limit.
+    QByteArray big(15000100, Qt::Uninitialized);
+    QRandomGenerator random(5);
+    random.fillRange(reinterpret_cast<quint32 *>(big.data()), big.size() / 4);
+    QVERIFY(TestSupport::writeFile(m_appDir + QStringLiteral("/parvane_db/main.db"), big));
+
+    ProbeServer probe;
+    MailSettings settings;
+    settings.smtpHost = QStringLiteral("127.0.0.1");
+    settings.smtpPort = QString::number(probe.port());
+    settings.connectType = QStringLiteral("0");
+    ReportForm f = form();
+    f.attachDatabase = true;
+    ReportDelivery delivery(f, context(), settings);
+    delivery.setSettingsUrl(QUrl(QStringLiteral("http://127.0.0.1:%1/none").arg(TestSupport::unusedPort())));
+    int events = 0;
+    delivery.setAnalytics([&events](const QString &) { ++events; });
+
+    QCOMPARE(runOnSendThread(delivery), int(ReportDelivery::OtherFailure));
+    QCoreApplication::processEvents();
+    QCOMPARE(probe.connections, 0);
+    QCOMPARE(events, 0);
+    QVERIFY(!QFileInfo::exists(m_appDir + QStringLiteral("/Log/feedback.log")));
+    QVERIFY(QFileInfo(m_appDir + QStringLiteral("/parvane_db.zip")).size() > 15000000);
+    // Only what was packed before the refusal is listed.
+    QCOMPARE(delivery.attachmentFiles(), QStringList{m_appDir + QStringLiteral("/Log/log.zip")});
+    QVERIFY(!QFileInfo::exists(m_appDir + QStringLiteral("/ScreenPicture.zip")));
+}
+
+void TestReportDelivery::failedDownloadKeepsSettings_data()
+{
+    QTest::addColumn<QStringList>("httpArgs");
+    QTest::addRow("not-found") << QStringList{QStringLiteral("--route"), QStringLiteral("/other=200:x")};
+    QTest::addRow("server-error") << QStringList{QStringLiteral("--route"), QStringLiteral("/files/public/emailinfo.xml=500:<a><b><sendSever>x</sendSever></b></a>")};
+    QTest::addRow("silent-server") << QStringList{QStringLiteral("--delay"), QStringLiteral("/files/public/emailinfo.xml=30"),
+                                                  QStringLiteral("--route"), QStringLiteral("/files/public/emailinfo.xml=200:<a><b><sendSever>x</sendSever></b></a>")};
+}
+
+void TestReportDelivery::failedDownloadKeepsSettings()
+{
+    QFETCH(QStringList, httpArgs);
+
+    TestSupport::PeerProcess smtp;
+    QVERIFY2(smtp.start(TestSupport::peerScript(QStringLiteral("smtp_server.py")),
+                        {QStringLiteral("--mode"), QStringLiteral("plain"), QStringLiteral("--user"), Sender,
+                         QStringLiteral("--password"), Password}),
+             qPrintable(smtp.errorText()));
+    TestSupport::PeerProcess http;
+    QVERIFY2(http.start(TestSupport::peerScript(QStringLiteral("http_server.py")), httpArgs), qPrintable(http.errorText()));
+
+    // The start-up values are tried as they are.
+    MailSettings settings;
+    settings.senderAccount = Sender;
+    settings.senderPassword = Password;
+    settings.smtpHost = QStringLiteral("127.0.0.1");
+    settings.smtpPort = QString::number(smtp.port());
+    settings.connectType = QStringLiteral("0");
+    settings.recipientAddress = Recipient;
+    ReportDelivery delivery(form(), context(), settings);
+    delivery.setSettingsUrl(QUrl(QStringLiteral("http://127.0.0.1:%1/files/public/emailinfo.xml").arg(http.port())));
+    delivery.setDownloadTimeout(500);
+
+    QCOMPARE(runOnSendThread(delivery), int(ReportDelivery::Submitted));
+    const MailSettings after = delivery.settings();
+    QCOMPARE(after.smtpHost, settings.smtpHost);
+    QCOMPARE(after.smtpPort, settings.smtpPort);
+    QCOMPARE(after.connectType, settings.connectType);
+    QCOMPARE(after.senderAccount, settings.senderAccount);
+    QCOMPARE(after.senderPassword, settings.senderPassword);
+    QCOMPARE(after.recipientAddress, settings.recipientAddress);
+    QVERIFY(http.waitForOutput("emailinfo.xml"));
+}
+
+QTEST_GUILESS_MAIN(TestReportDelivery)
+#include "tst_reportdelivery.moc"

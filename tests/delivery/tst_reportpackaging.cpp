@@ -1,0 +1,352 @@
+// The attachment archives: what goes in, in which order, and the size limit.
+// Archives are read back with Python's zipfile (an independent reader) and
+// tested with unzip -t.
+#include "reportpackaging.h"
+#include "testsupport.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const char *const ListArchive =
+    "import hashlib, sys, zipfile\n"
+    "with zipfile.ZipFile(sys.argv[1]) as z:\n"
+    "    for i in z.infolist():\n"
+    "        print('%s %d %s' % (i.filename, i.file_size, hashlib.sha1(z.read(i)).hexdigest()))\n";
+
+// "name size sha1" per entry, in archive order; empty list when unreadable.
+QStringList archiveEntries(const QString &archive)
+{
+    QByteArray out;
+    if (TestSupport::runProgram(QStringLiteral("/usr/bin/python3"),
+                                {QStringLiteral("-c"), QString::fromLatin1(ListArchive), archive}, &out) != 0)
+        return {QStringLiteral("unreadable: ") + QString::fromUtf8(out)};
+    return QString::fromUtf8(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QString entryLine(const QString &name, const QByteArray &content)
+{
+    return QStringLiteral("%1 %2 %3").arg(name).arg(content.size()).arg(
+        QString::fromLatin1(QCryptographicHash::hash(content, QCryptographicHash::Sha1).toHex()));
+}
+
+QStringList entryNames(const QString &archive)
+{
+    QStringList names;
+    for (const QString &line : archiveEntries(archive))
+        names.append(line.section(QLatin1Char(' '), 0, 0));
+    return names;
+}
+
+bool unzipTest(const QString &archive)
+{
+    return TestSupport::runProgram(QStringLiteral("unzip"), {QStringLiteral("-tq"), archive}) == 0;
+}
+
+QByteArray randomBytes(qint64 size, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    QByteArray bytes(int(size), Qt::Uninitialized);
+    random.fillRange(reinterpret_cast<quint32 *>(bytes.data()), int(size / 4));
+    for (qint64 i = size / 4 * 4; i < size; ++i)
+        bytes[int(i)] = char(random.generate());
+    return bytes;
+}
+
+// Makes folder/blob.bin such that zipping the folder gives exactly
+// targetSize bytes. Random content does not compress, so the archive grows
+// with the file almost byte for byte; a few rounds settle the overhead.
+bool fillFolderForArchiveSize(const QString &folder, qint64 targetSize)
+{
+    const QByteArray pool = randomBytes(targetSize, 42);
+    const QString probe = folder + QStringLiteral(".probe.zip");
+    qint64 fileSize = targetSize - 200;
+    for (int round = 0; round < 8; ++round) {
+        if (!TestSupport::writeFile(folder + QStringLiteral("/blob.bin"), pool.left(int(fileSize))))
+            return false;
+        if (!ReportPackaging::zipFolder(probe, folder))
+            return false;
+        const qint64 archiveSize = QFileInfo(probe).size();
+        if (archiveSize == targetSize) {
+            QFile::remove(probe);
+            return true;
+        }
+        fileSize += targetSize - archiveSize;
+    }
+    return false;
+}
+
+} // namespace
+
+class TestReportPackaging : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void zipFolderTakesDirectFilesOnly();
+    void zipFolderMissingFolder();
+    void zipFilesKeepsOrderAndEmptiesUnreadable();
+    void packLogs_data();
+    void packLogs();
+    void fixedOrder();
+    void screenshotsNeedAListEntry_data();
+    void screenshotsNeedAListEntry();
+    void sizeLimit_data();
+    void sizeLimit();
+    void limitComparison_data();
+    void limitComparison();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_app;
+};
+
+void TestReportPackaging::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_app = m_dir->path();
+}
+
+void TestReportPackaging::zipFolderTakesDirectFilesOnly()
+{
+    const QString folder = m_app + QStringLiteral("/parvane_db");
+    const QByteArray a = randomBytes(70000, 1);
+    const QByteArray b("second file, compressible compressible compressible");
+    QVERIFY(TestSupport::writeFile(folder + QStringLiteral("/a.db"), a));
+    QVERIFY(TestSupport::writeFile(folder + QStringLiteral("/b.txt"), b));
+    QVERIFY(TestSupport::writeFile(folder + QStringLiteral("/.hidden"), "h"));
+    QVERIFY(TestSupport::writeFile(folder + QStringLiteral("/sub/inner.db"), "inner"));
+    QVERIFY(TestSupport::writeFile(folder + QStringLiteral("/empty.db"), QByteArray()));
+
+    const QString archive = m_app + QStringLiteral("/parvane_db.zip");
+    QVERIFY(ReportPackaging::zipFolder(archive, folder));
+    QVERIFY(unzipTest(archive));
+    QStringList entries = archiveEntries(archive);
+    entries.sort();
+    QStringList expected{entryLine(QStringLiteral("a.db"), a), entryLine(QStringLiteral("b.txt"), b),
+                         entryLine(QStringLiteral("empty.db"), QByteArray())};
+    expected.sort();
+    QCOMPARE(entries, expected);
+
+    // A second run replaces the archive.
+    QVERIFY(QFile::remove(folder + QStringLiteral("/a.db")));
+    QVERIFY(ReportPackaging::zipFolder(archive, folder));
+    QCOMPARE(entryNames(archive).size(), 2);
+}
+
+void TestReportPackaging::zipFolderMissingFolder()
+{
+    QVERIFY(!ReportPackaging::zipFolder(m_app + QStringLiteral("/x.zip"), m_app + QStringLiteral("/absent")));
+}
+
+void TestReportPackaging::zipFilesKeepsOrderAndEmptiesUnreadable()
+{
+    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/d1/z.log"), "zzz"));
+    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/d2/a.log"), "a"));
+    const QString archive = m_app + QStringLiteral("/out.zip");
+    QVERIFY(ReportPackaging::zipFiles(archive, {m_app + QStringLiteral("/d1/z.log"),
+                                                m_app + QStringLiteral("/missing.log"),
+                                                m_app + QStringLiteral("/d2/a.log")}));
+    QCOMPARE(archiveEntries(archive),
+             (QStringList{entryLine(QStringLiteral("z.log"), "zzz"), entryLine(QStringLiteral("missing.log"), {}),
+                          entryLine(QStringLiteral("a.log"), "a")}));
+    QVERIFY(!ReportPackaging::zipFiles(m_app + QStringLiteral("/no/such/dir/out.zip"), {}));
+}
+
+void TestReportPackaging::packLogs_data()
+{
+    QTest::addColumn<bool>("feedbackMode");
+    QTest::addColumn<bool>("withDump");
+    QTest::addColumn<bool>("withLogFolder");
+    QTest::addColumn<QStringList>("attachments");
+
+    const QStringList both{QStringLiteral("/crashcore.zip"), QStringLiteral("/Log/log.zip")};
+    QTest::newRow("crash-mode-with-dump") << false << true << true << both;
+    QTest::newRow("feedback-mode-ignores-dump") << true << true << true << QStringList{QStringLiteral("/Log/log.zip")};
+    QTest::newRow("crash-mode-without-dump") << false << false << true << QStringList{QStringLiteral("/Log/log.zip")};
+    QTest::newRow("crash-mode-no-log-folder") << false << true << false << QStringList{QStringLiteral("/crashcore.zip")};
+    QTest::newRow("nothing") << true << false << false << QStringList{};
+}
+
+void TestReportPackaging::packLogs()
+{
+    QFETCH(bool, feedbackMode);
+    QFETCH(bool, withDump);
+    QFETCH(bool, withLogFolder);
+    QFETCH(QStringList, attachments);
+
+    const QByteArray dump = randomBytes(5000, 7);
+    if (withDump)
+        QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/crashcore.dmp"), dump));
+    const QString log = m_app + QStringLiteral("/Log");
+    if (withLogFolder) {
+        QVERIFY(TestSupport::writeFile(log + QStringLiteral("/app.log"), QByteArray(300, 'a')));
+        QVERIFY(TestSupport::writeFile(log + QStringLiteral("/feedback.log"), QByteArray(20, 'f')));
+        QVERIFY(TestSupport::writeFile(log + QStringLiteral("/.hidden.log"), QByteArray(100, 'h')));
+        QVERIFY(TestSupport::writeFile(log + QStringLiteral("/old.log.1"), "old"));
+        QVERIFY(TestSupport::writeFile(log + QStringLiteral("/notes.txt"), "notes"));
+        QVERIFY(TestSupport::writeFile(log + QStringLiteral("/app.LOG"), "upper"));
+        QVERIFY(TestSupport::writeFile(log + QStringLiteral("/nested.log/inner.log"), "inner"));
+        QVERIFY(QFile::link(log + QStringLiteral("/app.log"), log + QStringLiteral("/link.log")));
+    }
+
+    QStringList files;
+    ReportPackaging::packLogs(m_app, feedbackMode, files);
+    QStringList expected;
+    for (const QString &name : attachments)
+        expected.append(m_app + name);
+    QCOMPARE(files, expected);
+    QCOMPARE(QFileInfo::exists(m_app + QStringLiteral("/crashcore.zip")), attachments.contains(QStringLiteral("/crashcore.zip")));
+
+    if (attachments.contains(QStringLiteral("/crashcore.zip")))
+        QCOMPARE(archiveEntries(m_app + QStringLiteral("/crashcore.zip")), QStringList{entryLine(QStringLiteral("crashcore.dmp"), dump)});
+    if (withLogFolder) {
+        // Smallest first; hidden files count, links and other suffixes do not.
+        QCOMPARE(entryNames(log + QStringLiteral("/log.zip")),
+                 (QStringList{QStringLiteral("feedback.log"), QStringLiteral(".hidden.log"), QStringLiteral("app.log")}));
+        QVERIFY(unzipTest(log + QStringLiteral("/log.zip")));
+    }
+}
+
+void TestReportPackaging::fixedOrder()
+{
+    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/crashcore.dmp"), "dump"));
+    QVERIFY(QDir().mkpath(m_app + QStringLiteral("/Log"))); // empty: an empty log archive still goes
+    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/parvane_db/main.db"), "db"));
+    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/parvane_db/sub/skip.db"), "skip"));
+    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/ScreenPicture/feedback1.png"), "png1"));
+    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/ScreenPicture/old/feedback0.png"), "png0"));
+    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/pics/b.jpg"), "b"));
+    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/pics/a.jpg"), "a"));
+
+    ReportForm form;
+    form.attachLog = true;
+    form.attachDatabase = true;
+    form.screenshotCount = 1;
+    form.photoPaths = QStringList{m_app + QStringLiteral("/pics/b.jpg"), m_app + QStringLiteral("/pics/gone.jpg"),
+                                   m_app + QStringLiteral("/pics/a.jpg")};
+    QStringList files{QStringLiteral("kept from before")};
+    QVERIFY(ReportPackaging::packageAttachments(form, m_app, false, files));
+    QCOMPARE(files, (QStringList{QStringLiteral("kept from before"), m_app + QStringLiteral("/crashcore.zip"),
+                                 m_app + QStringLiteral("/Log/log.zip"), m_app + QStringLiteral("/parvane_db.zip"),
+                                 m_app + QStringLiteral("/ScreenPicture.zip"), m_app + QStringLiteral("/pics/b.jpg"),
+                                 m_app + QStringLiteral("/pics/a.jpg")}));
+    QCOMPARE(entryNames(m_app + QStringLiteral("/Log/log.zip")), QStringList{});
+    QVERIFY(unzipTest(m_app + QStringLiteral("/Log/log.zip")) || archiveEntries(m_app + QStringLiteral("/Log/log.zip")).isEmpty());
+    QCOMPARE(entryNames(m_app + QStringLiteral("/parvane_db.zip")), QStringList{QStringLiteral("main.db")});
+    QCOMPARE(entryNames(m_app + QStringLiteral("/ScreenPicture.zip")), QStringList{QStringLiteral("feedback1.png")});
+
+    // Boxes unticked: nothing but the pictures' folder and pictures.
+    ReportForm plain;
+    plain.photoPaths = QStringList{m_app + QStringLiteral("/pics/a.jpg")};
+    QStringList few;
+    QVERIFY(ReportPackaging::packageAttachments(plain, m_app, false, few));
+    QCOMPARE(few, (QStringList{m_app + QStringLiteral("/ScreenPicture.zip"), m_app + QStringLiteral("/pics/a.jpg")}));
+}
+
+void TestReportPackaging::screenshotsNeedAListEntry_data()
+{
+    QTest::addColumn<int>("screenshots");
+    QTest::addColumn<bool>("photo");
+    QTest::addColumn<bool>("folder");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("no-entries") << 0 << false << true << QStringList{};
+    QTest::newRow("screenshot") << 1 << false << true << QStringList{QStringLiteral("/ScreenPicture.zip")};
+    QTest::newRow("photo-only-folder-still-zipped") << 0 << true << true
+                                                    << QStringList{QStringLiteral("/ScreenPicture.zip"), QStringLiteral("/p.png")};
+    QTest::newRow("no-folder") << 2 << true << false << QStringList{QStringLiteral("/p.png")};
+}
+
+void TestReportPackaging::screenshotsNeedAListEntry()
+{
+    QFETCH(int, screenshots);
+    QFETCH(bool, photo);
+    QFETCH(bool, folder);
+    QFETCH(QStringList, expected);
+
+    if (folder)
+        QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/ScreenPicture/s.png"), "s"));
+    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/p.png"), "p"));
+    ReportForm form;
+    form.screenshotCount = screenshots;
+    if (photo)
+        form.photoPaths = QStringList{m_app + QStringLiteral("/p.png")};
+    QStringList files;
+    QVERIFY(ReportPackaging::packageAttachments(form, m_app, true, files));
+    QStringList full;
+    for (const QString &name : expected)
+        full.append(m_app + name);
+    QCOMPARE(files, full);
+}
+
+void TestReportPackaging::sizeLimit_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<qint64>("archiveSize");
+    QTest::addColumn<bool>("accepted");
+
+    QTest::newRow("db-limit-pass") << QStringLiteral("parvane_db") << ReportPackaging::SizeLimit << true;
+    QTest::newRow("db-limit-fail") << QStringLiteral("parvane_db") << ReportPackaging::SizeLimit + 1 << false;
+    QTest::newRow("screens-limit-pass") << QStringLiteral("ScreenPicture") << ReportPackaging::SizeLimit << true;
+    QTest::newRow("screens-limit-fail") << QStringLiteral("ScreenPicture") << ReportPackaging::SizeLimit + 1 << false;
+}
+
+void TestReportPackaging::sizeLimit()
+{
+    QFETCH(QString, folder);
+    QFETCH(qint64, archiveSize);
+    QFETCH(bool, accepted);
+
+    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/Log/app.log"), "log"));
+    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/ScreenPicture/s.png"), "s"));
+    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/p.png"), "p"));
+    QVERIFY(fillFolderForArchiveSize(m_app + QLatin1Char('/') + folder, archiveSize));
+
+    ReportForm form;
+    form.attachLog = true;
+    form.attachDatabase = true;
+    form.screenshotCount = 1;
+    form.photoPaths = QStringList{m_app + QStringLiteral("/p.png")};
+    QStringList files;
+    QCOMPARE(ReportPackaging::packageAttachments(form, m_app, true, files), accepted);
+    const QString archive = m_app + QLatin1Char('/') + folder + QStringLiteral(".zip");
+    QCOMPARE(QFileInfo(archive).size(), archiveSize);
+    QCOMPARE(files.contains(archive), accepted);
+    if (accepted) {
+        QCOMPARE(files.last(), m_app + QStringLiteral("/p.png"));
+        QVERIFY(unzipTest(archive));
+    } else {
+        // Nothing after the refused archive is packed or listed.
+        QVERIFY(!files.contains(m_app + QStringLiteral("/p.png")));
+        if (folder == QLatin1String("parvane_db"))
+            QVERIFY(!QFileInfo::exists(m_app + QStringLiteral("/ScreenPicture.zip")));
+    }
+}
+
+void TestReportPackaging::limitComparison_data()
+{
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<bool>("exceeds");
+    QTest::newRow("zero") << qint64(0) << false;
+    QTest::newRow("limit-pass") << qint64(15000000) << false;
+    QTest::newRow("limit-fail") << qint64(15000001) << true;
+    QTest::newRow("binary-megabytes") << qint64(15 * 1024 * 1024) << true;
+}
+
+void TestReportPackaging::limitComparison()
+{
+    QFETCH(qint64, size);
+    QFETCH(bool, exceeds);
+    QCOMPARE(ReportPackaging::exceedsLimit(size), exceeds);
+}
+
+QTEST_GUILESS_MAIN(TestReportPackaging)
+#include "tst_reportpackaging.moc"

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMutex>
+#include <QSemaphore>
+#include <QStringList>
+#include <QThread>
+
+// A scripted SMTP peer on its own thread (the client under test blocks the
+// test thread). It accepts one connection on an OS-chosen port and replays a
+// transcript, one entry per step:
+//   "S: text"  send text and CR LF
+//   "R: text"  send text as it is, with \r and \n written as escapes
+//   "C: text"  expect the client's next line to be text (CR LF removed)
+//   "DATA"     read the message data up to the final "." line and keep it
+//   "CLOSE"    close the connection
+// After the last step every further line the client sends is a failure, up to
+// the moment it disconnects.
+class FakeSmtpServer : public QThread
+{
+public:
+    explicit FakeSmtpServer(const QStringList &script, int stepTimeoutMs = 5000);
+    ~FakeSmtpServer() override;
+
+    // Starts the thread and waits until it listens; 0 on failure.
+    quint16 listen();
+    // Waits for the thread to finish and returns what went wrong.
+    QStringList finish();
+    // The data between DATA and the final "." line, as it came over the wire.
+    QByteArray data() const;
+
+protected:
+    void run() override;
+
+private:
+    QStringList m_script;
+    int m_timeout;
+    quint16 m_port = 0;
+    QSemaphore m_listening;
+    mutable QMutex m_mutex;
+    QStringList m_failures;
+    QByteArray m_data;
+};

@@ -1,0 +1,393 @@
+// The SMTP dialogue against a scripted peer: every line the client sends is
+// compared with the transcript, and every reply edge case is a row.
+
+#include "emailaddress.h"
+#include "fakesmtpserver.h"
+#include "mimemessage.h"
+#include "mimetext.h"
+#include "smtpclient.h"
+
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(SmtpClient::SmtpError)
+using Errors = QList<int>;
+
+namespace {
+
+const QString greeting = QStringLiteral("S: 220 fake ready");
+const QString ehlo = QStringLiteral("C: EHLO localhost");
+const QString quit = QStringLiteral("C: QUIT");
+
+QStringList connected(const QStringList &rest)
+{
+    return QStringList{greeting, ehlo, QStringLiteral("S: 250 hello")} + rest;
+}
+
+// The dialogue of a whole submission up to its end, with the replies given.
+QStringList submission(const QStringList &rest)
+{
+    return connected({QStringLiteral("C: MAIL FROM: <s@x.test>"), QStringLiteral("S: 250 ok")}) + rest;
+}
+
+QList<int> errorsOf(const QSignalSpy &spy)
+{
+    QList<int> list;
+    for (const QList<QVariant> &args : spy)
+        list << args.at(0).value<SmtpClient::SmtpError>();
+    return list;
+}
+
+// Replaces the Date line, which differs between two serialisations.
+QByteArray withoutDate(QByteArray text)
+{
+    const int start = text.indexOf("\r\nDate: ");
+    if (start >= 0)
+        text.remove(start + 2, text.indexOf("\r\n", start + 2) - start);
+    return text;
+}
+
+// The message text as it has to appear between DATA and ".": line endings
+// as CR LF, leading dots doubled.
+QByteArray wireForm(const QString &text)
+{
+    QByteArray bytes = (text + QStringLiteral("\r\n")).toUtf8();
+    bytes.replace("\r\n", "\n").replace('\r', '\n').replace("\n", "\r\n");
+    QByteArray out;
+    for (const QByteArray &line : bytes.split('\n')) {
+        if (line.startsWith('.'))
+            out += '.';
+        out += line + '\n';
+    }
+    out.chop(1);
+    return out;
+}
+
+} // namespace
+
+class TestSmtpClient : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { qRegisterMetaType<SmtpClient::SmtpError>(); }
+    void dialogue_data();
+    void dialogue();
+    void messageOnTheWire_data();
+    void messageOnTheWire();
+    void unknownConnectionType();
+    void failedConnection();
+    void defaults();
+};
+
+void TestSmtpClient::dialogue_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("steps");      // client calls, in order
+    QTest::addColumn<QStringList>("script");
+    QTest::addColumn<QString>("results");    // one 1/0 per call that answers
+    QTest::addColumn<Errors>("errors");
+    QTest::addColumn<int>("code");           // responseCode afterwards
+
+    const int plain = SmtpClient::PlainTcp;
+    const auto E = [](std::initializer_list<SmtpClient::SmtpError> list) {
+        Errors e;
+        for (auto x : list)
+            e << int(x);
+        return e;
+    };
+
+    QTest::newRow("multi-line-ehlo-last-line-counts")
+        << plain << "connect,quit"
+        << QStringList{greeting, ehlo, QStringLiteral("S: 250-fake.test"), QStringLiteral("S: 250-SIZE 100"),
+                       QStringLiteral("S: 250-STARTTLS"), QStringLiteral("S: 250 AUTH PLAIN LOGIN"), quit}
+        << "1" << Errors() << 250;
+    QTest::newRow("multi-line-ehlo-last-line-fails")
+        << plain << "connect,quit"
+        << QStringList{greeting, ehlo, QStringLiteral("S: 250-fake.test"), QStringLiteral("S: 421 going away"), quit}
+        << "0" << E({SmtpClient::ErrServerReply, SmtpClient::ErrServerReply}) << 421;
+    // A bare code ends the reply at once (the response time-out is long here).
+    QTest::newRow("bare-code-is-final")
+        << plain << "connect,quit" << QStringList{greeting, ehlo, QStringLiteral("S: 250"), quit}
+        << "1" << Errors() << 250;
+    QTest::newRow("bare-code-after-continuation")
+        << plain << "connect,quit"
+        << QStringList{greeting, ehlo, QStringLiteral("S: 250-fake.test"), QStringLiteral("S: 250"), quit}
+        << "1" << Errors() << 250;
+    QTest::newRow("two-digit-line-is-not-final")
+        << plain << "connect,quit"
+        << QStringList{greeting, ehlo, QStringLiteral("S: 25"), QStringLiteral("S: 250 ok"), quit}
+        << "1" << Errors() << 250;
+    QTest::newRow("greeting-554")
+        << plain << "connect" << QStringList{QStringLiteral("S: 554 go away")}
+        << "0" << E({SmtpClient::ErrPermanentReply, SmtpClient::ErrServerReply}) << 554;
+    QTest::newRow("greeting-421")
+        << plain << "connect" << QStringList{QStringLiteral("S: 421 busy")}
+        << "0" << E({SmtpClient::ErrServerReply, SmtpClient::ErrServerReply}) << 421;
+    QTest::newRow("greeting-250-unexpected")
+        << plain << "connect" << QStringList{QStringLiteral("S: 250 hm")}
+        << "0" << E({SmtpClient::ErrServerReply}) << 250;
+    QTest::newRow("plain-never-sends-starttls")
+        << plain << "connect,quit"
+        << QStringList{greeting, ehlo, QStringLiteral("S: 250-fake"), QStringLiteral("S: 250 STARTTLS"), quit}
+        << "1" << Errors() << 250;
+    QTest::newRow("ehlo-rejected")
+        << plain << "connect" << QStringList{greeting, ehlo, QStringLiteral("S: 502 no")}
+        << "0" << E({SmtpClient::ErrPermanentReply, SmtpClient::ErrServerReply}) << 502;
+    QTest::newRow("server-silent")
+        << plain << "connect" << QStringList{greeting, ehlo}
+        << "0" << E({SmtpClient::ErrResponseTimeout}) << 220;
+    QTest::newRow("server-closes-mid-reply")
+        << plain << "connect"
+        << QStringList{greeting, ehlo, QStringLiteral("R: 250-first\\r\\n250-sec"), QStringLiteral("CLOSE")}
+        << "0" << E({SmtpClient::ErrResponseTimeout}) << 250;
+    QTest::newRow("server-closes-before-greeting")
+        << plain << "connect" << QStringList{QStringLiteral("CLOSE")}
+        << "0" << E({SmtpClient::ErrResponseTimeout}) << 0;
+    QTest::newRow("starttls-refused")
+        << int(SmtpClient::StartTls) << "connect"
+        << connected({QStringLiteral("C: STARTTLS"), QStringLiteral("S: 454 not now")})
+        << "0" << E({SmtpClient::ErrServerReply, SmtpClient::ErrServerReply}) << 454;
+    QTest::newRow("starttls-handshake-fails")
+        << int(SmtpClient::StartTls) << "connect"
+        << connected({QStringLiteral("C: STARTTLS"), QStringLiteral("S: 220 go ahead"),
+                      QStringLiteral("R: this is not TLS\\r\\n"), QStringLiteral("CLOSE")})
+        << "0" << E({SmtpClient::ErrConnectTimeout}) << 220;
+    QTest::newRow("implicit-tls-handshake-fails")
+        << int(SmtpClient::ImplicitSsl) << "connect"
+        << QStringList{QStringLiteral("R: 220 plain text server\\r\\n"), QStringLiteral("CLOSE")}
+        << "0" << E({SmtpClient::ErrResponseTimeout}) << 0;
+
+    // AUTH PLAIN: Base64 of NUL u NUL p.
+    QTest::newRow("auth-plain")
+        << plain << "connect,login,quit"
+        << connected({QStringLiteral("C: AUTH PLAIN AHUAcA=="), QStringLiteral("S: 235 ok"), quit})
+        << "11" << Errors() << 235;
+    QTest::newRow("auth-plain-535")
+        << plain << "connect,login,quit"
+        << connected({QStringLiteral("C: AUTH PLAIN AHUAcA=="), QStringLiteral("S: 535 bad credentials"), quit})
+        << "10" << E({SmtpClient::ErrPermanentReply, SmtpClient::ErrAuthFailed}) << 535;
+    QTest::newRow("auth-login")
+        << plain << "connect,login-login,quit"
+        << connected({QStringLiteral("C: AUTH LOGIN"), QStringLiteral("S: 334 VXNlcm5hbWU6"), QStringLiteral("C: dQ=="),
+                      QStringLiteral("S: 334 UGFzc3dvcmQ6"), QStringLiteral("C: cA=="), QStringLiteral("S: 235 ok"), quit})
+        << "11" << Errors() << 235;
+    QTest::newRow("auth-login-not-offered")
+        << plain << "connect,login-login,quit"
+        << connected({QStringLiteral("C: AUTH LOGIN"), QStringLiteral("S: 504 unknown mechanism"), quit})
+        << "10" << E({SmtpClient::ErrPermanentReply, SmtpClient::ErrAuthFailed}) << 504;
+    QTest::newRow("auth-login-wrong-password")
+        << plain << "connect,login-login,quit"
+        << connected({QStringLiteral("C: AUTH LOGIN"), QStringLiteral("S: 334 VXNlcm5hbWU6"), QStringLiteral("C: dQ=="),
+                      QStringLiteral("S: 334 UGFzc3dvcmQ6"), QStringLiteral("C: cA=="), QStringLiteral("S: 535 no"), quit})
+        << "10" << E({SmtpClient::ErrPermanentReply, SmtpClient::ErrAuthFailed}) << 535;
+    QTest::newRow("auth-silent")
+        << plain << "connect,login" << connected({QStringLiteral("C: AUTH PLAIN AHUAcA==")})
+        << "10" << E({SmtpClient::ErrResponseTimeout, SmtpClient::ErrAuthFailed}) << 250;
+
+    // Envelope: To and Cc without a blank after the colon, Bcc with one.
+    QTest::newRow("send-to-cc-bcc")
+        << plain << "connect,send,quit"
+        << submission({QStringLiteral("C: RCPT TO:<a@x.test>"), QStringLiteral("S: 250 ok"),
+                       QStringLiteral("C: RCPT TO:<b@x.test>"), QStringLiteral("S: 250 ok"),
+                       QStringLiteral("C: RCPT TO:<c@x.test>"), QStringLiteral("S: 250 ok"),
+                       QStringLiteral("C: RCPT TO: <d@x.test>"), QStringLiteral("S: 250 ok"),
+                       QStringLiteral("C: DATA"), QStringLiteral("S: 354 go"), QStringLiteral("DATA"),
+                       QStringLiteral("S: 250 queued"), quit})
+        << "11" << Errors() << 250;
+    QTest::newRow("first-rcpt-550-stops-before-data")
+        << plain << "connect,send,quit"
+        << submission({QStringLiteral("C: RCPT TO:<a@x.test>"), QStringLiteral("S: 550 no such user"), quit})
+        << "10" << E({SmtpClient::ErrPermanentReply}) << 550;
+    QTest::newRow("bcc-rcpt-450")
+        << plain << "connect,send,quit"
+        << submission({QStringLiteral("C: RCPT TO:<a@x.test>"), QStringLiteral("S: 250 ok"),
+                       QStringLiteral("C: RCPT TO:<b@x.test>"), QStringLiteral("S: 250 ok"),
+                       QStringLiteral("C: RCPT TO:<c@x.test>"), QStringLiteral("S: 250 ok"),
+                       QStringLiteral("C: RCPT TO: <d@x.test>"), QStringLiteral("S: 450 later"), quit})
+        << "10" << E({SmtpClient::ErrServerReply}) << 450;
+    QTest::newRow("data-503-sends-no-text")
+        << plain << "connect,send,quit"
+        << submission({QStringLiteral("C: RCPT TO:<a@x.test>"), QStringLiteral("S: 250 ok"),
+                       QStringLiteral("C: RCPT TO:<b@x.test>"), QStringLiteral("S: 250 ok"),
+                       QStringLiteral("C: RCPT TO:<c@x.test>"), QStringLiteral("S: 250 ok"),
+                       QStringLiteral("C: RCPT TO: <d@x.test>"), QStringLiteral("S: 250 ok"),
+                       QStringLiteral("C: DATA"), QStringLiteral("S: 503 bad sequence"), quit})
+        << "10" << E({SmtpClient::ErrPermanentReply}) << 503;
+    QTest::newRow("mail-from-451")
+        << plain << "connect,send,quit"
+        << connected({QStringLiteral("C: MAIL FROM: <s@x.test>"), QStringLiteral("S: 451 try later"), quit})
+        << "10" << E({SmtpClient::ErrServerReply}) << 451;
+    QTest::newRow("message-rejected-after-data")
+        << plain << "connect,send,quit"
+        << submission({QStringLiteral("C: RCPT TO:<a@x.test>"), QStringLiteral("S: 250 ok"),
+                       QStringLiteral("C: RCPT TO:<b@x.test>"), QStringLiteral("S: 250 ok"),
+                       QStringLiteral("C: RCPT TO:<c@x.test>"), QStringLiteral("S: 250 ok"),
+                       QStringLiteral("C: RCPT TO: <d@x.test>"), QStringLiteral("S: 250 ok"),
+                       QStringLiteral("C: DATA"), QStringLiteral("S: 354 go"), QStringLiteral("DATA"),
+                       QStringLiteral("S: 554 spam"), quit})
+        << "10" << E({SmtpClient::ErrPermanentReply}) << 554;
+}
+
+void TestSmtpClient::dialogue()
+{
+    QFETCH(int, type);
+    QFETCH(QString, steps);
+    QFETCH(QStringList, script);
+    QFETCH(QString, results);
+    QFETCH(Errors, errors);
+    QFETCH(int, code);
+
+    FakeSmtpServer server(script);
+    const quint16 port = server.listen();
+    QVERIFY(port != 0);
+
+    QString got;
+    QList<int> emitted;
+    {
+        SmtpClient client(QStringLiteral("127.0.0.1"), port, SmtpClient::ConnectionType(type));
+        client.setConnectionTimeout(3000);
+        client.setResponseTimeout(QByteArray(QTest::currentDataTag()).contains("silent") ? 300 : 5000);
+        client.setSendMessageTimeout(3000);
+        QSignalSpy spy(&client, &SmtpClient::smtpError);
+
+        MimeMessage message;
+        message.setSender(new EmailAddress(QStringLiteral("s@x.test"), QStringLiteral("Sender")));
+        message.addRecipient(new EmailAddress(QStringLiteral("a@x.test"), QStringLiteral("A")));
+        message.addRecipient(new EmailAddress(QStringLiteral("b@x.test")));
+        message.addRecipient(new EmailAddress(QStringLiteral("c@x.test")), MimeMessage::Cc);
+        message.addRecipient(new EmailAddress(QStringLiteral("d@x.test")), MimeMessage::Bcc);
+        message.setSubject(QStringLiteral("hello"));
+        MimeText text(QStringLiteral("body"));
+        message.addPart(&text);
+
+        for (const QString &step : steps.split(QLatin1Char(','))) {
+            if (step == QLatin1String("connect"))
+                got += client.connectToHost() ? QLatin1Char('1') : QLatin1Char('0');
+            else if (step == QLatin1String("login"))
+                got += client.login(QStringLiteral("u"), QStringLiteral("p"), SmtpClient::AuthPlain) ? QLatin1Char('1') : QLatin1Char('0');
+            else if (step == QLatin1String("login-login"))
+                got += client.login(QStringLiteral("u"), QStringLiteral("p"), SmtpClient::AuthLogin) ? QLatin1Char('1') : QLatin1Char('0');
+            else if (step == QLatin1String("send"))
+                got += client.sendMail(message) ? QLatin1Char('1') : QLatin1Char('0');
+            else if (step == QLatin1String("quit"))
+                client.quit();
+        }
+        QCOMPARE(client.responseCode(), code);
+        emitted = errorsOf(spy);
+        if (server.data().size() > 0) {
+            // What arrived is the message text, unchanged but for its wire form.
+            QCOMPARE(withoutDate(server.data()), withoutDate(wireForm(message.toString())));
+        }
+    }
+    const QStringList failures = server.finish();
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
+    QCOMPARE(got, results);
+    QCOMPARE(emitted, errors);
+}
+
+void TestSmtpClient::messageOnTheWire_data()
+{
+    QTest::addColumn<QString>("body");
+
+    QTest::newRow("plain") << QStringLiteral("just text\r\n");
+    QTest::newRow("dot-line") << QStringLiteral("before\r\n.\r\nafter");
+    QTest::newRow("quit-line-and-dot-line") << QStringLiteral("comment\r\n.\r\nQUIT\r\n");
+    QTest::newRow("leading-dots") << QStringLiteral(".first\r\n..second\r\n. third");
+    QTest::newRow("bare-lf") << QStringLiteral("one\ntwo\n.\nthree");
+    QTest::newRow("bare-cr") << QStringLiteral("one\rtwo\r.\rthree");
+    QTest::newRow("mixed-endings") << QStringLiteral("a\r\n\nb\r\r\nc\n\r.d");
+    QTest::newRow("ends-without-line-end") << QStringLiteral("x");
+    QTest::newRow("non-ascii") << QStringLiteral("gr\u00fc\u00dfe \u4e16\u754c\n.\u00e9");
+}
+
+void TestSmtpClient::messageOnTheWire()
+{
+    QFETCH(QString, body);
+    const QStringList script = submission({QStringLiteral("C: RCPT TO:<a@x.test>"), QStringLiteral("S: 250 ok"),
+                                           QStringLiteral("C: DATA"), QStringLiteral("S: 354 go"),
+                                           QStringLiteral("DATA"), QStringLiteral("S: 250 queued"), quit});
+    FakeSmtpServer server(script);
+    const quint16 port = server.listen();
+    QVERIFY(port != 0);
+    {
+        SmtpClient client(QStringLiteral("127.0.0.1"), port);
+        client.setResponseTimeout(5000);
+        MimeMessage message;
+        message.setSender(new EmailAddress(QStringLiteral("s@x.test")));
+        message.addRecipient(new EmailAddress(QStringLiteral("a@x.test")));
+        MimeText text(body);
+        message.addPart(&text);
+        QVERIFY(client.connectToHost());
+        QVERIFY(client.sendMail(message));
+        client.quit();
+
+        // The text itself stays as it was; only its wire form changes.
+        const QString serialised = message.toString();
+        QVERIFY(serialised.contains(body));
+        const QByteArray data = server.data();
+        QCOMPARE(withoutDate(data), withoutDate(wireForm(serialised)));
+        // No line of the data can end it early, and no line ending is bare.
+        QVERIFY(!data.contains("\r\n.\r\n"));
+        QCOMPARE(data.count('\r'), data.count('\n'));
+        QCOMPARE(data.count('\r'), data.count("\r\n"));
+    }
+    const QStringList failures = server.finish();
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
+}
+
+void TestSmtpClient::unknownConnectionType()
+{
+    SmtpClient client(QStringLiteral("127.0.0.1"), 25, SmtpClient::ConnectionType(7));
+    QSignalSpy spy(&client, &SmtpClient::smtpError);
+    QVERIFY(!client.socket());
+    QVERIFY(!client.connectToHost());
+    QCOMPARE(errorsOf(spy), QList<int>{SmtpClient::ErrConnectTimeout});
+    QVERIFY(!client.login(QStringLiteral("u"), QStringLiteral("p"), SmtpClient::AuthPlain));
+    MimeMessage message;
+    message.setSender(new EmailAddress(QStringLiteral("s@x.test")));
+    QVERIFY(!client.sendMail(message));
+    client.quit();
+    QCOMPARE(client.responseCode(), 0);
+
+    // Changing the type afterwards gives a socket again.
+    client.setConnectionType(SmtpClient::StartTls);
+    QVERIFY(qobject_cast<QTcpSocket *>(client.socket()));
+}
+
+void TestSmtpClient::failedConnection()
+{
+    SmtpClient client(QStringLiteral("127.0.0.1"), 1);
+    client.setConnectionTimeout(2000);
+    QSignalSpy spy(&client, &SmtpClient::smtpError);
+    QVERIFY(!client.connectToHost());
+    QCOMPARE(errorsOf(spy), QList<int>{SmtpClient::ErrConnectTimeout});
+    // Nothing to say QUIT on, and nothing breaks.
+    client.quit();
+    QVERIFY(!client.login(QStringLiteral("u"), QStringLiteral("p"), SmtpClient::AuthLogin));
+}
+
+void TestSmtpClient::defaults()
+{
+    SmtpClient client;
+    QCOMPARE(client.host(), QStringLiteral("localhost"));
+    QCOMPARE(client.port(), 25);
+    QCOMPARE(client.connectionType(), SmtpClient::PlainTcp);
+    QCOMPARE(client.name(), QStringLiteral("localhost"));
+    QCOMPARE(client.authMethod(), SmtpClient::AuthPlain);
+    QCOMPARE(client.connectionTimeout(), 5000);
+    QCOMPARE(client.responseTimeout(), 50000);
+    QCOMPARE(client.sendMessageTimeout(), 60000);
+    QCOMPARE(client.responseCode(), 0);
+    QCOMPARE(client.socket()->parent(), &client);
+
+    SmtpClient tls(QStringLiteral("h"), 465, SmtpClient::ImplicitSsl);
+    auto *ssl = qobject_cast<QSslSocket *>(tls.socket());
+    QVERIFY(ssl);
+    QCOMPARE(ssl->peerVerifyMode(), QSslSocket::VerifyNone);
+}
+
+QTEST_GUILESS_MAIN(TestSmtpClient)
+#include "tst_smtpclient.moc"
