@@ -162,14 +162,7 @@ private:
 void TestReportDelivery::initTestCase()
 {
     QByteArray output;
-    QCOMPARE(TestSupport::runProgram(QStringLiteral("openssl"),
-                                     {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
-                                      QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-days"),
-                                      QStringLiteral("2"), QStringLiteral("-subj"), QStringLiteral("/CN=localhost"),
-                                      QStringLiteral("-keyout"), m_certs.filePath(QStringLiteral("key.pem")),
-                                      QStringLiteral("-out"), m_certs.filePath(QStringLiteral("cert.pem"))},
-                                     &output),
-             0);
+    QVERIFY2(TestSupport::makeSelfSignedCertificate(m_certs.path(), nullptr, nullptr, &output), output.constData());
 }
 
 void TestReportDelivery::init()

@@ -56,16 +56,8 @@ void TestSmtpServer::initTestCase()
 {
     qRegisterMetaType<SmtpClient::SmtpError>();
     QVERIFY(m_dir.isValid());
-    m_cert = m_dir.filePath(QStringLiteral("cert.pem"));
-    m_key = m_dir.filePath(QStringLiteral("key.pem"));
     QByteArray output;
-    const int rc = TestSupport::runProgram(
-        QStringLiteral("openssl"),
-        {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("rsa:2048"),
-         QStringLiteral("-nodes"), QStringLiteral("-subj"), QStringLiteral("/CN=localhost"), QStringLiteral("-days"),
-         QStringLiteral("1"), QStringLiteral("-keyout"), m_key, QStringLiteral("-out"), m_cert},
-        &output);
-    QVERIFY2(rc == 0, output.constData());
+    QVERIFY2(TestSupport::makeSelfSignedCertificate(m_dir.path(), &m_cert, &m_key, &output), output.constData());
 }
 
 void TestSmtpServer::delivery_data()

@@ -150,4 +150,21 @@ int runProgram(const QString &program, const QStringList &arguments, QByteArray 
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
+bool makeSelfSignedCertificate(const QString &folder, QString *certPath, QString *keyPath, QByteArray *error)
+{
+    const QString cert = folder + QStringLiteral("/cert.pem");
+    const QString key = folder + QStringLiteral("/key.pem");
+    const int rc = runProgram(QStringLiteral("openssl"),
+                              {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
+                               QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-days"),
+                               QStringLiteral("2"), QStringLiteral("-subj"), QStringLiteral("/CN=localhost"),
+                               QStringLiteral("-keyout"), key, QStringLiteral("-out"), cert},
+                              error);
+    if (certPath)
+        *certPath = cert;
+    if (keyPath)
+        *keyPath = key;
+    return rc == 0;
+}
+
 } // namespace TestSupport

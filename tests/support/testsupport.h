@@ -59,4 +59,9 @@ QByteArray readFile(const QString &path);
 int runProgram(const QString &program, const QStringList &arguments,
                QByteArray *output = nullptr, int timeoutMs = 60000);
 
+// Makes a throw-away self-signed certificate for "localhost" in folder
+// (cert.pem and key.pem) with openssl; false with openssl's output in *error.
+bool makeSelfSignedCertificate(const QString &folder, QString *certPath, QString *keyPath,
+                               QByteArray *error = nullptr);
+
 } // namespace TestSupport
