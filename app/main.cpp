@@ -1,0 +1,50 @@
+#include "cfeedback.h"
+#include "displayscaling.h"
+#include "launcharguments.h"
+#include "singleinstance.h"
+#include "skinconfig.h"
+#include "windowplacement.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTextCodec>
+
+int main(int argc, char *argv[])
+{
+    // Scaling is settled before any Qt object exists.
+    prepareDisplayScaling();
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+
+    QApplication app(argc, argv);
+    SingleInstance instance;
+    if (instance.isRunning()) {
+        // The running copy raises its window; this one ends either way.
+        instance.sendMessage(QStringLiteral("active"), 5000);
+        return 0;
+    }
+
+    // Qt has taken its own options (-reverse, -style ...) out by now.
+    const LaunchArguments arguments = LaunchArguments::fromArguments(QCoreApplication::arguments());
+
+    SkinConfig::instance().load(QCoreApplication::applicationDirPath());
+    SkinConfig::instance().applyStyleSheet();
+
+    CFeedback window(arguments.feedbackMode, arguments.userEmail, arguments.hostPath);
+    QObject::connect(&instance, SIGNAL(messageReceived(const QString &)), &window,
+                     SLOT(SlotMessageReceived(QString)));
+
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        window.move(WindowPlacement::centredPosition(screen->availableGeometry(), window.size()));
+
+    // Takes the start-up screenshot, so it runs before the window shows.
+    window.setLaunchInfo(arguments.recipientAddress, arguments.senderAccount,
+                         arguments.senderPassword);
+
+    // Brought to the front once, without staying above other windows.
+    window.show();
+    window.raise();
+    window.activateWindow();
+
+    return app.exec();
+}

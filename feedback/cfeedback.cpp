@@ -1,0 +1,473 @@
+#include "cfeedback.h"
+
+#include "deliverylog.h"
+#include "deployment.h"
+#include "hostinfo.h"
+#include "mailsettings.h"
+#include "pzstylebutton.h"
+#include "pzstylewidgettitle.h"
+#include "reportdelivery.h"
+#include "skinconfig.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDomDocument>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextStream>
+#include <QTranslator>
+#include <QVariant>
+
+CFeedback::CFeedback(bool feedbackMode, const QString &userEmail, const QString &hostPath,
+                     QWidget *parent)
+    : PZStyleDialog(parent)
+    , m_feedbackMode(feedbackMode)
+    , m_hostPath(hostPath)
+    , m_userEmail(userEmail)
+{
+    // The translator goes in before the tree is built, so every text below
+    // comes out translated.
+    loadTranslation();
+    m_ui.setupUi(this);
+    setContentsMargins(5, 5, 5, 5); // room for the shadow around the body
+
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
+    m_skinPath = SkinConfig::instance().skinDirectory();
+    m_systemIsIos = true;
+    m_submitState = 0;
+    m_sendThread = nullptr;
+
+    applyInitialStates();
+    applyTexts();
+    applyLayoutSwitches();
+    connectSignals();
+    requestVersionLists();
+
+    m_productId = readProductInfo(QStringLiteral("PZ_PID"));
+    m_smtpHost = Deployment::smtpHost();
+    m_smtpPort = QStringLiteral("465");
+}
+
+CFeedback::~CFeedback()
+{
+    // The event loop may have ended while a submission still ran (the window
+    // was closed during it). The worker only uses its delivery and emits
+    // signals on this object, so wait for it here; its queued signals die
+    // with the object.
+    if (m_sendThread) {
+        m_sendThread->wait();
+        delete m_sendThread;
+        m_sendThread = nullptr;
+    }
+    if (m_cleanupPending)
+        DeliveryLog::removeTemporaryFiles(QCoreApplication::applicationDirPath());
+}
+
+void CFeedback::setLaunchInfo(const QString &recipientAddress, const QString &senderAccount,
+                              const QString &senderPassword)
+{
+    m_recipientAddress = recipientAddress;
+    m_senderAccount = senderAccount;
+    m_senderPassword = senderPassword;
+    takeAutoScreenshot();
+    setMailIdentity();
+}
+
+void CFeedback::setMailIdentity()
+{
+    if (m_feedbackMode) {
+        m_mailSubject = m_productName + QStringLiteral(" Win Feedback");
+        m_recipientName = QStringLiteral("support");
+    } else {
+        m_mailSubject = m_productName + QStringLiteral(" for Win Crash Feedback");
+        m_recipientName = QStringLiteral("feedback");
+        if (m_recipientAddress.isEmpty())
+            m_recipientAddress = Deployment::supportMailbox();
+    }
+}
+
+QString CFeedback::productNameFromPath(const QString &hostPath)
+{
+    QString name = hostPath.mid(hostPath.lastIndexOf(QLatin1Char('/')) + 1);
+    const int dot = name.indexOf(QLatin1Char('.'));
+    if (dot >= 0)
+        name.truncate(dot);
+    return name;
+}
+
+QString CFeedback::readProductInfo(const QString &key)
+{
+    QFile file(QCoreApplication::applicationDirPath() + QStringLiteral("/productinfo.xml"));
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    QDomDocument document;
+    if (!document.setContent(&file))
+        return QString();
+    return document.documentElement().firstChildElement(key).text();
+}
+
+QTranslator &CFeedback::translator()
+{
+    // One translator for the whole run; the application keeps it installed.
+    static QTranslator *const instance = new QTranslator(QCoreApplication::instance());
+    return *instance;
+}
+
+QString CFeedback::screenshotFolder()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/ScreenPicture");
+}
+
+void CFeedback::loadTranslation()
+{
+    const QString appName = readProductInfo(QStringLiteral("PZ_APP_NAME"));
+    m_brandName = readProductInfo(QStringLiteral("PZ_BRANDNAME"));
+    m_productName = productNameFromPath(m_hostPath);
+    m_gaRequest.init(m_brandName + QLatin1Char(' ') + appName + QStringLiteral(" (Windows version)"),
+                     Deployment::analyticsBase());
+
+    const QString appDir = QCoreApplication::applicationDirPath();
+    QFile languageFile(appDir + QStringLiteral("/Language/language"));
+    if (!languageFile.open(QIODevice::ReadOnly))
+        return;
+    // Not trimmed: a name with a line break names a file that does not exist.
+    const QString language = QString::fromUtf8(languageFile.readAll());
+    if (language.isEmpty())
+        return;
+    const QString path =
+        appDir + QStringLiteral("/FeedbackRes/QM/Feedback_") + language + QStringLiteral(".qm");
+    if (!QFile::exists(path))
+        return;
+    QTranslator &shared = translator();
+    if (!shared.load(path))
+        return;
+    QCoreApplication::installTranslator(&shared);
+    if (language == QLatin1String("Arabic"))
+        QApplication::setLayoutDirection(Qt::RightToLeft);
+}
+
+void CFeedback::applyInitialStates()
+{
+    m_ui.label_EmailWrong->hide();
+    m_ui.widget_SubView->hide();
+    m_ui.ButtonSubmit->setEnabled(false);
+
+    m_ui.captureButton->setFocusPolicy(Qt::NoFocus);
+    m_ui.addImage->setFocusPolicy(Qt::NoFocus);
+    m_ui.ButtonSubmit->setFocusPolicy(Qt::NoFocus);
+
+    setWindowIcon(QIcon(m_skinPath + QStringLiteral("/Application/feedback_icon.ico")));
+    applyModeTexts();
+
+    m_ui.CheckBoxAttachLog->setChecked(true);
+    m_ui.CheckBoxAttachDB->setChecked(false);
+
+    m_ui.lineedit_EmailText->setMaxLength(128);
+    m_ui.lineedit_EmailText->setText(m_userEmail);
+    if (!m_userEmail.isEmpty())
+        m_ui.ButtonSubmit->setEnabled(true);
+
+    m_ui.horizontalLayout_2->setSpacing(6);
+    m_ui.horizontalLayout->setSpacing(6);
+    m_ui.horizontalLayout_6->setSpacing(2);
+    m_ui.horizontalLayout_7->setSpacing(2);
+
+    m_ui.lineEdit_Brand->setPlaceholderText(tr("Mobile Phone Brand"));
+    m_ui.lineEdit_Model->setPlaceholderText(tr("Phone Model"));
+
+    for (QListWidget *list : {m_ui.listWidget_Screen, m_ui.listWidget_Photo}) {
+        list->setViewMode(QListView::IconMode);
+        list->setIconSize(QSize(52, 41));
+        list->setSpacing(5);
+        list->setMovement(QListView::Static);
+        list->setFrameShape(QFrame::NoFrame);
+        list->setFocusPolicy(Qt::NoFocus);
+    }
+}
+
+void CFeedback::applyModeTexts()
+{
+    m_ui.widget_guide->setMovable(this, true);
+    if (m_feedbackMode) {
+        m_ui.widget_guide->setTitleText(tr("Feedback"));
+        m_ui.plainTextEdit_Content->setPlaceholderText(
+            tr("Write your comments, suggestions, or questions here..."));
+    } else {
+        m_ui.widget_guide->setTitleText(tr("Crash Report"));
+        m_ui.plainTextEdit_Content->setPlaceholderText(
+            tr("Please tell us how you were using the program when it crashed."));
+    }
+}
+
+void CFeedback::applyTexts()
+{
+    m_ui.LabelTitle->setText(tr("Please provide as much detail as you can. That will help us "
+                                "quickly and correctly understand the problem you met."));
+    m_ui.LabelTitle->setWordWrap(true);
+
+    const QString system = HostInfo::windowsProductName();
+    m_ui.WindowVersion->setText(system);
+    m_ui.label_System->setText(system);
+    m_ui.iTunesVersion->setText(HostInfo::iTunesVersionText());
+    for (QLabel *label : {m_ui.WindowVersion, m_ui.label_System, m_ui.iTunesVersion})
+        label->setFrameShape(QFrame::Box);
+
+    m_ui.ButtonSubmit->setText(tr("Submit"));
+    m_ui.plainTextEdit_Content->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    m_ui.label_Screen->setText(tr("Screen capture:"));
+    m_ui.label_addPicture->setText(tr("Attach pictures:"));
+}
+
+namespace {
+
+// A switch of the skin settings as a truth value, the way a variant converts:
+// true, a non-zero number or a text other than "", "0" and "false".
+bool switchValue(const QJsonValue &value)
+{
+    return value.toVariant().toBool();
+}
+
+} // namespace
+
+void CFeedback::fillVersionList(QComboBox *list, const QString &caption, const QJsonValue &choices)
+{
+    list->addItem(caption);
+    const QJsonArray array = choices.toArray();
+    for (const QJsonValue &choice : array)
+        list->addItem(choice.toString());
+}
+
+void CFeedback::applyLayoutSwitches()
+{
+    const QJsonObject settings = SkinConfig::instance().settings();
+
+    // Each list gets a list view of its own; the item retranslateUi put in
+    // belonged to the replaced model, so both lists start empty.
+    auto *iosView = new QListWidget(m_ui.comboBox);
+    iosView->setObjectName(QStringLiteral("iosVersion"));
+    m_ui.comboBox->setModel(iosView->model());
+    m_ui.comboBox->setView(iosView);
+    auto *androidView = new QListWidget(m_ui.comboBox_Android);
+    androidView->setObjectName(QStringLiteral("AndroidVersion"));
+    m_ui.comboBox_Android->setModel(androidView->model());
+    m_ui.comboBox_Android->setView(androidView);
+
+    const bool needDb = !settings.contains(QLatin1String("NeedDB"))
+                        || switchValue(settings.value(QLatin1String("NeedDB")));
+    if (!needDb) {
+        m_ui.label_Note->hide();
+        m_ui.CheckBoxAttachDB->hide();
+        m_ui.label_AddDbFiles->hide();
+    }
+
+    if (settings.contains(QLatin1String("ShowVersion"))) {
+        m_showVersion = switchValue(settings.value(QLatin1String("ShowVersion")));
+        if (!m_showVersion) {
+            m_ui.widget->hide();
+            m_ui.plainTextEdit_Content->setFixedHeight(145);
+            setFixedSize(590, needDb ? 605 : 585);
+            m_ui.widget_mian->setFixedSize(580, needDb ? 560 : 540);
+            m_ui.widget_mian->adjustSize();
+            adjustSize();
+            return;
+        }
+    }
+
+    if (!settings.contains(QLatin1String("System")))
+        return;
+    m_systemIsIos = switchValue(settings.value(QLatin1String("System")));
+    if (m_systemIsIos) {
+        m_ui.lineEdit_Model->hide();
+        m_ui.lineEdit_Brand->hide();
+        m_ui.comboBox_Android->hide();
+        m_ui.label_System->hide();
+        m_ui.plainTextEdit_Content->setFixedHeight(145);
+        if (settings.contains(QLatin1String("iOS Version:")))
+            fillVersionList(m_ui.comboBox, tr("iOS Version:"),
+                            settings.value(QLatin1String("iOS Version:")));
+    } else {
+        m_ui.WindowVersion->hide();
+        m_ui.comboBox->hide();
+        m_ui.iTunesVersion->hide();
+        if (settings.contains(QLatin1String("Android Version:")))
+            fillVersionList(m_ui.comboBox_Android, tr("Android Version:"),
+                            settings.value(QLatin1String("Android Version:")));
+    }
+    if (!needDb) {
+        setFixedSize(590, 615);
+        m_ui.widget_mian->setFixedSize(580, 570);
+        m_ui.widget_mian->adjustSize();
+        adjustSize();
+    }
+}
+
+void CFeedback::connectSignals()
+{
+    connect(m_ui.captureButton, SIGNAL(clicked()), this, SLOT(SlotScreenShot()));
+    connect(m_ui.addImage, SIGNAL(clicked()), this, SLOT(SlotAddImg()));
+    connect(m_ui.ButtonSubmit, SIGNAL(clicked()), this, SLOT(SlotSendEmail()));
+    connect(m_ui.lineedit_EmailText, SIGNAL(textChanged(const QString &)), this,
+            SLOT(SlotIsLineEditEmpty()));
+    connect(m_ui.label_SubDescribe, SIGNAL(linkActivated(QString)), this,
+            SLOT(SlotClickUrlLabel(QString)));
+    connect(m_ui.lineedit_EmailText, SIGNAL(editingFinished()), this, SLOT(SlotJudgeEmailValid()));
+    connect(this, SIGNAL(SignalNetWorkFail()), this, SLOT(SlotNetWorkFail()));
+    connect(this, SIGNAL(SignalSendSuccess()), this, SLOT(SlotSendSuccess()));
+    connect(this, SIGNAL(SignalOtherFail()), this, SLOT(SlotOtherFail()));
+    connect(this, SIGNAL(SignalThreadFinish()), this, SLOT(SlotThreadFinished()));
+}
+
+void CFeedback::requestVersionLists()
+{
+    m_network = new QNetworkAccessManager(this);
+    connect(m_network, &QNetworkAccessManager::finished, this, [this](QNetworkReply *reply) {
+        const QByteArray body = reply->readAll();
+        reply->deleteLater();
+        loadVersionLists(body);
+    });
+    m_network->get(QNetworkRequest(Deployment::versionListUrl()));
+}
+
+void CFeedback::loadVersionLists(const QByteArray &json)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError)
+        return;
+    const QJsonObject root = document.object();
+    if (root.contains(QLatin1String("iOS Version:"))) {
+        m_ui.comboBox->clear();
+        fillVersionList(m_ui.comboBox, tr("iOS Version:"), root.value(QLatin1String("iOS Version:")));
+    }
+    if (root.contains(QLatin1String("Android Version:"))) {
+        m_ui.comboBox_Android->clear();
+        fillVersionList(m_ui.comboBox_Android, tr("Android Version:"),
+                        root.value(QLatin1String("Android Version:")));
+    }
+}
+
+void CFeedback::SlotGetStr(QByteArray allData)
+{
+    loadVersionLists(allData);
+}
+
+void CFeedback::soltGetEmailInfoOver(QNetworkReply *reply)
+{
+    if (!reply)
+        return;
+    MailSettings settings = mailSettings();
+    parseMailSettings(QString::fromUtf8(reply->readAll()), m_productId, m_feedbackMode, settings);
+    reply->deleteLater();
+    m_senderAccount = settings.senderAccount;
+    m_senderPassword = settings.senderPassword;
+    m_smtpHost = settings.smtpHost;
+    m_smtpPort = settings.smtpPort;
+    m_connectType = settings.connectType;
+    m_recipientAddress = settings.recipientAddress;
+}
+
+void CFeedback::SlotMessageReceived(QString message)
+{
+    if (message != QLatin1String("active"))
+        return;
+    show();
+    activateWindow();
+    raise();
+}
+
+bool CFeedback::event(QEvent *event)
+{
+    const bool result = PZStyleDialog::event(event);
+    // The style sheet has set dlgRadius by the first polish; publish it for
+    // every styled window and round the window's own top and bottom.
+    if (event->type() == QEvent::Polish && !m_polished) {
+        m_polished = true;
+        qApp->setProperty("dlgRadius", m_dlgRadius);
+        m_ui.widget_guide->setStyleSheet(
+            QStringLiteral("QWidget#widget_guide { border-top-left-radius: %1px;"
+                           "border-top-right-radius: %2px; }")
+                .arg(m_dlgRadius)
+                .arg(m_dlgRadius));
+        m_ui.widget_mian->setStyleSheet(
+            QStringLiteral("QWidget#widget_mian { border-bottom-left-radius: %1px;"
+                           "border-bottom-right-radius: %2px; }")
+                .arg(m_dlgRadius)
+                .arg(m_dlgRadius));
+    }
+    return result;
+}
+
+void CFeedback::closeEvent(QCloseEvent *event)
+{
+    // While a worker runs it still reads and sends the archives: their
+    // removal waits until it has finished (SlotThreadFinished or the
+    // destructor). The window itself hides at once.
+    if (m_sendThread)
+        m_cleanupPending = true;
+    else
+        DeliveryLog::removeTemporaryFiles(QCoreApplication::applicationDirPath());
+    PZStyleDialog::closeEvent(event);
+}
+
+ReportForm CFeedback::reportForm() const
+{
+    ReportForm form;
+    form.customerEmail = m_ui.lineedit_EmailText->text().trimmed();
+    form.comment = m_ui.plainTextEdit_Content->toPlainText();
+    form.iosVersion = m_ui.comboBox->currentText();
+    form.androidVersion = m_ui.comboBox_Android->currentText();
+    form.windowsVersion = m_ui.WindowVersion->text();
+    form.iTunesVersion = m_ui.iTunesVersion->text();
+    form.phoneBrand = m_ui.lineEdit_Brand->text();
+    form.phoneModel = m_ui.lineEdit_Model->text();
+    form.attachLog = m_ui.CheckBoxAttachLog->isChecked();
+    form.attachDatabase = m_ui.CheckBoxAttachDB->isChecked();
+    form.screenshotCount = m_ui.listWidget_Screen->count();
+    for (int row = 0; row < m_ui.listWidget_Photo->count(); ++row)
+        form.photoPaths << m_photoPaths.value(m_ui.listWidget_Photo->item(row));
+    return form;
+}
+
+ReportContext CFeedback::reportContext() const
+{
+    ReportContext context;
+    context.appDir = QCoreApplication::applicationDirPath();
+    context.productName = m_productName;
+    context.userEmail = m_userEmail;
+    context.hostPath = m_hostPath;
+    context.productId = m_productId;
+    context.mailSubject = m_mailSubject;
+    context.recipientName = m_recipientName;
+    context.showVersion = m_showVersion;
+    context.systemIsIos = m_systemIsIos;
+    context.feedbackMode = m_feedbackMode;
+    return context;
+}
+
+MailSettings CFeedback::mailSettings() const
+{
+    MailSettings settings;
+    settings.senderAccount = m_senderAccount;
+    settings.senderPassword = m_senderPassword;
+    settings.smtpHost = m_smtpHost;
+    settings.smtpPort = m_smtpPort;
+    settings.connectType = m_connectType;
+    settings.recipientAddress = m_recipientAddress;
+    return settings;
+}

@@ -1,0 +1,222 @@
+#pragma once
+
+#include "cgapostrequest.h"
+#include "csendthread.h"
+#include "pzstyledialog.h"
+#include "reportdata.h"
+#include "ui_cfeedback.h"
+
+#include <QByteArray>
+#include <QColor>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+
+class MimeText;
+class QCloseEvent;
+class QComboBox;
+class QJsonValue;
+class QListWidget;
+class QListWidgetItem;
+class QMovie;
+class QNetworkAccessManager;
+class QNetworkReply;
+class QPushButton;
+class QTranslator;
+class ReportDelivery;
+
+// The feedback window, and the state of the report it sends: the mode, the
+// addresses and mail settings, the product's names, the attached pictures and
+// the worker of a running submission.
+//
+// A submission runs on a CSendThread. The worker never touches a widget or a
+// window member: Submit takes a snapshot of the form and of the report state
+// on the GUI thread and hands it to a ReportDelivery, which the worker runs.
+// The settings the delivery ends with are copied back when it has finished.
+class CFeedback : public PZStyleDialog, public DeliveryRunner
+{
+    Q_OBJECT
+    Q_PROPERTY(QColor linkColor READ linkColor WRITE setLinkColor)
+    Q_PROPERTY(int dlgRadius READ dlgRadius WRITE setDlgRadius)
+
+public:
+    CFeedback(bool feedbackMode, const QString &userEmail, const QString &hostPath,
+              QWidget *parent = nullptr);
+    ~CFeedback() override;
+
+    // Second stage of the set-up, called once before the window is shown.
+    void setLaunchInfo(const QString &recipientAddress, const QString &senderAccount,
+                       const QString &senderPassword);
+
+    // The text after the last "/" of the host path, cut before its first ".".
+    static QString productNameFromPath(const QString &hostPath);
+    // Text of the first element named key under the root of productinfo.xml
+    // beside the program; empty when there is none.
+    static QString readProductInfo(const QString &key);
+    // The one translator of the process, created on first use.
+    static QTranslator &translator();
+    // Folder of the screenshots: the program's folder + "/ScreenPicture".
+    static QString screenshotFolder();
+    // The e-mail pattern of the skin, matched against the whole text.
+    static bool isValidAddress(const QString &address);
+
+    void loadVersionLists(const QByteArray &json);
+
+    // Picture lists.
+    void addScreenshot(const QString &path);
+    void addPicture(const QString &path);
+    void takeAutoScreenshot();
+    void clearPictureLists();
+
+    // Submission flow.
+    void disableInputs();
+    void restoreForm();
+    void updateResultView();
+
+    // The worker routine, run on the send thread.
+    void runDelivery() override;
+    void fetchMailSettings();
+    void composeReportBody(MimeText &body);
+    bool packageAttachments();
+    int deliverReport(MimeText &body);
+    static void writeFeedbackLog(int code, const QString &message);
+    static bool removePath(const QString &path);
+
+    // What a delivery started now would be given, read on the GUI thread.
+    ReportForm reportForm() const;
+    ReportContext reportContext() const;
+    MailSettings mailSettings() const;
+
+    // Seams for blocking user interaction; the defaults open the real dialogs.
+    using FileDialogHook = std::function<QString(QWidget *parent, const QString &caption,
+                                                 const QString &folder, const QString &filter)>;
+    using MessageBoxHook = std::function<void(const QString &text, const QString &caption)>;
+    using UrlOpener = std::function<bool(const QUrl &url)>;
+    using DeliveryHook = std::function<void(ReportDelivery &delivery)>;
+    void setFileDialogHook(FileDialogHook hook) { m_fileDialog = std::move(hook); }
+    void setMessageBoxHook(MessageBoxHook hook) { m_messageBox = std::move(hook); }
+    void setUrlOpener(UrlOpener opener) { m_urlOpener = std::move(opener); }
+    // Called with each new delivery before its thread starts.
+    void setDeliveryHook(DeliveryHook hook) { m_deliveryHook = std::move(hook); }
+
+    QColor linkColor() const { return m_linkColor; }
+    void setLinkColor(const QColor &color) { m_linkColor = color; }
+    int dlgRadius() const { return m_dlgRadius; }
+    void setDlgRadius(int radius) { m_dlgRadius = radius; }
+
+    bool feedbackMode() const { return m_feedbackMode; }
+    bool showVersion() const { return m_showVersion; }
+    bool systemIsIos() const { return m_systemIsIos; }
+    int submitState() const { return m_submitState; }
+    QString hostPath() const { return m_hostPath; }
+    QString userEmail() const { return m_userEmail; }
+    QString senderAccount() const { return m_senderAccount; }
+    QString senderPassword() const { return m_senderPassword; }
+    QString smtpHost() const { return m_smtpHost; }
+    QString smtpPort() const { return m_smtpPort; }
+    QString mailSubject() const { return m_mailSubject; }
+    QString productName() const { return m_productName; }
+    QString recipientAddress() const { return m_recipientAddress; }
+    QString recipientName() const { return m_recipientName; }
+    QString skinPath() const { return m_skinPath; }
+    QString productId() const { return m_productId; }
+    QString brandName() const { return m_brandName; }
+    QString connectType() const { return m_connectType; }
+    QStringList attachmentFiles() const { return m_attachmentFiles; }
+    CSendThread *sendThread() const { return m_sendThread; }
+    Ui_CFeedback &form() { return m_ui; }
+    const Ui_CFeedback &form() const { return m_ui; }
+    const CGAPostRequest &analytics() const { return m_gaRequest; }
+
+signals:
+    void SignalNetWorkFail();
+    void SignalSendSuccess();
+    void SignalOtherFail();
+    void SignalThreadFinish();
+
+public slots:
+    void SlotSendEmail();
+    void SlotScreenShot();
+    void SlotAddImg();
+    void SlotSaveFinished(QString path);
+    void SlotIsLineEditEmpty();
+    void SlotJudgeEmailValid();
+    void SlotClickUrlLabel(QString link);
+    void SlotNetWorkFail();
+    void SlotSendSuccess();
+    void SlotOtherFail();
+    void SlotThreadFinished();
+    void SlotGetStr(QByteArray allData);
+    void soltGetEmailInfoOver(QNetworkReply *reply);
+    void SlotMessageReceived(QString message);
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void loadTranslation();
+    void applyInitialStates();
+    void applyModeTexts();
+    void applyTexts();
+    void applyLayoutSwitches();
+    void fillVersionList(QComboBox *list, const QString &caption, const QJsonValue &choices);
+    void connectSignals();
+    void requestVersionLists();
+    void setMailIdentity();
+    bool addTile(QListWidget *list, const QString &path, const char *formatHint, bool screenshot);
+    void removeScreenshot(QPushButton *closeButton);
+    void removePicture(QPushButton *closeButton);
+    void showFailure(const QString &text);
+    void openMailLink(const QString &address);
+    void finishWorker();
+    void applyDeliveryResult();
+
+    bool m_feedbackMode;
+    bool m_showVersion = true;
+    bool m_systemIsIos = true;
+    int m_submitState = 0;
+    QString m_hostPath;
+    QString m_userEmail;
+    QString m_senderAccount;
+    QString m_senderPassword;
+    QString m_smtpHost;
+    QString m_smtpPort = QStringLiteral("465");
+    QString m_mailSubject;
+    QString m_productName;
+    QString m_recipientAddress;
+    QString m_recipientName;
+    QString m_skinPath;
+    QString m_productId;
+    QString m_brandName;
+    QString m_connectType;
+    QStringList m_attachmentFiles;
+    QMap<QPushButton *, QListWidgetItem *> m_screenItems;
+    QMap<QPushButton *, QListWidgetItem *> m_photoItems;
+    QMap<QPushButton *, QString> m_screenPaths;
+    QMap<QListWidgetItem *, QString> m_photoPaths;
+    CSendThread *m_sendThread = nullptr;
+    Ui_CFeedback m_ui;
+    CGAPostRequest m_gaRequest;
+    QColor m_linkColor = QColor(QStringLiteral("#0070c9"));
+    int m_dlgRadius = 0;
+    bool m_polished = false;
+
+    // The delivery of the running submission; only the worker uses it while
+    // the thread runs.
+    std::unique_ptr<ReportDelivery> m_delivery;
+    // The window was closed while a worker ran: the temporary files are
+    // removed once the worker is done with them.
+    bool m_cleanupPending = false;
+    QMovie *m_loadingMovie = nullptr;
+    QNetworkAccessManager *m_network = nullptr;
+
+    FileDialogHook m_fileDialog;
+    MessageBoxHook m_messageBox;
+    UrlOpener m_urlOpener;
+    DeliveryHook m_deliveryHook;
+};

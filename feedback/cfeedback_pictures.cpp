@@ -1,0 +1,219 @@
+// Address judgement and the two picture lists of the feedback window.
+
+#include "cfeedback.h"
+
+#include "cscreenimg.h"
+#include "imgview.h"
+#include "picturethumbnail.h"
+#include "pzmessagebox.h"
+#include "pzstylebutton.h"
+#include "skinconfig.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QStandardPaths>
+
+namespace {
+
+constexpr int MaxPicturesPerList = 3;
+
+} // namespace
+
+bool CFeedback::isValidAddress(const QString &address)
+{
+    // Whole-text match; the pattern spells out both letter cases itself.
+    static const QRegularExpression pattern(
+        QRegularExpression::anchoredPattern(SkinConfig::emailPattern()));
+    return pattern.match(address).hasMatch();
+}
+
+void CFeedback::SlotIsLineEditEmpty()
+{
+    // Not trimmed: a field of blanks enables Submit, which then complains.
+    m_ui.ButtonSubmit->setEnabled(!m_ui.lineedit_EmailText->text().isEmpty());
+}
+
+void CFeedback::SlotJudgeEmailValid()
+{
+    const QString address = m_ui.lineedit_EmailText->text().trimmed();
+    if (address.isEmpty())
+        return;
+    const bool valid = isValidAddress(address);
+    m_ui.label_EmailWrong->setVisible(!valid);
+    m_ui.ButtonSubmit->setEnabled(valid);
+}
+
+void CFeedback::SlotScreenShot()
+{
+    hide();
+    auto *overlay = new CScreenImg();
+    connect(overlay, SIGNAL(SignalSaveFinished(QString)), this, SLOT(SlotSaveFinished(QString)));
+    overlay->setAttribute(Qt::WA_DeleteOnClose);
+    overlay->show();
+}
+
+void CFeedback::SlotSaveFinished(QString path)
+{
+    show();
+    if (!path.isEmpty())
+        addScreenshot(path);
+}
+
+void CFeedback::SlotAddImg()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath() + QStringLiteral("/Pictures");
+    const QString caption = QStringLiteral("Open");
+    const QString filter = QStringLiteral("Picture(*.jpg *.png *.bmp *.gif)");
+    const QString path = m_fileDialog ? m_fileDialog(this, caption, folder, filter)
+                                      : QFileDialog::getOpenFileName(this, caption, folder, filter);
+    addPicture(path);
+}
+
+void CFeedback::addScreenshot(const QString &path)
+{
+    // No format: the reader goes by the suffix, then by the contents.
+    addTile(m_ui.listWidget_Screen, path, nullptr, true);
+}
+
+void CFeedback::addPicture(const QString &path)
+{
+    // "JFIF" names no format the reader knows, so it identifies the picture
+    // from its contents alone (a JPEG named .png still loads).
+    addTile(m_ui.listWidget_Photo, path, "JFIF", false);
+}
+
+bool CFeedback::addTile(QListWidget *list, const QString &path, const char *formatHint,
+                        bool screenshot)
+{
+    if (path.isEmpty())
+        return false;
+    const QPixmap pixmap = PictureThumbnail::load(path, formatHint);
+    if (pixmap.isNull()) {
+        showFailure(tr("Failed to upload pictures! Please try again."));
+        return false;
+    }
+
+    auto *tile = new ImgView();
+    tile->setPicture(pixmap);
+    auto *item = new QListWidgetItem();
+    item->setSizeHint(QSize(52, 41));
+    item->setFlags(Qt::NoItemFlags); // only the tile reacts, not the item
+    list->addItem(item);
+    list->setItemWidget(item, tile); // the list owns the tile from here
+
+    QPushButton *closeButton = tile->closeButton();
+    if (screenshot) {
+        m_screenItems.insert(closeButton, item);
+        m_screenPaths.insert(closeButton, path);
+        if (list->count() >= MaxPicturesPerList)
+            m_ui.captureButton->setEnabled(false);
+        connect(tile, &ImgView::SignalClose, this,
+                [this](QPushButton *button) { removeScreenshot(button); });
+    } else {
+        m_photoItems.insert(closeButton, item);
+        m_photoPaths.insert(item, path);
+        if (list->count() >= MaxPicturesPerList)
+            m_ui.addImage->setEnabled(false);
+        connect(tile, &ImgView::SignalClose, this,
+                [this](QPushButton *button) { removePicture(button); });
+    }
+    return true;
+}
+
+namespace {
+
+// Takes the tile off its item and disposes of it. The tile is in the middle
+// of emitting its close signal, so it goes later, not now.
+void disposeTile(QListWidget *list, QListWidgetItem *item)
+{
+    if (!item)
+        return;
+    QPointer<QWidget> tile = list->itemWidget(item);
+    list->removeItemWidget(item);
+    if (tile) {
+        tile->hide();
+        tile->deleteLater();
+    }
+}
+
+} // namespace
+
+void CFeedback::removeScreenshot(QPushButton *closeButton)
+{
+    QListWidgetItem *item = m_screenItems.value(closeButton);
+    disposeTile(m_ui.listWidget_Screen, item);
+    m_ui.captureButton->setEnabled(true);
+    QFile::remove(m_screenPaths.value(closeButton));
+    delete item;
+    m_screenItems.remove(closeButton);
+    m_screenPaths.remove(closeButton);
+}
+
+void CFeedback::removePicture(QPushButton *closeButton)
+{
+    // The picture belongs to the user: only its entry goes.
+    QListWidgetItem *item = m_photoItems.value(closeButton);
+    disposeTile(m_ui.listWidget_Photo, item);
+    m_ui.addImage->setEnabled(true);
+    if (item)
+        m_photoPaths.remove(item);
+    delete item;
+    m_photoItems.remove(closeButton);
+}
+
+void CFeedback::showFailure(const QString &text)
+{
+    if (m_messageBox) {
+        m_messageBox(text, m_productName);
+        return;
+    }
+    auto *box = new PZMessageBox(text, m_productName, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->exec();
+}
+
+void CFeedback::takeAutoScreenshot()
+{
+    QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect geometry = screen->geometry();
+    const QPixmap grab = screen->grabWindow(0, 0, 0, geometry.width(), geometry.height());
+
+    const QString folder = screenshotFolder();
+    const QString path = folder + QStringLiteral("/feedback")
+                         + QDateTime::currentDateTime().toString(QStringLiteral("yyMMddhhmmss"))
+                         + QStringLiteral(".png");
+    QDir dir;
+    if (!dir.exists(folder) && !dir.mkdir(folder))
+        return;
+    if (!grab.isNull() && grab.save(path))
+        addScreenshot(path);
+}
+
+void CFeedback::clearPictureLists()
+{
+    m_ui.captureButton->setEnabled(true);
+    // A deleted item takes its tile with it; the files stay where they are.
+    for (QListWidget *list : {m_ui.listWidget_Screen, m_ui.listWidget_Photo}) {
+        while (list->count() > 0)
+            delete list->takeItem(0);
+    }
+    // The entries would only point at deleted items now.
+    m_screenItems.clear();
+    m_screenPaths.clear();
+    m_photoItems.clear();
+    m_photoPaths.clear();
+}

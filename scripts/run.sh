@@ -1,0 +1,166 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the program.
+#
+#   scripts/run.sh                 demo: local settings server + SMTP sink, then the program
+#   scripts/run.sh --auto          demo that fills in and submits the form by itself
+#                                  (the default when there is no display)
+#   scripts/run.sh --no-demo ARGS  start build/feedback with ARGS, nothing else
+#
+# The demo serves a mail settings document (password enciphered in the program's
+# format) and the version lists from a local HTTP server, receives the report on a
+# local SMTP server with implicit TLS and AUTH, and points the program at both with
+# the FEEDBACK_* environment variables. Everything it makes lands in build/demo/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+scripts/install-deps.sh
+scripts/build.sh
+
+if [ "${1:-}" = "--no-demo" ]; then
+    shift
+    exec "$root/build/feedback" "$@"
+fi
+
+auto=0
+[ "${1:-}" = "--auto" ] && auto=1
+[ -z "${DISPLAY:-}" ] && auto=1
+
+demo=$root/build/demo
+rm -rf "$demo"
+mkdir -p "$demo/www/files/public" "$demo/mail" "$demo/screens" "$demo/logs" "$root/build/Log"
+
+pids=()
+created_productinfo=0
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    [ "$created_productinfo" = 1 ] && rm -f "$root/build/productinfo.xml"
+    return 0
+}
+trap cleanup EXIT
+
+# start_peer NAME SCRIPT ARGS...: starts a local server, sets PEER_PORT.
+start_peer() {
+    local name=$1; shift
+    local out=$demo/logs/$name.out
+    /usr/bin/python3 -u "$@" >"$out" 2>"$demo/logs/$name.err" &
+    pids+=($!)
+    for _ in $(seq 150); do
+        if head -n1 "$out" 2>/dev/null | grep -q '^LISTENING '; then
+            PEER_PORT=$(head -n1 "$out" | cut -d' ' -f2)
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "The $name server did not start:" >&2
+    cat "$demo/logs/$name.err" >&2
+    exit 1
+}
+
+# The SMTP sink: TLS from the first byte, AUTH required, every mail saved.
+openssl req -x509 -newkey rsa:2048 -nodes -subj /CN=localhost -days 2 \
+    -keyout "$demo/smtp.key" -out "$demo/smtp.crt" >/dev/null 2>&1
+sender=reports@demo.example.net
+password='Dem0-Päss!'
+start_peer smtp tests/peers/smtp_server.py --mode tls --cert "$demo/smtp.crt" --key "$demo/smtp.key" \
+    --user "$sender" --password "$password" --save-dir "$demo/mail"
+smtp_port=$PEER_PORT
+
+# The product this demo pretends to be, and its settings document.
+if [ ! -f "$root/build/productinfo.xml" ]; then
+    cp demo/productinfo.xml "$root/build/productinfo.xml"
+    created_productinfo=1
+fi
+/usr/bin/python3 demo/make_emailinfo.py --product-id 1001 --host 127.0.0.1 --port "$smtp_port" \
+    --connect-type 1 --sender "$sender" --password "$password" \
+    --receiver feedback@demo.example.net --crash-receiver crash@demo.example.net \
+    -o "$demo/www/files/public/emailinfo.xml"
+cat >"$demo/www/files/public/FeedbackDownloadUrl.json" <<'EOF'
+{"iOS Version:": ["18", "17", "16", "15"], "Android Version:": ["15", "14", "13", "12"]}
+EOF
+start_peer http tests/peers/http_server.py --root "$demo/www"
+http_port=$PEER_PORT
+
+export FEEDBACK_DOWNLOAD_BASE="http://127.0.0.1:$http_port"
+export FEEDBACK_ANALYTICS_BASE="http://127.0.0.1:$http_port/collect?v=1&t=event&tid=UA-10000000-1"
+export FEEDBACK_SMTP_HOST=127.0.0.1
+export FEEDBACK_SUPPORT_MAILBOX=support@demo.example.net
+
+if [ -z "${DISPLAY:-}" ]; then
+    for n in $(seq 90 120); do [ -e "/tmp/.X11-unix/X$n" ] || break; done
+    Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+    pids+=($!)
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+fi
+
+args=("" "/opt/Demo/PhotoTool.exe" "user@demo.example.net" "$sender" "not-the-real-password" 1)
+
+if [ "$auto" = 0 ]; then
+    echo "Demo servers: settings http://127.0.0.1:$http_port, SMTP 127.0.0.1:$smtp_port (implicit TLS)."
+    echo "Submit a report in the window; received mail is saved in $demo/mail."
+    "$root/build/feedback" "${args[@]}" || true
+else
+    "$root/build/feedback" "${args[@]}" >"$demo/logs/feedback.log" 2>&1 &
+    app=$!
+    pids+=($app)
+    wid=""
+    for _ in $(seq 100); do
+        wid=$(xdotool search --onlyvisible --name '^Feedback$' 2>/dev/null | head -n1 || true)
+        [ -n "$wid" ] && break
+        sleep 0.2
+    done
+    if [ -z "$wid" ]; then echo "The window did not appear." >&2; exit 1; fi
+    sleep 1
+    eval "$(xdotool getwindowgeometry --shell "$wid")"
+    snap() { import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$demo/screens/$1.png"; }
+
+    # The address is filled in from the command line; write a comment and submit.
+    xdotool mousemove $((X + 295)) $((Y + 250)) click 1
+    xdotool type --delay 5 "The sync stops at 40 % when the phone is locked."
+    xdotool key Return
+    xdotool type --delay 5 ". A line with a single dot must arrive intact."
+    snap form
+    xdotool mousemove $((X + 295)) $((Y + 602)) click 1
+
+    for _ in $(seq 120); do
+        ls "$demo/mail"/*.eml >/dev/null 2>&1 && break
+        sleep 0.5
+    done
+    sleep 2
+    snap result
+    # Close through the title bar's close button.
+    xdotool mousemove $((X + 560)) $((Y + 22)) click 1
+    for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.2; done
+fi
+
+mail=$(ls "$demo/mail"/*.eml 2>/dev/null | head -n1 || true)
+if [ -z "$mail" ]; then
+    echo "No mail arrived. Program output: $demo/logs/feedback.log" >&2
+    exit 1
+fi
+/usr/bin/python3 - "$mail" "$demo/mail/attachments" <<'EOF'
+import email, email.policy, os, sys, zipfile, io
+path, out = sys.argv[1], sys.argv[2]
+msg = email.message_from_binary_file(open(path, "rb"), policy=email.policy.default)
+os.makedirs(out, exist_ok=True)
+print("Received mail:", path)
+for h in ("From", "To", "Subject", "Date"):
+    print(f"  {h}: {msg[h]}")
+for part in msg.iter_parts():
+    name = part.get_filename()
+    if name is None:
+        print("  Body:")
+        for line in part.get_content().splitlines():
+            print("    " + line)
+        continue
+    data = part.get_content()
+    open(os.path.join(out, name), "wb").write(data)
+    entries = ""
+    if name.endswith(".zip"):
+        entries = ", ".join(zipfile.ZipFile(io.BytesIO(data)).namelist())
+    print(f"  Attachment {name}: {len(data)} bytes {('[' + entries + ']') if entries else ''}")
+print("Attachments saved in:", out)
+EOF
+[ "$auto" = 1 ] && echo "Window screenshots: $demo/screens/form.png, $demo/screens/result.png"
+exit 0

@@ -1,0 +1,199 @@
+#!/usr/bin/env bash
+# Takes screenshots of the real program under a private X server:
+#   form.png              the form, filled in
+#   capture.png           the capture overlay while a selection is drawn (magnifier)
+#   capture-selected.png  the overlay with a finished selection and its buttons
+#   success.png           the page after a delivery to a local SMTP server
+#   failure.png           the page when the SMTP server cannot be reached
+#   failure-other.png     the page when the server refuses the login
+# Usage: scripts/screenshot.sh [output folder]   (default build/screenshots)
+# FEEDBACK_PROGRAM names the program to run (default build/feedback).
+set -euo pipefail
+
+root="$(cd "$(dirname "$0")/.." && pwd)"
+out="${1:-$root/build/screenshots}"
+program="${FEEDBACK_PROGRAM:-$root/build/feedback}"
+python=/usr/bin/python3
+
+for tool in Xvfb xdotool import convert openssl "$python"; do
+    command -v "$tool" >/dev/null || { echo "missing tool: $tool" >&2; exit 1; }
+done
+[ -x "$program" ] || { echo "program not built: $program (run scripts/build.sh)" >&2; exit 1; }
+mkdir -p "$out"
+out="$(cd "$out" && pwd)"
+
+work="$(mktemp -d)"
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# The program runs from a folder of its own, beside a copy of the skin.
+app="$work/app"
+mkdir -p "$app/Log"
+cp "$program" "$app/feedback"
+cp -r "$root/FeedbackRes" "$app/"
+cat >"$app/productinfo.xml" <<'EOF'
+<info><PZ_APP_NAME>Photo Tool</PZ_APP_NAME><PZ_BRANDNAME>Acme</PZ_BRANDNAME><PZ_PID>1001</PZ_PID></info>
+EOF
+
+# A private X server on a free display, without a window manager.
+display=""
+for n in $(seq 91 160); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
+done
+[ -n "$display" ] || { echo "no free X display" >&2; exit 1; }
+Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY="$display"
+for _ in $(seq 1 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+# A plain desktop picture, so that screenshots of the screen show something.
+convert -size 1920x1080 gradient:'#2f5f8f-#a9cbe8' "$work/desktop.png"
+display -window root "$work/desktop.png" 2>/dev/null || true # sets the root, then reports 1
+
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb
+export FEEDBACK_ANALYTICS_BASE="http://127.0.0.1:1/collect?v=1&t=event&tid=UA-10000000-1"
+export FEEDBACK_SMTP_HOST=127.0.0.1
+
+# Starts a peer and prints its port once it listens.
+start_peer() {
+    local log="$1"; shift
+    "$python" -u "$@" >"$log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 1 150); do
+        if grep -q '^LISTENING ' "$log" 2>/dev/null; then
+            sed -n 's/^LISTENING \([0-9]*\).*/\1/p' "$log" | head -1
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "peer did not start: $*" >&2
+    cat "$log" >&2
+    return 1
+}
+
+free_port() {
+    "$python" -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
+}
+
+openssl req -x509 -newkey rsa:2048 -nodes -keyout "$work/key.pem" -out "$work/cert.pem" -days 2 \
+    -subj /CN=localhost >/dev/null 2>&1
+mkdir -p "$work/mail" "$work/www/files/public"
+smtp_port="$(start_peer "$work/smtp.log" "$root/tests/peers/smtp_server.py" --mode tls \
+    --cert "$work/cert.pem" --key "$work/key.pem" --user sender@example.net --password secret \
+    --save-dir "$work/mail")"
+web_port="$(start_peer "$work/web.log" "$root/tests/peers/http_server.py" --root "$work/www")"
+export FEEDBACK_DOWNLOAD_BASE="http://127.0.0.1:$web_port"
+
+# Mail settings for product 1001: which SMTP port and password the program uses.
+settings() {
+    "$python" "$root/demo/make_emailinfo.py" --product-id 1001 --host 127.0.0.1 --port "$1" \
+        --connect-type 1 --sender sender@example.net --password "$2" --receiver support@example.net \
+        -o "$work/www/files/public/emailinfo.xml"
+}
+
+window=""
+geometry_of() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
+# Crops the screen to the feedback window (or takes the whole screen).
+shoot() {
+    import -window root "$work/screen.png"
+    if [ "${2:-}" = "screen" ]; then
+        cp "$work/screen.png" "$out/$1"
+    else
+        geometry_of "$window"
+        convert "$work/screen.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$1"
+    fi
+    echo "wrote $out/$1"
+}
+click() { geometry_of "$window"; xdotool mousemove $((X + $1)) $((Y + $2)) click 1; }
+
+start_program() {
+    (cd "$app" && exec ./feedback "" "C:/Apps/Photo Tool/PhotoTool.exe" "user@example.com" \
+        start@example.net start 1) >"$work/program.log" 2>&1 &
+    program_pid=$!
+    pids+=("$program_pid")
+    window="$(xdotool search --sync --onlyvisible --pid "$program_pid" | head -1)"
+    sleep 1
+}
+
+stop_program() {
+    click 560 22 # the title bar's close button
+    for _ in $(seq 1 50); do kill -0 "$program_pid" 2>/dev/null || return 0; sleep 0.1; done
+    kill "$program_pid" 2>/dev/null || true
+}
+
+log_lines() {
+    if [ -f "$app/Log/feedback.log" ]; then wc -l <"$app/Log/feedback.log"; else echo 0; fi
+}
+# Waits until the delivery has written its final log entry.
+wait_for_result() {
+    local before="$1"
+    for _ in $(seq 1 600); do
+        [ "$(log_lines)" -ge $((before + 2)) ] && { sleep 1; return 0; }
+        sleep 0.1
+    done
+    echo "no delivery result" >&2
+    return 1
+}
+
+type_comment() {
+    click 295 250
+    sleep 0.2
+    xdotool type --delay 15 "The export button does nothing when the library holds more than 500 photos."
+    sleep 0.3
+}
+
+# Form, capture overlay and success page.
+settings "$smtp_port" secret
+start_program
+type_comment
+shoot form.png
+
+click 168 392 # the capture button
+sleep 1.5
+xdotool mousemove 620 260 mousedown 1
+sleep 0.2
+xdotool mousemove 900 420
+sleep 0.2
+xdotool mousemove 1180 560
+sleep 0.5
+shoot capture.png screen
+xdotool mouseup 1
+sleep 0.5
+shoot capture-selected.png screen
+xdotool key Escape
+sleep 1
+
+lines="$(log_lines)"
+click 295 602 # Submit
+wait_for_result "$lines"
+shoot success.png
+stop_program
+sleep 0.5
+
+# Network failure: nobody listens on the SMTP port of the settings.
+settings "$(free_port)" secret
+start_program
+type_comment
+lines="$(log_lines)"
+click 295 602
+wait_for_result "$lines"
+shoot failure.png
+stop_program
+sleep 0.5
+
+# Other failure: the server refuses the login.
+settings "$smtp_port" wrong-password
+start_program
+lines="$(log_lines)"
+click 295 602
+wait_for_result "$lines"
+shoot failure-other.png
+stop_program
+
+echo "mails received: $(ls "$work/mail" | wc -l)"

@@ -1,0 +1,334 @@
+// The real program under an X server: one copy at a time, activation by a
+// later copy, a stale lock, and a whole submission driven by xdotool.
+
+#include "singleinstance.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRect>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <QtTest>
+
+#include <memory>
+
+#include <unistd.h>
+
+namespace {
+
+QString programPath()
+{
+    const QString overridden = qEnvironmentVariable("FEEDBACK_E2E_PROGRAM");
+    return overridden.isEmpty() ? QStringLiteral(FEEDBACK_PROGRAM) : overridden;
+}
+
+QByteArray xdotool(const QStringList &arguments)
+{
+    QByteArray output;
+    TestSupport::runProgram(QStringLiteral("xdotool"), arguments, &output, 15000);
+    return output.trimmed();
+}
+
+bool copyFolder(const QString &from, const QString &to)
+{
+    QDirIterator it(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + source.mid(from.size());
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        if (!QFile::copy(source, target))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class TestE2eProgram : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void secondCopyExitsAndActivatesTheFirst();
+    void messageInOtherLetterCaseChangesNothing();
+    void staleLockDoesNotBlockTheNextStart();
+    void submissionWithTheRealProgram();
+
+private:
+    std::unique_ptr<QProcess> start(const QStringList &arguments);
+    // The visible top-level window of a process (0 when none appears in time).
+    quint64 waitForWindow(qint64 pid, int timeoutMs = 20000);
+    QRect geometry(quint64 window);
+    quint64 focusedWindow();
+    void focusCover();
+
+    QTemporaryDir m_appDir;
+    QTemporaryDir m_runtime;
+    QProcessEnvironment m_environment;
+    std::unique_ptr<QWidget> m_cover;
+    QList<QProcess *> m_started;
+};
+
+void TestE2eProgram::initTestCase()
+{
+    QVERIFY2(QFileInfo(programPath()).isExecutable(), qPrintable(programPath() + QStringLiteral(" is not built")));
+    QVERIFY(m_appDir.isValid());
+    QVERIFY(QFile::copy(programPath(), m_appDir.path() + QStringLiteral("/feedback")));
+    QFile(m_appDir.path() + QStringLiteral("/feedback"))
+        .setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QVERIFY(copyFolder(QStringLiteral(FEEDBACK_RESOURCES), m_appDir.path() + QStringLiteral("/FeedbackRes")));
+    QVERIFY(TestSupport::writeFile(m_appDir.path() + QStringLiteral("/productinfo.xml"),
+                                   "<info><PZ_APP_NAME>Photo Tool</PZ_APP_NAME><PZ_BRANDNAME>Acme</PZ_BRANDNAME>"
+                                   "<PZ_PID>1001</PZ_PID></info>"));
+    QDir().mkpath(m_appDir.path() + QStringLiteral("/Log"));
+
+    // A runtime folder of our own keeps the lock and socket away from any
+    // other copy on this machine; the client in this process uses it too.
+    qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
+    m_environment = QProcessEnvironment::systemEnvironment();
+    m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+    m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    m_environment.insert(QStringLiteral("FEEDBACK_DOWNLOAD_BASE"), QStringLiteral("http://127.0.0.1:1"));
+    m_environment.insert(QStringLiteral("FEEDBACK_ANALYTICS_BASE"),
+                         QStringLiteral("http://127.0.0.1:1/collect?v=1&t=event&tid=UA-TEST"));
+    m_environment.insert(QStringLiteral("FEEDBACK_SMTP_HOST"), QStringLiteral("127.0.0.1"));
+}
+
+void TestE2eProgram::init()
+{
+    m_cover = std::make_unique<QWidget>();
+    m_cover->setWindowTitle(QStringLiteral("cover"));
+    m_cover->setGeometry(600, 150, 700, 700);
+}
+
+void TestE2eProgram::cleanup()
+{
+    for (QProcess *process : qAsConst(m_started)) {
+        if (process->state() != QProcess::NotRunning) {
+            process->terminate();
+            if (!process->waitForFinished(5000))
+                process->kill();
+            process->waitForFinished(5000);
+        }
+        delete process;
+    }
+    m_started.clear();
+    m_cover.reset();
+}
+
+std::unique_ptr<QProcess> TestE2eProgram::start(const QStringList &arguments)
+{
+    auto process = std::make_unique<QProcess>();
+    process->setProgram(m_appDir.path() + QStringLiteral("/feedback"));
+    process->setArguments(arguments);
+    process->setProcessEnvironment(m_environment);
+    process->setWorkingDirectory(m_appDir.path());
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->start();
+    process->waitForStarted(10000);
+    return process;
+}
+
+quint64 TestE2eProgram::waitForWindow(qint64 pid, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired()) {
+        const QByteArray found = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                          QStringLiteral("--pid"), QString::number(pid)});
+        const QList<QByteArray> ids = found.split('\n');
+        for (const QByteArray &id : ids) {
+            bool ok = false;
+            const quint64 window = id.trimmed().toULongLong(&ok);
+            if (ok && geometry(window).width() >= 500)
+                return window;
+        }
+        QTest::qWait(200);
+    }
+    return 0;
+}
+
+QRect TestE2eProgram::geometry(quint64 window)
+{
+    const QByteArray shell = xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"),
+                                      QString::number(window)});
+    QRect rect;
+    for (const QByteArray &line : shell.split('\n')) {
+        const int equals = line.indexOf('=');
+        const QByteArray key = line.left(equals);
+        const int value = line.mid(equals + 1).toInt();
+        if (key == "X")
+            rect.moveLeft(value);
+        else if (key == "Y")
+            rect.moveTop(value);
+        else if (key == "WIDTH")
+            rect.setWidth(value);
+        else if (key == "HEIGHT")
+            rect.setHeight(value);
+    }
+    return rect;
+}
+
+quint64 TestE2eProgram::focusedWindow()
+{
+    return xdotool({QStringLiteral("getwindowfocus"), QStringLiteral("-f")}).toULongLong();
+}
+
+void TestE2eProgram::focusCover()
+{
+    m_cover->show();
+    m_cover->raise();
+    m_cover->activateWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(m_cover.get()));
+    QTRY_COMPARE(focusedWindow(), quint64(m_cover->winId()));
+}
+
+void TestE2eProgram::secondCopyExitsAndActivatesTheFirst()
+{
+    auto first = start({QString(), QStringLiteral("C:/Apps/Tool.exe"), QStringLiteral("me@example.com")});
+    const quint64 window = waitForWindow(first->processId());
+    QVERIFY(window);
+    // Centred on the available area of the 1920 x 1080 screen.
+    QCOMPARE(geometry(window), QRect(665, 217, 590, 645));
+    focusCover();
+
+    auto second = start({QStringLiteral("x@y.com"), QStringLiteral("C:/Apps/Other.exe")});
+    QVERIFY(second->waitForFinished(15000));
+    QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second->exitCode(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(focusedWindow(), window, 10000);
+    QCOMPARE(first->state(), QProcess::Running);
+    m_started << first.release();
+}
+
+void TestE2eProgram::messageInOtherLetterCaseChangesNothing()
+{
+    auto first = start({QString(), QStringLiteral("C:/Apps/Tool.exe")});
+    const quint64 window = waitForWindow(first->processId());
+    m_started << first.release();
+    QVERIFY(window);
+    focusCover();
+
+    SingleInstance client(QStringLiteral("feedback-") + QString::number(::getuid()));
+    QVERIFY(client.isRunning());
+    QVERIFY(client.sendMessage(QStringLiteral("Active"), 5000));
+    QTest::qWait(500);
+    QCOMPARE(focusedWindow(), quint64(m_cover->winId()));
+
+    // The same channel with the exact text does activate it.
+    QVERIFY(client.sendMessage(QStringLiteral("active"), 5000));
+    QTRY_COMPARE_WITH_TIMEOUT(focusedWindow(), window, 10000);
+}
+
+void TestE2eProgram::staleLockDoesNotBlockTheNextStart()
+{
+    auto first = start({QString(), QStringLiteral("C:/Apps/Tool.exe")});
+    QVERIFY(waitForWindow(first->processId()));
+    first->kill(); // no chance to remove its lock or socket
+    QVERIFY(first->waitForFinished(5000));
+
+    auto next = start({QString(), QStringLiteral("C:/Apps/Tool.exe")});
+    QVERIFY2(waitForWindow(next->processId()), "the next copy did not come up");
+    QCOMPARE(next->state(), QProcess::Running);
+    m_started << next.release();
+}
+
+void TestE2eProgram::submissionWithTheRealProgram()
+{
+    QTemporaryDir work;
+    QString cert, key;
+    QVERIFY(TestSupport::makeSelfSignedCertificate(work.path(), &cert, &key));
+    const QString saveDir = work.path() + QStringLiteral("/mail");
+    QDir().mkpath(saveDir);
+    TestSupport::PeerProcess smtp;
+    QVERIFY2(smtp.start(TestSupport::peerScript(QStringLiteral("smtp_server.py")),
+                        {QStringLiteral("--mode"), QStringLiteral("tls"), QStringLiteral("--cert"), cert,
+                         QStringLiteral("--key"), key, QStringLiteral("--user"), QStringLiteral("sender@example.net"),
+                         QStringLiteral("--password"), QStringLiteral("secret"), QStringLiteral("--save-dir"), saveDir}),
+             qPrintable(smtp.errorText()));
+    const QString www = work.path() + QStringLiteral("/www");
+    QDir().mkpath(www + QStringLiteral("/files/public"));
+    QCOMPARE(TestSupport::runProgram(
+                 QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral(FEEDBACK_MAKE_EMAILINFO), QStringLiteral("--product-id"), QStringLiteral("1001"),
+                  QStringLiteral("--host"), QStringLiteral("127.0.0.1"), QStringLiteral("--port"),
+                  QString::number(smtp.port()), QStringLiteral("--connect-type"), QStringLiteral("1"),
+                  QStringLiteral("--sender"), QStringLiteral("sender@example.net"), QStringLiteral("--password"),
+                  QStringLiteral("secret"), QStringLiteral("--receiver"), QStringLiteral("support@example.net"),
+                  QStringLiteral("-o"), www + QStringLiteral("/files/public/emailinfo.xml")},
+                 nullptr, 30000),
+             0);
+    TestSupport::PeerProcess web;
+    QVERIFY2(web.start(TestSupport::peerScript(QStringLiteral("http_server.py")), {QStringLiteral("--root"), www}),
+             qPrintable(web.errorText()));
+
+    const QProcessEnvironment saved = m_environment;
+    m_environment.insert(QStringLiteral("FEEDBACK_DOWNLOAD_BASE"),
+                         QStringLiteral("http://127.0.0.1:%1").arg(web.port()));
+    auto program = start({QString(), QStringLiteral("C:/Apps/Photo Tool/PhotoTool.exe"),
+                          QStringLiteral("user@example.com"), QStringLiteral("start@example.net"),
+                          QStringLiteral("start"), QStringLiteral("1")});
+    m_environment = saved;
+    const quint64 window = waitForWindow(program->processId());
+    QVERIFY(window);
+    const QRect frame = geometry(window);
+
+    // Content box, then Submit, at their places in the standard skin.
+    const auto click = [&](int x, int y) {
+        xdotool({QStringLiteral("mousemove"), QString::number(frame.x() + x), QString::number(frame.y() + y),
+                 QStringLiteral("click"), QStringLiteral("1")});
+    };
+    click(295, 250);
+    QTest::qWait(300);
+    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"),
+             QStringLiteral("typed by xdotool")});
+    QTest::qWait(300);
+    click(295, 602);
+
+    QTRY_VERIFY_WITH_TIMEOUT(!QDir(saveDir).entryList({QStringLiteral("*.eml")}, QDir::Files).isEmpty(), 60000);
+    const QString mail = saveDir + QLatin1Char('/') + QDir(saveDir).entryList({QStringLiteral("*.eml")}, QDir::Files).first();
+    const char *script = R"PY(
+import email, json, sys
+from email import policy
+with open(sys.argv[1], 'rb') as f:
+    message = email.message_from_binary_file(f, policy=policy.default)
+body = message.get_body(preferencelist=('plain',))
+print(json.dumps({'subject': str(message['Subject']), 'to': str(message['To']),
+                  'body': body.get_content() if body else '',
+                  'attachments': [part.get_filename() for part in message.iter_attachments()]}))
+)PY";
+    QByteArray output;
+    QCOMPARE(TestSupport::runProgram(QStringLiteral("/usr/bin/python3"),
+                                     {QStringLiteral("-c"), QString::fromLatin1(script), mail}, &output, 30000),
+             0);
+    const QJsonObject parsed = QJsonDocument::fromJson(output).object();
+    QCOMPARE(parsed.value(QStringLiteral("subject")).toString(), QStringLiteral("PhotoTool Win Feedback"));
+    QVERIFY2(parsed.value(QStringLiteral("to")).toString().contains(QStringLiteral("support@example.net")),
+             output.constData());
+    QVERIFY2(parsed.value(QStringLiteral("body")).toString().contains(QStringLiteral("typed by xdotool")),
+             output.constData());
+    QVERIFY2(parsed.value(QStringLiteral("body")).toString().contains(QStringLiteral("user@example.com")),
+             output.constData());
+    QTRY_VERIFY_WITH_TIMEOUT(TestSupport::readFile(m_appDir.path() + QStringLiteral("/Log/feedback.log"))
+                                 .contains("Send to Email Success."),
+                             10000);
+
+    // The title bar's close button ends the program and empties the screenshot folder.
+    click(560, 22);
+    QVERIFY(program->waitForFinished(15000));
+    QCOMPARE(program->exitCode(), 0);
+    QVERIFY(QDir(m_appDir.path() + QStringLiteral("/ScreenPicture")).exists());
+    QVERIFY(QDir(m_appDir.path() + QStringLiteral("/ScreenPicture")).entryList(QDir::Files).isEmpty());
+}
+
+QTEST_MAIN(TestE2eProgram)
+#include "tst_e2e_program.moc"

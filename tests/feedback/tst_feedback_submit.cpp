@@ -1,0 +1,568 @@
+// Submission: the last address check, the waiting view, the result pages and
+// their links, whole deliveries against local servers, and closing the window
+// while a delivery runs.
+
+#include "cfeedback.h"
+#include "imgview.h"
+#include "pzstylebutton.h"
+#include "reportdelivery.h"
+#include "testsupport.h"
+#include "windowtestsupport.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMovie>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+constexpr int DeliveryTimeoutMs = 60000;
+
+const char *const SuccessText =
+    "<p>Your feedback is highly appreciated. We'll handle it soon. <a href = \"rewrite\"><span style=\" underline; "
+    "%1\">Provide more feedback>></a></p>";
+const char *const NetworkText =
+    "<p> Please make sure that your network connection is active, and then <a href = \"try again\"><span style=\" "
+    "underline; %1 \">try again</span></a>.</p>";
+const char *const OtherText =
+    "<p> Please <a href = \"try again\"><span style=\" underline; %1 \">try again</span></a>. If it fails again, "
+    "please send an email to <a href = \"%3\"><span style=\" underline; %2\">%3</span></a>.</p>";
+
+QList<QWidget *> inputs(const Ui_CFeedback &ui)
+{
+    return {ui.lineedit_EmailText, ui.plainTextEdit_Content, ui.comboBox,          ui.comboBox_Android,
+            ui.lineEdit_Model,     ui.lineEdit_Brand,        ui.captureButton,     ui.addImage,
+            ui.listWidget_Screen,  ui.listWidget_Photo,      ui.CheckBoxAttachDB,  ui.CheckBoxAttachLog};
+}
+
+// Sets an environment variable for the lifetime of the object.
+class ScopedEnv
+{
+public:
+    ScopedEnv(const char *name, const QByteArray &value) : m_name(name), m_old(qgetenv(name))
+    {
+        qputenv(name, value);
+    }
+    ~ScopedEnv() { qputenv(m_name, m_old); }
+
+private:
+    const char *m_name;
+    QByteArray m_old;
+};
+
+} // namespace
+
+class TestFeedbackSubmit : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void submitCheck_data();
+    void submitCheck();
+    void submittingView();
+    void resultPages_data();
+    void resultPages();
+    void rewriteLink();
+    void tryAgainLink();
+    void mailLink_data();
+    void mailLink();
+    void crashReportSecondSubmissionIsFeedback();
+    void delivery_data();
+    void delivery();
+    void closeWhileSubmitting_data();
+    void closeWhileSubmitting();
+
+private:
+    void makeWindow(bool feedbackMode, const QString &userEmail = QString());
+    void waitForWorker();
+    // A settings document for product 1001 that points at the given SMTP port.
+    bool serveSettings(quint16 smtpPort, const QString &password);
+
+    std::unique_ptr<CFeedback> m_window;
+    QList<QUrl> m_opened;
+    QTemporaryDir m_work;
+    QString m_cert;
+    QString m_key;
+    QString m_webRoot;
+};
+
+void TestFeedbackSubmit::initTestCase()
+{
+    QVERIFY(m_work.isValid());
+    QByteArray output;
+    QVERIFY2(TestSupport::makeSelfSignedCertificate(m_work.path(), &m_cert, &m_key, &output), output.constData());
+    m_webRoot = m_work.path() + QStringLiteral("/www");
+}
+
+void TestFeedbackSubmit::init()
+{
+    WindowTest::cleanAppDir();
+    WindowTest::setSkinSettings("{}");
+    m_opened.clear();
+}
+
+void TestFeedbackSubmit::cleanup()
+{
+    m_window.reset(); // waits for a worker that may still run
+    WindowTest::cleanAppDir();
+}
+
+void TestFeedbackSubmit::makeWindow(bool feedbackMode, const QString &userEmail)
+{
+    m_window = std::make_unique<CFeedback>(feedbackMode, userEmail, QStringLiteral("C:/Apps/Photo Tool/PhotoTool.exe"));
+    m_window->setUrlOpener([this](const QUrl &url) {
+        m_opened << url;
+        return true;
+    });
+    m_window->setMessageBoxHook([](const QString &, const QString &) {});
+    // Keep failing deliveries short.
+    m_window->setDeliveryHook([](ReportDelivery &delivery) {
+        delivery.setSmtpTimeouts(5000, 5000, 10000);
+        delivery.setDownloadTimeout(10000);
+    });
+}
+
+void TestFeedbackSubmit::waitForWorker()
+{
+    QTRY_VERIFY_WITH_TIMEOUT(m_window->sendThread() == nullptr, DeliveryTimeoutMs);
+}
+
+bool TestFeedbackSubmit::serveSettings(quint16 smtpPort, const QString &password)
+{
+    QDir().mkpath(m_webRoot + QStringLiteral("/files/public"));
+    QByteArray output;
+    const int code = TestSupport::runProgram(
+        QStringLiteral("/usr/bin/python3"),
+        {QStringLiteral(FEEDBACK_MAKE_EMAILINFO), QStringLiteral("--product-id"), QStringLiteral("1001"),
+         QStringLiteral("--host"), QStringLiteral("127.0.0.1"), QStringLiteral("--port"), QString::number(smtpPort),
+         QStringLiteral("--connect-type"), QStringLiteral("1"), QStringLiteral("--sender"),
+         QStringLiteral("sender@example.net"), QStringLiteral("--password"), password, QStringLiteral("--receiver"),
+         QStringLiteral("support@example.net"), QStringLiteral("--crash-receiver"), QStringLiteral("crash@example.net"),
+         QStringLiteral("-o"), m_webRoot + QStringLiteral("/files/public/emailinfo.xml")},
+        &output, 30000);
+    if (code != 0)
+        qWarning() << output;
+    return code == 0;
+}
+
+void TestFeedbackSubmit::submitCheck_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("started");
+    QTest::addColumn<bool>("submitEnabled");
+
+    QTest::newRow("blanks only") << "   " << false << true;
+    QTest::newRow("dotless domain") << "john@localhost" << false << false;
+    QTest::newRow("four-letter top level") << "john@example.info" << false << false;
+    QTest::newRow("valid with blanks around") << "  john@example.com " << true << true;
+}
+
+void TestFeedbackSubmit::submitCheck()
+{
+    QFETCH(QString, address);
+    QFETCH(bool, started);
+    QFETCH(bool, submitEnabled);
+
+    makeWindow(true);
+    Ui_CFeedback &ui = m_window->form();
+    ui.lineedit_EmailText->setText(address);
+    QVERIFY(ui.ButtonSubmit->isEnabled());
+    ui.ButtonSubmit->click();
+
+    QCOMPARE(m_window->submitState(), started ? 1 : 0);
+    QCOMPARE(m_window->sendThread() != nullptr, started);
+    QCOMPARE(ui.label_EmailWrong->isHidden(), started);
+    QCOMPARE(ui.ButtonSubmit->isEnabled(), submitEnabled);
+    if (started) {
+        waitForWorker();
+        QCOMPARE(m_window->submitState(), 3); // nothing listens for SMTP here
+    }
+}
+
+void TestFeedbackSubmit::submittingView()
+{
+    makeWindow(true, QStringLiteral("john@example.com"));
+    Ui_CFeedback &ui = m_window->form();
+    m_window->show();
+    ui.ButtonSubmit->click();
+
+    QCOMPARE(m_window->submitState(), 1);
+    QVERIFY(ui.widget_Submit->isHidden());
+    QVERIFY(!ui.widget_SubView->isHidden());
+    QVERIFY(ui.frame->isHidden());
+    QVERIFY(!ui.frameLoading->isHidden());
+    QVERIFY(ui.label_SubLoding->movie());
+    QCOMPARE(ui.label_SubLoding->movie()->fileName(), m_window->skinPath() + QStringLiteral("/gif/loading.gif"));
+    for (QWidget *input : inputs(ui))
+        QVERIFY2(!input->isEnabled(), qPrintable(input->objectName()));
+
+    waitForWorker();
+    QCOMPARE(m_window->submitState(), 3);
+    QVERIFY(ui.frameLoading->isHidden());
+    QVERIFY(!ui.frame->isHidden());
+    QVERIFY(ui.widget_Submit->isHidden());
+    for (QWidget *input : inputs(ui))
+        QVERIFY2(!input->isEnabled(), qPrintable(input->objectName()));
+}
+
+void TestFeedbackSubmit::resultPages_data()
+{
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QColor>("linkColor"); // invalid: default
+    QTest::addColumn<QString>("recipient");
+    QTest::addColumn<QString>("tips");
+    QTest::addColumn<QString>("describe");
+    QTest::addColumn<bool>("success");
+
+    const QString blue = QStringLiteral("color:#0070c9");
+    QTest::newRow("success, default colour")
+        << 2 << QColor() << "" << "Submitted Successfully!" << QString::fromLatin1(SuccessText).arg(blue) << true;
+    QTest::newRow("success, skin colour")
+        << 2 << QColor(QStringLiteral("#AB12CD")) << "" << "Submitted Successfully!"
+        << QString::fromLatin1(SuccessText).arg(QStringLiteral("color:#ab12cd")) << true;
+    QTest::newRow("network failure") << 3 << QColor() << "to@x.com" << "Failed to submit your feedback."
+                                     << QString::fromLatin1(NetworkText).arg(blue) << false;
+    QTest::newRow("other failure shows the recipient")
+        << 4 << QColor() << "to@x.com" << "Failed for an unknown error!"
+        << QString::fromLatin1(OtherText).arg(blue, blue, QStringLiteral("to@x.com")) << false;
+    QTest::newRow("other failure, empty recipient")
+        << 4 << QColor() << "" << "Failed for an unknown error!"
+        << QString::fromLatin1(OtherText).arg(blue, blue, QString()) << false;
+    QTest::newRow("other failure, recipient with placeholders stays literal")
+        << 4 << QColor() << "%1@x.com" << "Failed for an unknown error!"
+        << QString::fromLatin1(OtherText).arg(blue, blue, QStringLiteral("%1@x.com")) << false;
+    QTest::newRow("other failure, markup in the recipient is escaped")
+        << 4 << QColor() << "a\"b<c>@x.com" << "Failed for an unknown error!"
+        << QString::fromLatin1(OtherText).arg(blue, blue, QStringLiteral("a&quot;b&lt;c&gt;@x.com")) << false;
+}
+
+void TestFeedbackSubmit::resultPages()
+{
+    QFETCH(int, state);
+    QFETCH(QColor, linkColor);
+    QFETCH(QString, recipient);
+    QFETCH(QString, tips);
+    QFETCH(QString, describe);
+    QFETCH(bool, success);
+
+    makeWindow(true);
+    m_window->setLaunchInfo(recipient, QString(), QString());
+    if (linkColor.isValid())
+        m_window->setLinkColor(linkColor);
+    Ui_CFeedback &ui = m_window->form();
+    if (state == 2)
+        emit m_window->SignalSendSuccess();
+    else if (state == 3)
+        emit m_window->SignalNetWorkFail();
+    else
+        emit m_window->SignalOtherFail();
+
+    QCOMPARE(m_window->submitState(), state);
+    QCOMPARE(ui.label_SubTips->text(), tips);
+    QCOMPARE(ui.label_SubDescribe->text(), describe);
+    QCOMPARE(ui.label_SubStatus->property("success").toBool(), success);
+    QVERIFY(ui.label_SubStatus->property("success").isValid());
+    QVERIFY(ui.frameLoading->isHidden());
+    QVERIFY(!ui.frame->isHidden());
+
+    // The link the user sees targets the recipient exactly.
+    if (state == 4 && !recipient.isEmpty()) {
+        emit ui.label_SubDescribe->linkActivated(recipient);
+        QCOMPARE(m_opened.size(), 1);
+        QCOMPARE(m_opened.first().scheme(), QStringLiteral("mailto"));
+        QCOMPARE(m_opened.first().path(), recipient);
+    }
+}
+
+void TestFeedbackSubmit::rewriteLink()
+{
+    makeWindow(true, QStringLiteral("john@example.com"));
+    Ui_CFeedback &ui = m_window->form();
+    m_window->setLaunchInfo(QString(), QString(), QString());
+    const QString picture = m_work.path() + QStringLiteral("/rewrite.png");
+    QVERIFY(WindowTest::writePicture(picture, "PNG"));
+    m_window->addPicture(picture);
+    ui.plainTextEdit_Content->setPlainText(QStringLiteral("first report"));
+    ui.CheckBoxAttachDB->setChecked(true);
+    QCOMPARE(ui.listWidget_Screen->count(), 1);
+
+    m_window->disableInputs();
+    emit m_window->SignalSendSuccess();
+    emit ui.label_SubDescribe->linkActivated(QStringLiteral("rewrite"));
+
+    QVERIFY(ui.widget_SubView->isHidden());
+    QVERIFY(!ui.widget_Submit->isHidden());
+    for (QWidget *input : inputs(ui))
+        QVERIFY2(input->isEnabled(), qPrintable(input->objectName()));
+    QVERIFY(ui.plainTextEdit_Content->toPlainText().isEmpty());
+    QCOMPARE(ui.listWidget_Screen->count(), 0); // and no new screenshot
+    QCOMPARE(ui.listWidget_Photo->count(), 0);
+    QVERIFY(WindowTest::screenshotFiles().isEmpty());
+    QVERIFY(QFile::exists(picture));
+    QCOMPARE(ui.lineedit_EmailText->text(), QStringLiteral("john@example.com"));
+    QVERIFY(ui.CheckBoxAttachDB->isChecked());
+    QVERIFY(m_opened.isEmpty());
+}
+
+void TestFeedbackSubmit::tryAgainLink()
+{
+    makeWindow(true, QStringLiteral("john@example.com"));
+    Ui_CFeedback &ui = m_window->form();
+    m_window->setLaunchInfo(QString(), QString(), QString());
+    const QStringList before = WindowTest::screenshotFiles();
+    QCOMPARE(before.size(), 1);
+    const QString picture = m_work.path() + QStringLiteral("/again.png");
+    QVERIFY(WindowTest::writePicture(picture, "PNG"));
+    m_window->addPicture(picture);
+    ui.plainTextEdit_Content->setPlainText(QStringLiteral("keep me"));
+
+    m_window->disableInputs();
+    emit m_window->SignalNetWorkFail();
+    // The start-up file is removed; a file of the same second may replace it.
+    QTest::qWait(1100);
+    emit ui.label_SubDescribe->linkActivated(QStringLiteral("try again"));
+
+    QVERIFY(ui.widget_SubView->isHidden());
+    QVERIFY(!ui.widget_Submit->isHidden());
+    for (QWidget *input : inputs(ui))
+        QVERIFY2(input->isEnabled(), qPrintable(input->objectName()));
+    QCOMPARE(ui.plainTextEdit_Content->toPlainText(), QStringLiteral("keep me"));
+    QCOMPARE(ui.listWidget_Photo->count(), 0);
+    QCOMPARE(ui.listWidget_Screen->count(), 1);
+    const QStringList after = WindowTest::screenshotFiles();
+    QCOMPARE(after.size(), 1);
+    QVERIFY(after.first() != before.first());
+}
+
+void TestFeedbackSubmit::mailLink_data()
+{
+    QTest::addColumn<QString>("recipient");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("opened"); // empty: nothing opened
+
+    QTest::newRow("recipient") << "to@x.com" << "to@x.com" << "mailto:to@x.com";
+    QTest::newRow("support mailbox") << "to@x.com" << "help@support.test" << "mailto:help@support.test";
+    QTest::newRow("other address") << "to@x.com" << "else@x.com" << "";
+    QTest::newRow("letter case counts") << "to@x.com" << "REWRITE" << "";
+}
+
+void TestFeedbackSubmit::mailLink()
+{
+    QFETCH(QString, recipient);
+    QFETCH(QString, link);
+    QFETCH(QString, opened);
+
+    makeWindow(true, QStringLiteral("john@example.com"));
+    m_window->setLaunchInfo(recipient, QString(), QString());
+    m_window->form().ButtonSubmit->click(); // the submitting view; its worker fails at once
+    waitForWorker();
+    const QString stale = CFeedback::screenshotFolder() + QStringLiteral("/feedback000000000009.png");
+    QVERIFY(WindowTest::writePicture(stale, "PNG"));
+    emit m_window->SignalOtherFail();
+    emit m_window->form().label_SubDescribe->linkActivated(link);
+
+    QCOMPARE(m_opened.size(), opened.isEmpty() ? 0 : 1);
+    if (!opened.isEmpty())
+        QCOMPARE(m_opened.first().toString(), opened);
+    // The page stays, but the screenshot folder is emptied by every link.
+    QVERIFY(m_window->form().widget_Submit->isHidden());
+    QVERIFY(!m_window->form().frame->isHidden());
+    QCOMPARE(m_window->form().label_SubTips->text(), QStringLiteral("Failed for an unknown error!"));
+    QVERIFY(!m_window->form().lineedit_EmailText->isEnabled());
+    QVERIFY(!QFile::exists(stale));
+    QVERIFY(QDir(CFeedback::screenshotFolder()).exists());
+}
+
+void TestFeedbackSubmit::crashReportSecondSubmissionIsFeedback()
+{
+    makeWindow(false, QStringLiteral("john@example.com"));
+    m_window->setLaunchInfo(QString(), QString(), QString());
+    QVERIFY(!m_window->reportContext().feedbackMode);
+    m_window->form().ButtonSubmit->click();
+    waitForWorker();
+    QVERIFY(m_window->feedbackMode());
+    QVERIFY(m_window->reportContext().feedbackMode);
+    QCOMPARE(m_window->mailSubject(), QStringLiteral("PhotoTool for Win Crash Feedback"));
+
+    emit m_window->form().label_SubDescribe->linkActivated(QStringLiteral("try again"));
+    m_window->form().ButtonSubmit->click();
+    QCOMPARE(m_window->submitState(), 1);
+    waitForWorker();
+    QVERIFY(m_window->feedbackMode());
+}
+
+void TestFeedbackSubmit::delivery_data()
+{
+    QTest::addColumn<QString>("password");    // what the settings document says
+    QTest::addColumn<bool>("smtpListening");
+    QTest::addColumn<int>("state");
+
+    QTest::newRow("delivered") << "secret" << true << 2;
+    QTest::newRow("wrong password") << "guess" << true << 4;
+    QTest::newRow("unreachable SMTP") << "secret" << false << 3;
+}
+
+void TestFeedbackSubmit::delivery()
+{
+    QFETCH(QString, password);
+    QFETCH(bool, smtpListening);
+    QFETCH(int, state);
+
+    static int run = 0;
+    const QString saveDir = m_work.path() + QStringLiteral("/mail-") + QString::number(++run);
+    QDir().mkpath(saveDir);
+    TestSupport::PeerProcess smtp;
+    quint16 smtpPort = TestSupport::unusedPort();
+    if (smtpListening) {
+        QVERIFY2(smtp.start(TestSupport::peerScript(QStringLiteral("smtp_server.py")),
+                            {QStringLiteral("--mode"), QStringLiteral("tls"), QStringLiteral("--cert"), m_cert,
+                             QStringLiteral("--key"), m_key, QStringLiteral("--user"),
+                             QStringLiteral("sender@example.net"), QStringLiteral("--password"),
+                             QStringLiteral("secret"), QStringLiteral("--save-dir"), saveDir}),
+                 qPrintable(smtp.errorText()));
+        smtpPort = smtp.port();
+    }
+    QVERIFY(serveSettings(smtpPort, password));
+    TestSupport::PeerProcess web;
+    QVERIFY2(web.start(TestSupport::peerScript(QStringLiteral("http_server.py")), {QStringLiteral("--root"), m_webRoot}),
+             qPrintable(web.errorText()));
+
+    WindowTest::writeProductInfo(QStringLiteral("1001"), QStringLiteral("Acme"), QStringLiteral("Photo Tool"));
+    QDir().mkpath(WindowTest::appDir() + QStringLiteral("/Log"));
+    const ScopedEnv download("FEEDBACK_DOWNLOAD_BASE", QByteArray("http://127.0.0.1:") + QByteArray::number(web.port()));
+    makeWindow(true, QStringLiteral("user@example.com"));
+    m_window->setLaunchInfo(QString(), QStringLiteral("start@example.net"), QStringLiteral("start"));
+    Ui_CFeedback &ui = m_window->form();
+    const QString comment = QStringLiteral("The export button does nothing.\n.\nQUIT\nStill here.");
+    ui.plainTextEdit_Content->setPlainText(comment);
+    ui.ButtonSubmit->click();
+    QCOMPARE(m_window->submitState(), 1);
+    waitForWorker();
+    QCOMPARE(m_window->submitState(), state);
+
+    // The settings the delivery used are now the window's.
+    QCOMPARE(m_window->smtpPort(), QString::number(smtpPort));
+    QCOMPARE(m_window->recipientAddress(), QStringLiteral("support@example.net"));
+    QCOMPARE(m_window->senderAccount(), QStringLiteral("sender@example.net"));
+    QCOMPARE(m_window->senderPassword(), password);
+    QCOMPARE(m_window->connectType(), QStringLiteral("1"));
+    QVERIFY(m_window->feedbackMode());
+
+    const QString log = QString::fromUtf8(TestSupport::readFile(WindowTest::appDir() + QStringLiteral("/Log/feedback.log")));
+    QVERIFY2(log.contains(QStringLiteral("Send to Email Start.")), qPrintable(log));
+
+    if (state == 4) // the page names the recipient the settings gave
+        QVERIFY2(ui.label_SubDescribe->text().contains(QStringLiteral(">support@example.net</span>")),
+                 qPrintable(ui.label_SubDescribe->text()));
+    if (state != 2) {
+        QVERIFY(QDir(saveDir).entryList(QDir::Files).isEmpty());
+        return;
+    }
+    QCOMPARE(ui.label_SubTips->text(), QStringLiteral("Submitted Successfully!"));
+    QVERIFY(log.contains(QStringLiteral("Send to Email Success.")));
+    const QStringList mails = QDir(saveDir).entryList({QStringLiteral("*.eml")}, QDir::Files);
+    QCOMPARE(mails.size(), 1);
+
+    // Read the mail back with an independent parser.
+    const char *script = R"PY(
+import email, json, sys
+from email import policy
+with open(sys.argv[1], 'rb') as f:
+    message = email.message_from_binary_file(f, policy=policy.default)
+body = message.get_body(preferencelist=('plain',))
+print(json.dumps({
+    'subject': str(message['Subject']),
+    'to': str(message['To']),
+    'from': str(message['From']),
+    'body': body.get_content() if body else '',
+    'attachments': [part.get_filename() for part in message.iter_attachments()],
+}))
+)PY";
+    QByteArray output;
+    QCOMPARE(TestSupport::runProgram(QStringLiteral("/usr/bin/python3"),
+                                     {QStringLiteral("-c"), QString::fromLatin1(script),
+                                      saveDir + QLatin1Char('/') + mails.first()},
+                                     &output, 30000),
+             0);
+    const QJsonObject parsed = QJsonDocument::fromJson(output).object();
+    QVERIFY2(!parsed.isEmpty(), output.constData());
+    QCOMPARE(parsed.value(QStringLiteral("subject")).toString(), QStringLiteral("PhotoTool Win Feedback"));
+    QVERIFY2(parsed.value(QStringLiteral("to")).toString().contains(QStringLiteral("support@example.net")),
+             output.constData());
+    QVERIFY2(parsed.value(QStringLiteral("from")).toString().contains(QStringLiteral("sender@example.net")),
+             output.constData());
+    const QString body = parsed.value(QStringLiteral("body")).toString();
+    QVERIFY2(body.contains(QStringLiteral("user@example.com")), qPrintable(body));
+    QVERIFY2(body.contains(QStringLiteral("The export button does nothing.")), qPrintable(body));
+    QVERIFY2(body.contains(QStringLiteral("Still here.")), qPrintable(body));
+}
+
+void TestFeedbackSubmit::closeWhileSubmitting_data()
+{
+    QTest::addColumn<bool>("destroyAtOnce");
+
+    QTest::newRow("event loop goes on") << false;
+    QTest::newRow("window destroyed while the worker runs") << true;
+}
+
+void TestFeedbackSubmit::closeWhileSubmitting()
+{
+    QFETCH(bool, destroyAtOnce);
+
+    // The settings answer late, so the worker is still busy when the window closes.
+    QVERIFY(serveSettings(TestSupport::unusedPort(), QStringLiteral("secret")));
+    TestSupport::PeerProcess web;
+    QVERIFY2(web.start(TestSupport::peerScript(QStringLiteral("http_server.py")),
+                       {QStringLiteral("--root"), m_webRoot, QStringLiteral("--delay"),
+                        QStringLiteral("/files/public/emailinfo.xml=1.5")}),
+             qPrintable(web.errorText()));
+    WindowTest::writeProductInfo(QStringLiteral("1001"), QStringLiteral("Acme"), QStringLiteral("Photo Tool"));
+    const ScopedEnv download("FEEDBACK_DOWNLOAD_BASE", QByteArray("http://127.0.0.1:") + QByteArray::number(web.port()));
+
+    makeWindow(true, QStringLiteral("user@example.com"));
+    const QString pending = CFeedback::screenshotFolder() + QStringLiteral("/feedback000000000010.png");
+    QVERIFY(WindowTest::writePicture(pending, "PNG"));
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_window->form().ButtonSubmit->click();
+    QVERIFY(web.waitForOutput("/files/public/emailinfo.xml"));
+
+    QVERIFY(m_window->close());
+    QVERIFY(!m_window->isVisible());
+    QVERIFY(m_window->sendThread());
+    QVERIFY2(QFile::exists(pending), "files still in use were removed at close");
+
+    if (destroyAtOnce) {
+        m_window.reset(); // waits for the worker; its late signals go nowhere
+        QVERIFY(!QFile::exists(pending));
+        QTest::qWait(50); // let any stray queued event surface
+        return;
+    }
+    waitForWorker();
+    QCOMPARE(m_window->submitState(), 3);
+    QVERIFY(!QFile::exists(pending));
+    QVERIFY(QDir(CFeedback::screenshotFolder()).exists());
+}
+
+QTEST_MAIN(TestFeedbackSubmit)
+#include "tst_feedback_submit.moc"
