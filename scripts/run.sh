@@ -92,6 +92,9 @@ if [ -z "${DISPLAY:-}" ]; then
     pids+=($!)
     export DISPLAY=":$n"
     for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+    # A desktop picture, so that the start-up screenshot shows something.
+    convert -size 1920x1080 gradient:'#2f5f8f-#a9cbe8' "$demo/desktop.png"
+    display -window root "$demo/desktop.png" 2>/dev/null || true
 fi
 
 args=("" "/opt/Demo/PhotoTool.exe" "user@demo.example.net" "$sender" "not-the-real-password" 1)

@@ -1,8 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test.
+# The submission tests (closing the window while a report is on its way
+# included) also run once under AddressSanitizer; the full suite runs last.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
+
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DFEEDBACK_ASAN=ON >/dev/null
+cmake --build build-asan -j"$(nproc)" --target tst_feedback_submit tst_httppostrequest
+(cd build-asan && ctest --output-on-failure -R "tst_feedback_submit|tst_httppostrequest")
+
 cd build
 ctest --output-on-failure -j"$(nproc)" "$@"
