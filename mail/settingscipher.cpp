@@ -46,9 +46,17 @@ SettingsCipher::SettingsCipher(quint64 key)
     QT_WARNING_DISABLE_DEPRECATED
     qsrand(uint(QDateTime::currentMSecsSinceEpoch() & 0xFFFF));
     QT_WARNING_POP
+    // Part i starts from the key and is shifted right by a byte and cut to its
+    // low byte i times over. Cutting on every pass means only part 1 carries a
+    // byte of the key (the second one); parts 0 and 2 to 7 stay zero.
     m_keyParts = QByteArray(8, '\0');
-    for (int i = 1; i < 8; ++i)
-        m_keyParts[i] = char((m_key >> (8 * i)) & 0xFF);
+    for (int i = 1; i < 8; ++i) {
+        quint64 part = m_key;
+        for (int pass = 0; pass < i; ++pass) {
+            part = (part >> 8) & 0xFF;
+            m_keyParts[i] = char(part);
+        }
+    }
 }
 
 QString SettingsCipher::decipherText(const QString &text)

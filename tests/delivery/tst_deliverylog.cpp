@@ -8,6 +8,17 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+namespace {
+
+// The files removePath works on, relative to a temporary folder.
+QStringList treeFiles()
+{
+    return {QStringLiteral("tree/a.txt"), QStringLiteral("tree/.hidden"), QStringLiteral("tree/sub/b.txt"),
+            QStringLiteral("tree/sub/deeper/c.txt"), QStringLiteral("single.txt")};
+}
+
+} // namespace
+
 class TestDeliveryLog : public QObject
 {
     Q_OBJECT
@@ -61,8 +72,7 @@ void TestDeliveryLog::removePath_data()
     QTest::addColumn<bool>("result");
     QTest::addColumn<QStringList>("remaining");
 
-    const QStringList all{QStringLiteral("tree/a.txt"), QStringLiteral("tree/.hidden"), QStringLiteral("tree/sub/b.txt"),
-                          QStringLiteral("tree/sub/deeper/c.txt"), QStringLiteral("single.txt")};
+    const QStringList all = treeFiles();
     QTest::newRow("empty-path") << QString() << true << all;
     QTest::newRow("missing-file") << QStringLiteral("nothing.txt") << true << all;
     QTest::newRow("missing-folder") << QStringLiteral("nothing/") << true << all;
@@ -79,8 +89,7 @@ void TestDeliveryLog::removePath()
     QFETCH(QStringList, remaining);
 
     QTemporaryDir root;
-    const QStringList all{QStringLiteral("tree/a.txt"), QStringLiteral("tree/.hidden"), QStringLiteral("tree/sub/b.txt"),
-                          QStringLiteral("tree/sub/deeper/c.txt"), QStringLiteral("single.txt")};
+    const QStringList all = treeFiles();
     for (const QString &name : all)
         QVERIFY(TestSupport::writeFile(root.path() + QLatin1Char('/') + name, "x"));
 

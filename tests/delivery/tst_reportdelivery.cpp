@@ -128,6 +128,23 @@ private:
     QTcpServer m_server;
 };
 
+// Start-up settings that point at the probe; no settings document is fetched.
+MailSettings probeSettings(const ProbeServer &probe, const QString &connectType)
+{
+    MailSettings settings;
+    settings.smtpHost = QStringLiteral("127.0.0.1");
+    settings.smtpPort = QString::number(probe.port());
+    settings.connectType = connectType;
+    settings.senderAccount = Sender;
+    return settings;
+}
+
+// A settings address where no server listens.
+QUrl nowhere()
+{
+    return QUrl(QStringLiteral("http://127.0.0.1:%1/none").arg(TestSupport::unusedPort()));
+}
+
 } // namespace
 
 class TestReportDelivery : public QObject
@@ -388,14 +405,8 @@ void TestReportDelivery::connectionTypeOnTheWire()
     QFETCH(QString, failureEntry);
 
     ProbeServer probe;
-    MailSettings settings;
-    settings.smtpHost = QStringLiteral("127.0.0.1");
-    settings.smtpPort = QString::number(probe.port());
-    settings.connectType = connectType;
-    settings.senderAccount = Sender;
-    ReportForm plainForm;
-    ReportDelivery delivery(plainForm, context(), settings);
-    delivery.setSettingsUrl(QUrl(QStringLiteral("http://127.0.0.1:%1/none").arg(TestSupport::unusedPort())));
+    ReportDelivery delivery(ReportForm(), context(), probeSettings(probe, connectType));
+    delivery.setSettingsUrl(nowhere());
     delivery.setSmtpTimeouts(3000, 1500, 3000);
 
     QCOMPARE(runOnSendThread(delivery), outcome);
@@ -415,14 +426,10 @@ void TestReportDelivery::refusedPackagingSendsNothing()
     QVERIFY(TestSupport::writeFile(m_appDir + QStringLiteral("/parvane_db/main.db"), big));
 
     ProbeServer probe;
-    MailSettings settings;
-    settings.smtpHost = QStringLiteral("127.0.0.1");
-    settings.smtpPort = QString::number(probe.port());
-    settings.connectType = QStringLiteral("0");
     ReportForm f = form();
     f.attachDatabase = true;
-    ReportDelivery delivery(f, context(), settings);
-    delivery.setSettingsUrl(QUrl(QStringLiteral("http://127.0.0.1:%1/none").arg(TestSupport::unusedPort())));
+    ReportDelivery delivery(f, context(), probeSettings(probe, QStringLiteral("0")));
+    delivery.setSettingsUrl(nowhere());
     int events = 0;
     delivery.setAnalytics([&events](const QString &) { ++events; });
 

@@ -380,6 +380,8 @@ void TestHttpPostRequest::uploadFile()
     const QJsonObject filePart = parts[0].toObject();
     QCOMPARE(filePart.value("name").toString(), QStringLiteral("file"));
     QCOMPARE(filePart.value("filename").toString(), fileName);
+    QCOMPARE(filePart.value("disposition").toString(),
+             QStringLiteral("form-data; name=\"file\";filename=\"%1\"").arg(fileName));
     QCOMPARE(filePart.value("length").toInt(), size);
     QCOMPARE(filePart.value("sha256").toString().toLatin1(),
              QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex());
@@ -387,6 +389,7 @@ void TestHttpPostRequest::uploadFile()
     const QJsonObject signPart = parts[1].toObject();
     QCOMPARE(signPart.value("name").toString(), QStringLiteral("sign"));
     QVERIFY(signPart.value("filename").isNull());
+    QCOMPARE(signPart.value("disposition").toString(), QStringLiteral("form-data; name=\"sign\""));
     // MD5 of "&key=secret".
     QCOMPARE(signPart.value("value").toString(), QStringLiteral("703E7A32F6B3257C1BA566815B929B7D"));
 }

@@ -38,6 +38,7 @@ before any delay):
    "body_length": 123, "body": "<text>",            # body only for non-multipart
                                                      # bodies up to 64 KiB (UTF-8, replaced errors)
    "parts": [{"name": "file", "filename": "x.txt",   # multipart/form-data only
+              "disposition": "<Content-Disposition as sent>",
               "length": 10, "sha256": "...", "value": "<text of parts without filename>"}]}
 """
 
@@ -126,6 +127,7 @@ def parse_multipart(content_type, body):
         disposition = headers.get("content-disposition", "")
         params = dict(re.findall(r'(\w+)="([^"]*)"', disposition))
         part = {"name": params.get("name"), "filename": params.get("filename"),
+                "disposition": disposition,
                 "length": len(content), "sha256": hashlib.sha256(content).hexdigest()}
         if part["filename"] is None:
             part["value"] = content[:4096].decode("utf-8", "replace")
