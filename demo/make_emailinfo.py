@@ -6,7 +6,7 @@ The password is enciphered in the program's settings format:
   0x02 CRC-16 (ISO 3309) present, 0x04 SHA-1 present (0x02 wins);
   body = pad byte | check value | payload, each body byte XOR
   (previous enciphered byte + 1) XOR key part (index mod 7), where part i is
-  byte i of the 64-bit key (part 0 is zero).
+  the key cut to its low byte after i shifts by 8 bits (part 0 is zero).
 
 Example:
   demo/make_emailinfo.py --product-id 1001 --host 127.0.0.1 --port 2525 \
@@ -37,7 +37,14 @@ def crc16_iso3309(data: bytes) -> int:
 
 
 def key_parts(key: int) -> bytes:
-    return bytes([0] + [(key >> (8 * i)) & 0xFF for i in range(1, 8)])
+    """Part i: the key shifted right by 8 bits and cut to its low byte, i times over."""
+    parts = [0] * 8
+    for i in range(1, 8):
+        value = key
+        for _ in range(i):
+            value = (value >> 8) & 0xFF
+        parts[i] = value
+    return bytes(parts)
 
 
 def encipher(password: str, flags: int = 0x02, key: int = KEY, pad: int = None) -> str:

@@ -5,7 +5,7 @@
 # Usage: bench/mail/run.sh [build-folder] [runs]
 set -euo pipefail
 SRC=$(cd "$(dirname "$0")/../.." && pwd)
-BUILD=${1:-$SRC/build-mail}
+BUILD=${1:-$SRC/build}
 RUNS=${2:-3}
 cmake --build "$BUILD" --target mailbench -j2 >/dev/null
 WORK=$(mktemp -d)
