@@ -479,9 +479,9 @@ void CScreenImg::drawMagnifier(double scale)
     m_magnifierColourRect = QRect(QPoint(bx, by + 115), QPoint(bx + 99, by + 129));
     painter.setPen(Qt::white);
     painter.setFont(overlayFont());
+    m_magnifierColourText = QStringLiteral("RGB(%1,%2,%3)").arg(qRed(colour)).arg(qGreen(colour)).arg(qBlue(colour));
     painter.drawText(m_magnifierSizeRect, Qt::AlignCenter, s.sizeText(scale));
-    painter.drawText(m_magnifierColourRect, Qt::AlignCenter,
-                     QStringLiteral("RGB(%1,%2,%3)").arg(qRed(colour)).arg(qGreen(colour)).arg(qBlue(colour)));
+    painter.drawText(m_magnifierColourRect, Qt::AlignCenter, m_magnifierColourText);
 }
 
 void CScreenImg::placeToolButtons()

@@ -65,6 +65,8 @@ public:
     QRect magnifierSourceRect() const { return m_magnifierSource; }
     QRect magnifierSizeRect() const { return m_magnifierSizeRect; }
     QRect magnifierColourRect() const { return m_magnifierColourRect; }
+    // The colour line the last paint wrote under the magnifier.
+    QString magnifierColourText() const { return m_magnifierColourText; }
     QToolButton *saveButton() const { return m_saveButton; }
     QToolButton *cancelButton() const { return m_cancelButton; }
 
@@ -109,6 +111,7 @@ private:
     QRect m_magnifierSizeRect;
     QRect m_magnifierColourRect;
     QRect m_labelTextRect;
+    QString m_magnifierColourText;
     QPoint m_cursorPos;
     QPoint m_dragReference;
     int m_dragMode = IdleMode;

@@ -13,6 +13,7 @@ ImgView::ImgView(QWidget *parent)
     resize(94, 45);
     setMinimumSize(0, 0);
     setMaximumSize(94, 45);
+    setContextMenuPolicy(Qt::NoContextMenu);
     setWindowTitle(tr("Form"));
 
     m_label = new QLabel(this);

@@ -15,10 +15,8 @@ private slots:
     void prettyName_data();
     void prettyName();
     void productNameOnThisSystem();
+    void findITunesVersion_data();
     void findITunesVersion();
-    void findITunesVersionSkipsFolderWithoutExe();
-    void findITunesVersionMissingFolder();
-    void findITunesVersionIgnoresFilesNamedLikeFolders();
     void iTunesVersionFrom();
     void iTunesVersionText_data();
     void iTunesVersionText();
@@ -91,61 +89,53 @@ QString versionFromContents(const QString &path)
 
 } // namespace
 
+void TestHostInfo::findITunesVersion_data()
+{
+    QTest::addColumn<QString>("root");        // searched folder below a temporary folder; "-" = empty path
+    QTest::addColumn<QStringList>("files");   // written as path=contents (the contents are the version)
+    QTest::addColumn<QString>("found");       // the one path handed to the version reader, if any
+
+    QTest::newRow("store folder, exe in capitals")
+        << QString() << QStringList{"Microsoft.Photos/iTunes.exe=0.1", "AppleInc.iTunes_12.0_x64/ITUNES.EXE=12.0.1.5"}
+        << "AppleInc.iTunes_12.0_x64/ITUNES.EXE";
+    // Sorted without regard to case: "a_itunes_helper" comes before "AppleInc.iTunes".
+    QTest::newRow("folder without exe skipped")
+        << QString()
+        << QStringList{"a_itunes_helper/readme.txt=x", "AppleInc.iTunes_12.0_x64/iTunes.exe=12.0", "ZZ.iTunes_13.0/itunes.exe=13.0"}
+        << "AppleInc.iTunes_12.0_x64/iTunes.exe";
+    QTest::newRow("no folder holds the exe")
+        << QString() << QStringList{"iTunesStuff/other.exe=1", "Player/iTunes.exe=2"} << QString();
+    // A file whose name contains itunes is not a folder to search.
+    QTest::newRow("files named like folders ignored")
+        << QString() << QStringList{"iTunes.exe=9", "iTunesLink=9"} << QString();
+    QTest::newRow("missing folder") << "absent" << QStringList() << QString();
+    QTest::newRow("empty path") << "-" << QStringList() << QString();
+}
+
 void TestHostInfo::findITunesVersion()
 {
-    QTemporaryDir root;
-    QVERIFY(root.isValid());
-    QVERIFY(TestSupport::writeFile(root.filePath(QStringLiteral("Microsoft.Photos/iTunes.exe")), "0.1"));
-    QVERIFY(TestSupport::writeFile(root.filePath(QStringLiteral("AppleInc.iTunes_12.0_x64/ITUNES.EXE")), "12.0.1.5"));
-    QCOMPARE(HostInfo::findITunesVersion(root.path(), versionFromContents), QStringLiteral("12.0.1.5"));
+    QFETCH(QString, root);
+    QFETCH(QStringList, files);
+    QFETCH(QString, found);
 
-    // The reader is handed the absolute path of the file found.
-    QString seen;
-    HostInfo::findITunesVersion(root.path(), [&](const QString &path) {
-        seen = path;
-        return QString();
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    for (const QString &file : qAsConst(files)) {
+        const int eq = file.indexOf(QLatin1Char('='));
+        QVERIFY(TestSupport::writeFile(dir.filePath(file.left(eq)), file.mid(eq + 1).toUtf8()));
+    }
+    const QString searched = root == QLatin1String("-") ? QString() : root.isEmpty() ? dir.path() : dir.filePath(root);
+
+    // The reader is handed the absolute path of the file found, and only that one.
+    QStringList seen;
+    const QString version = HostInfo::findITunesVersion(searched, [&](const QString &path) {
+        seen << path;
+        return versionFromContents(path);
     });
-    QCOMPARE(seen, root.filePath(QStringLiteral("AppleInc.iTunes_12.0_x64/ITUNES.EXE")));
-}
-
-void TestHostInfo::findITunesVersionSkipsFolderWithoutExe()
-{
-    QTemporaryDir root;
-    QVERIFY(root.isValid());
-    // Sorted without regard to case: "a_itunes_helper" comes before "AppleInc.iTunes".
-    QVERIFY(TestSupport::writeFile(root.filePath(QStringLiteral("a_itunes_helper/readme.txt")), "x"));
-    QVERIFY(TestSupport::writeFile(root.filePath(QStringLiteral("AppleInc.iTunes_12.0_x64/iTunes.exe")), "12.0"));
-    QVERIFY(TestSupport::writeFile(root.filePath(QStringLiteral("ZZ.iTunes_13.0/itunes.exe")), "13.0"));
-    QCOMPARE(HostInfo::findITunesVersion(root.path(), versionFromContents), QStringLiteral("12.0"));
-
-    // With no folder holding the file the answer is empty.
-    QTemporaryDir other;
-    QVERIFY(TestSupport::writeFile(other.filePath(QStringLiteral("iTunesStuff/other.exe")), "1"));
-    QVERIFY(TestSupport::writeFile(other.filePath(QStringLiteral("Player/iTunes.exe")), "2"));
-    QCOMPARE(HostInfo::findITunesVersion(other.path(), versionFromContents), QString());
-}
-
-void TestHostInfo::findITunesVersionMissingFolder()
-{
-    QTemporaryDir root;
-    int calls = 0;
-    const auto reader = [&](const QString &) {
-        ++calls;
-        return QStringLiteral("1");
-    };
-    QCOMPARE(HostInfo::findITunesVersion(root.filePath(QStringLiteral("absent")), reader), QString());
-    QCOMPARE(HostInfo::findITunesVersion(QString(), reader), QString());
-    QCOMPARE(HostInfo::findITunesVersion(root.filePath(QStringLiteral("absent"))), QString());
-    QCOMPARE(calls, 0);
-}
-
-void TestHostInfo::findITunesVersionIgnoresFilesNamedLikeFolders()
-{
-    QTemporaryDir root;
-    // A file whose name contains itunes is not a folder to search.
-    QVERIFY(TestSupport::writeFile(root.filePath(QStringLiteral("iTunes.exe")), "9"));
-    QVERIFY(TestSupport::writeFile(root.filePath(QStringLiteral("iTunesLink")), "9"));
-    QCOMPARE(HostInfo::findITunesVersion(root.path(), versionFromContents), QString());
+    QCOMPARE(seen, found.isEmpty() ? QStringList() : QStringList{dir.filePath(found)});
+    QCOMPARE(version, found.isEmpty() ? QString() : versionFromContents(dir.filePath(found)));
+    if (found.isEmpty())
+        QCOMPARE(HostInfo::findITunesVersion(searched), QString());
 }
 
 void TestHostInfo::iTunesVersionFrom()

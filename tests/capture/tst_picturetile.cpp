@@ -102,6 +102,9 @@ private slots:
         ImgView tile;
         QCOMPARE(tile.closeButton()->focusPolicy(), Qt::NoFocus);
         QVERIFY(tile.testAttribute(Qt::WA_DeleteOnClose));
+        QCOMPARE(tile.contextMenuPolicy(), Qt::NoContextMenu);
+        QCOMPARE(tile.maximumSize(), QSize(94, 45));
+        QCOMPARE(tile.closeButton()->geometry(), QRect(38, 0, 15, 15));
         QSignalSpy spy(&tile, &ImgView::SignalClose);
         QTest::mouseClick(tile.closeButton(), Qt::LeftButton);
         QCOMPARE(spy.count(), 1);

@@ -16,6 +16,7 @@ private slots:
     void pressNeverGoesDown();
     void pressElsewhereReleaseOver();
     void keyboardStillClicks();
+    void captionGreyWithoutSheet();
 
 private:
     PZStyleButton *m_button = nullptr;
@@ -113,6 +114,12 @@ void TestStyleButton::keyboardStillClicks()
     m_button->setFocus();
     QTest::keyClick(m_button, Qt::Key_Space);
     QCOMPARE(clicked.count(), 1);
+}
+
+void TestStyleButton::captionGreyWithoutSheet()
+{
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        QCOMPARE(m_button->palette().color(group, QPalette::ButtonText), QColor(66, 66, 66, 255));
 }
 
 QTEST_MAIN(TestStyleButton)
