@@ -93,6 +93,10 @@ QString MimeMessage::encodedWord(const QString &text) const
         return QStringLiteral("=?utf-8?B?") + QString::fromLatin1(utf8.toBase64()) + QStringLiteral("?=");
     case MimePart::EncQuotedPrintable: {
         QString encoded = QuotedPrintable::encode(utf8);
+        // Inside an encoded word "_" stands for a blank and "?=" ends the
+        // word, so a literal "_" or "?" has to be escaped like "=" is.
+        encoded.replace(QLatin1Char('_'), QLatin1String("=5F"));
+        encoded.replace(QLatin1Char('?'), QLatin1String("=3F"));
         encoded.replace(QLatin1Char(' '), QLatin1Char('_'));
         encoded.replace(QLatin1Char(':'), QLatin1String("=3A"));
         return QStringLiteral("=?utf-8?Q?") + encoded + QStringLiteral("?=");

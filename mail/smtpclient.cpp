@@ -18,6 +18,9 @@ namespace {
 // large message never sits in memory twice.
 constexpr int dataSlice = 64 * 1024;
 constexpr qint64 dataHighWater = 1024 * 1024;
+// A reply is a few lines of text. One that grows beyond this without ending
+// (an endless line, or continuation lines without end) is not waited on.
+constexpr qint64 maxReplyBytes = 1024 * 1024;
 
 // Encodes message text for the wire and passes it on in slices.
 class WireSink : public MimeSink
@@ -372,15 +375,25 @@ void SmtpClient::waitForResponse()
         emit smtpError(ErrResponseTimeout);
         throw ResponseTimeoutException();
     }
+    const auto fail = [this](const QString &why) {
+        trace("--", QStringLiteral("no reply: %1").arg(why));
+        emit smtpError(ErrResponseTimeout);
+        throw ResponseTimeoutException();
+    };
+    qint64 replyBytes = 0;
     for (;;) {
         // Lines already received are read before waiting for more.
-        if (!m_socket->canReadLine() && !m_socket->waitForReadyRead(m_responseTimeout)) {
-            trace("--", QStringLiteral("no reply: %1").arg(m_socket->errorString()));
-            emit smtpError(ErrResponseTimeout);
-            throw ResponseTimeoutException();
+        if (!m_socket->canReadLine()) {
+            if (replyBytes + m_socket->bytesAvailable() > maxReplyBytes)
+                fail(QStringLiteral("reply too long"));
+            if (!m_socket->waitForReadyRead(m_responseTimeout))
+                fail(m_socket->errorString());
         }
         while (m_socket->canReadLine()) {
             const QByteArray line = m_socket->readLine();
+            replyBytes += line.size();
+            if (replyBytes > maxReplyBytes)
+                fail(QStringLiteral("reply too long"));
             m_responseText = QString::fromUtf8(line);
             trace("S:", m_responseText.trimmed());
             const bool numeric = line.size() >= 3 && isDigit(line[0]) && isDigit(line[1]) && isDigit(line[2]);

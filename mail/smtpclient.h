@@ -87,7 +87,7 @@ protected:
     // cannot be written in time.
     void sendMessage(const QString &text);
     // Reads one whole reply; throws ResponseTimeoutException when it does not
-    // come in time.
+    // come in time, or runs on beyond 1 MiB.
     void waitForResponse();
 
 private:

@@ -59,6 +59,9 @@ void TestMimeParser::parsedBack_data()
     QTest::newRow("qp-names-with-blank-and-colon")
         << QStringLiteral("a b:c") << QStringLiteral("J\u00fcrgen M\u00fcller") << QStringLiteral("Fehler: \u00e4\u00f6\u00fc")
         << MimePart::EncQuotedPrintable << QStringLiteral("K\u00f6rper\r\n") << QList<int>{10} << false;
+    QTest::newRow("qp-underscore-and-question-mark")
+        << QStringLiteral("a_b?\u00e9") << QStringLiteral("x_y") << QStringLiteral("Why?\u00e4_")
+        << MimePart::EncQuotedPrintable << QStringLiteral("text") << QList<int>() << false;
     QTest::newRow("base64-names")
         << QStringLiteral("\u4e2d\u6587") << QStringLiteral("Caf\u00e9") << QStringLiteral("\u00e9t\u00e9 report")
         << MimePart::EncBase64 << QStringLiteral("text") << QList<int>{1} << false;

@@ -131,6 +131,10 @@ void TestMimeSerialisation::messageHeader_data()
         << QStringLiteral("J\u00fcrgen=") << one << Recipients() << Recipients() << MimePart::EncQuotedPrintable
         << QStringLiteral("\u00c4") << "-" << QString()
         << QStringLiteral("From: =?utf-8?Q?J=C3=BCrgen=3D?= <s@x.test>\r\nTo: <r@x.test>\r\nSubject: =?utf-8?Q?=C3=84?=\r\n") + mime;
+    QTest::newRow("qp-underscore-and-question-mark-escaped")
+        << QStringLiteral("a_b?\u00e9") << one << Recipients() << Recipients() << MimePart::EncQuotedPrintable
+        << QStringLiteral("why?=_") << "-" << QString()
+        << QStringLiteral("From: =?utf-8?Q?a=5Fb=3F=C3=A9?= <s@x.test>\r\nTo: <r@x.test>\r\nSubject: =?utf-8?Q?why=3F=3D=5F?=\r\n") + mime;
     QTest::newRow("base64-name-and-subject")
         << QStringLiteral("Me") << Recipients{{QStringLiteral("\u00e9"), QStringLiteral("r@x.test")}} << Recipients() << Recipients()
         << MimePart::EncBase64 << QStringLiteral("Hello") << "-" << QString()
@@ -268,18 +272,16 @@ void TestMimeSerialisation::partBody()
     QFETCH(MimePart::Encoding, encoding);
     QFETCH(QString, expectedBody);
 
-    MimePart part;
-    part.setContentType(QStringLiteral("application/x-test"));
-    part.setContent(content);
-    part.setEncoding(encoding);
+    MimePart part, streamed;
+    for (MimePart *p : {&part, &streamed}) {
+        p->setContentType(QStringLiteral("application/x-test"));
+        p->setContent(content);
+        p->setEncoding(encoding);
+    }
     const QString head = headOf(QStringLiteral("application/x-test"), MimePart::encodingName(encoding));
     QCOMPARE(part.toString(), head + expectedBody + crlf);
 
     // Written piece by piece, the bytes are the same.
-    MimePart streamed;
-    streamed.setContentType(QStringLiteral("application/x-test"));
-    streamed.setContent(content);
-    streamed.setEncoding(encoding);
     CollectSink sink;
     QVERIFY(streamed.writeTo(sink));
     QCOMPARE(sink.data, (head + expectedBody + crlf).toUtf8());

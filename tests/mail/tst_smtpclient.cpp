@@ -33,6 +33,23 @@ QStringList submission(const QStringList &rest)
     return connected({QStringLiteral("C: MAIL FROM: <s@x.test>"), QStringLiteral("S: 250 ok")}) + rest;
 }
 
+// The RCPT commands for the test message (To a and b, Cc c, Bcc d), each
+// accepted; replace the last reply to refuse the Bcc.
+QStringList envelope()
+{
+    return {QStringLiteral("C: RCPT TO:<a@x.test>"), QStringLiteral("S: 250 ok"),
+            QStringLiteral("C: RCPT TO:<b@x.test>"), QStringLiteral("S: 250 ok"),
+            QStringLiteral("C: RCPT TO:<c@x.test>"), QStringLiteral("S: 250 ok"),
+            QStringLiteral("C: RCPT TO: <d@x.test>"), QStringLiteral("S: 250 ok")};
+}
+
+// A two-line EHLO reply of exactly `size` bytes.
+QString ehloReplyOf(int size)
+{
+    // "250-" x... CR LF, then "250 ok" CR LF: 14 bytes besides the x.
+    return QStringLiteral("R: 250-") + QString(size - 14, QLatin1Char('x')) + QStringLiteral("\\r\\n250 ok\\r\\n");
+}
+
 QList<int> errorsOf(const QSignalSpy &spy)
 {
     QList<int> list;
@@ -116,6 +133,13 @@ void TestSmtpClient::dialogue_data()
         << plain << "connect,quit"
         << QStringList{greeting, ehlo, QStringLiteral("S: 250-fake.test"), QStringLiteral("S: 250"), quit}
         << "1" << Errors() << 250;
+    // A reply is not read on beyond 1 MiB, whether or not its line ends come.
+    QTest::newRow("reply-of-1MiB-read")
+        << plain << "connect,quit" << QStringList{greeting, ehlo, ehloReplyOf(1 << 20), quit}
+        << "1" << Errors() << 250;
+    QTest::newRow("reply-beyond-1MiB-refused")
+        << plain << "connect" << QStringList{greeting, ehlo, ehloReplyOf((1 << 20) + 1)}
+        << "0" << E({SmtpClient::ErrResponseTimeout}) << 250;
     QTest::newRow("two-digit-line-is-not-final")
         << plain << "connect,quit"
         << QStringList{greeting, ehlo, QStringLiteral("S: 25"), QStringLiteral("S: 250 ok"), quit}
@@ -190,11 +214,7 @@ void TestSmtpClient::dialogue_data()
     // Envelope: To and Cc without a blank after the colon, Bcc with one.
     QTest::newRow("send-to-cc-bcc")
         << plain << "connect,send,quit"
-        << submission({QStringLiteral("C: RCPT TO:<a@x.test>"), QStringLiteral("S: 250 ok"),
-                       QStringLiteral("C: RCPT TO:<b@x.test>"), QStringLiteral("S: 250 ok"),
-                       QStringLiteral("C: RCPT TO:<c@x.test>"), QStringLiteral("S: 250 ok"),
-                       QStringLiteral("C: RCPT TO: <d@x.test>"), QStringLiteral("S: 250 ok"),
-                       QStringLiteral("C: DATA"), QStringLiteral("S: 354 go"), QStringLiteral("DATA"),
+        << submission(envelope() + QStringList{QStringLiteral("C: DATA"), QStringLiteral("S: 354 go"), QStringLiteral("DATA"),
                        QStringLiteral("S: 250 queued"), quit})
         << "11" << Errors() << 250;
     QTest::newRow("first-rcpt-550-stops-before-data")
@@ -203,18 +223,11 @@ void TestSmtpClient::dialogue_data()
         << "10" << E({SmtpClient::ErrPermanentReply}) << 550;
     QTest::newRow("bcc-rcpt-450")
         << plain << "connect,send,quit"
-        << submission({QStringLiteral("C: RCPT TO:<a@x.test>"), QStringLiteral("S: 250 ok"),
-                       QStringLiteral("C: RCPT TO:<b@x.test>"), QStringLiteral("S: 250 ok"),
-                       QStringLiteral("C: RCPT TO:<c@x.test>"), QStringLiteral("S: 250 ok"),
-                       QStringLiteral("C: RCPT TO: <d@x.test>"), QStringLiteral("S: 450 later"), quit})
+        << submission(envelope().mid(0, 7) + QStringList{QStringLiteral("S: 450 later"), quit})
         << "10" << E({SmtpClient::ErrServerReply}) << 450;
     QTest::newRow("data-503-sends-no-text")
         << plain << "connect,send,quit"
-        << submission({QStringLiteral("C: RCPT TO:<a@x.test>"), QStringLiteral("S: 250 ok"),
-                       QStringLiteral("C: RCPT TO:<b@x.test>"), QStringLiteral("S: 250 ok"),
-                       QStringLiteral("C: RCPT TO:<c@x.test>"), QStringLiteral("S: 250 ok"),
-                       QStringLiteral("C: RCPT TO: <d@x.test>"), QStringLiteral("S: 250 ok"),
-                       QStringLiteral("C: DATA"), QStringLiteral("S: 503 bad sequence"), quit})
+        << submission(envelope() + QStringList{QStringLiteral("C: DATA"), QStringLiteral("S: 503 bad sequence"), quit})
         << "10" << E({SmtpClient::ErrPermanentReply}) << 503;
     QTest::newRow("mail-from-451")
         << plain << "connect,send,quit"
@@ -222,11 +235,7 @@ void TestSmtpClient::dialogue_data()
         << "10" << E({SmtpClient::ErrServerReply}) << 451;
     QTest::newRow("message-rejected-after-data")
         << plain << "connect,send,quit"
-        << submission({QStringLiteral("C: RCPT TO:<a@x.test>"), QStringLiteral("S: 250 ok"),
-                       QStringLiteral("C: RCPT TO:<b@x.test>"), QStringLiteral("S: 250 ok"),
-                       QStringLiteral("C: RCPT TO:<c@x.test>"), QStringLiteral("S: 250 ok"),
-                       QStringLiteral("C: RCPT TO: <d@x.test>"), QStringLiteral("S: 250 ok"),
-                       QStringLiteral("C: DATA"), QStringLiteral("S: 354 go"), QStringLiteral("DATA"),
+        << submission(envelope() + QStringList{QStringLiteral("C: DATA"), QStringLiteral("S: 354 go"), QStringLiteral("DATA"),
                        QStringLiteral("S: 554 spam"), quit})
         << "10" << E({SmtpClient::ErrPermanentReply}) << 554;
 }
