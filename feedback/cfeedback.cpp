@@ -154,9 +154,11 @@ void CFeedback::loadTranslation()
         appDir + QStringLiteral("/FeedbackRes/QM/Feedback_") + language + QStringLiteral(".qm");
     if (!QFile::exists(path))
         return;
+    // A file that does not load leaves the translator empty and the texts
+    // English; the language still decides the direction.
     QTranslator &shared = translator();
     if (!shared.load(path))
-        return;
+        qDebug("Translation %s could not be loaded", qUtf8Printable(path));
     QCoreApplication::installTranslator(&shared);
     if (language == QLatin1String("Arabic"))
         QApplication::setLayoutDirection(Qt::RightToLeft);

@@ -181,6 +181,7 @@ void TestFeedbackForm::layoutSpacingAndMargins_data()
     row("verticalLayout_3", 10, QMargins(0, 0, 0, 0));
     row("horizontalLayout_14", 20, QMargins(0, 0, 0, 0));
     row("horizontalLayout_12", 6, QMargins(0, 0, 0, 0));
+    row("horizontalLayout_13", 6, QMargins(0, 0, 0, 0));
     row("horizontalLayout_15", 20, QMargins(0, 0, 0, 0));
     row("verticalLayout_2", 7, QMargins(0, 0, 0, 0));
     row("horizontalLayout_10", 6, QMargins(0, 0, 0, 0));
@@ -252,6 +253,8 @@ void TestFeedbackForm::layoutOrder_data()
     row("horizontalLayout_5", QStringLiteral("comboBox WindowVersion iTunesVersion"));
     row("verticalLayout_3", QStringLiteral("horizontalLayout_14 horizontalLayout_15"));
     row("horizontalLayout_14", QStringLiteral("horizontalLayout_12 horizontalLayout_13"));
+    row("horizontalLayout_12", QStringLiteral("lineEdit_Brand"));
+    row("horizontalLayout_13", QStringLiteral("lineEdit_Model"));
     row("horizontalLayout_15", QStringLiteral("comboBox_Android label_System"));
     row("verticalLayout_2", QStringLiteral("horizontalLayout_10 horizontalLayout_11 label_line"));
     row("horizontalLayout_10", QStringLiteral("horizontalLayout_8 40x20"));

@@ -82,8 +82,8 @@ private slots:
     void submittingView();
     void resultPages_data();
     void resultPages();
-    void rewriteLink();
-    void tryAgainLink();
+    void resultLink_data();
+    void resultLink();
     void mailLink_data();
     void mailLink();
     void crashReportSecondSubmissionIsFeedback();
@@ -294,64 +294,61 @@ void TestFeedbackSubmit::resultPages()
     }
 }
 
-void TestFeedbackSubmit::rewriteLink()
+void TestFeedbackSubmit::resultLink_data()
 {
-    makeWindow(true, QStringLiteral("john@example.com"));
-    Ui_CFeedback &ui = m_window->form();
-    m_window->setLaunchInfo(QString(), QString(), QString());
-    const QString picture = m_work.path() + QStringLiteral("/rewrite.png");
-    QVERIFY(WindowTest::writePicture(picture, "PNG"));
-    m_window->addPicture(picture);
-    ui.plainTextEdit_Content->setPlainText(QStringLiteral("first report"));
-    ui.CheckBoxAttachDB->setChecked(true);
-    QCOMPARE(ui.listWidget_Screen->count(), 1);
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<bool>("success");     // the page the link is on
+    QTest::addColumn<bool>("contentKept");
+    QTest::addColumn<int>("screenshots");  // tiles and files afterwards
 
-    m_window->disableInputs();
-    emit m_window->SignalSendSuccess();
-    emit ui.label_SubDescribe->linkActivated(QStringLiteral("rewrite"));
-
-    QVERIFY(ui.widget_SubView->isHidden());
-    QVERIFY(!ui.widget_Submit->isHidden());
-    for (QWidget *input : inputs(ui))
-        QVERIFY2(input->isEnabled(), qPrintable(input->objectName()));
-    QVERIFY(ui.plainTextEdit_Content->toPlainText().isEmpty());
-    QCOMPARE(ui.listWidget_Screen->count(), 0); // and no new screenshot
-    QCOMPARE(ui.listWidget_Photo->count(), 0);
-    QVERIFY(WindowTest::screenshotFiles().isEmpty());
-    QVERIFY(QFile::exists(picture));
-    QCOMPARE(ui.lineedit_EmailText->text(), QStringLiteral("john@example.com"));
-    QVERIFY(ui.CheckBoxAttachDB->isChecked());
-    QVERIFY(m_opened.isEmpty());
+    QTest::newRow("rewrite after a success: no new screenshot") << "rewrite" << true << false << 0;
+    QTest::newRow("try again after a failure: one fresh screenshot") << "try again" << false << true << 1;
 }
 
-void TestFeedbackSubmit::tryAgainLink()
+void TestFeedbackSubmit::resultLink()
 {
+    QFETCH(QString, link);
+    QFETCH(bool, success);
+    QFETCH(bool, contentKept);
+    QFETCH(int, screenshots);
+
     makeWindow(true, QStringLiteral("john@example.com"));
     Ui_CFeedback &ui = m_window->form();
     m_window->setLaunchInfo(QString(), QString(), QString());
     const QStringList before = WindowTest::screenshotFiles();
     QCOMPARE(before.size(), 1);
-    const QString picture = m_work.path() + QStringLiteral("/again.png");
+    QCOMPARE(ui.listWidget_Screen->count(), 1);
+    const QString picture = m_work.path() + QStringLiteral("/linked.png");
     QVERIFY(WindowTest::writePicture(picture, "PNG"));
     m_window->addPicture(picture);
-    ui.plainTextEdit_Content->setPlainText(QStringLiteral("keep me"));
+    ui.plainTextEdit_Content->setPlainText(QStringLiteral("first report"));
+    ui.CheckBoxAttachDB->setChecked(true);
 
     m_window->disableInputs();
-    emit m_window->SignalNetWorkFail();
-    // The start-up file is removed; a file of the same second may replace it.
-    QTest::qWait(1100);
-    emit ui.label_SubDescribe->linkActivated(QStringLiteral("try again"));
+    if (success)
+        emit m_window->SignalSendSuccess();
+    else
+        emit m_window->SignalNetWorkFail();
+    // The start-up file is removed; a fresh one of the same second would replace it.
+    if (screenshots > 0)
+        QTest::qWait(1100);
+    emit ui.label_SubDescribe->linkActivated(link);
 
     QVERIFY(ui.widget_SubView->isHidden());
     QVERIFY(!ui.widget_Submit->isHidden());
     for (QWidget *input : inputs(ui))
         QVERIFY2(input->isEnabled(), qPrintable(input->objectName()));
-    QCOMPARE(ui.plainTextEdit_Content->toPlainText(), QStringLiteral("keep me"));
+    QCOMPARE(ui.plainTextEdit_Content->toPlainText(), contentKept ? QStringLiteral("first report") : QString());
     QCOMPARE(ui.listWidget_Photo->count(), 0);
-    QCOMPARE(ui.listWidget_Screen->count(), 1);
+    QCOMPARE(ui.listWidget_Screen->count(), screenshots);
     const QStringList after = WindowTest::screenshotFiles();
-    QCOMPARE(after.size(), 1);
-    QVERIFY(after.first() != before.first());
+    QCOMPARE(after.size(), screenshots);
+    if (screenshots > 0)
+        QVERIFY(after.first() != before.first());
+    QVERIFY(QFile::exists(picture)); // the user's picture is only referred to
+    QCOMPARE(ui.lineedit_EmailText->text(), QStringLiteral("john@example.com"));
+    QVERIFY(ui.CheckBoxAttachDB->isChecked());
+    QVERIFY(m_opened.isEmpty());
 }
 
 void TestFeedbackSubmit::mailLink_data()

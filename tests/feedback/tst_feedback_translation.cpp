@@ -88,32 +88,41 @@ bool TestFeedbackTranslation::compileTranslation(const QByteArray &language, con
 void TestFeedbackTranslation::language_data()
 {
     QTest::addColumn<QByteArray>("languageFile"); // "<none>": no file
-    QTest::addColumn<QString>("qmName");          // empty: no translation compiled
+    QTest::addColumn<QString>("qmName");          // empty: no translation file
+    QTest::addColumn<bool>("validQm");            // false: the file holds junk
     QTest::addColumn<bool>("translated");
     QTest::addColumn<bool>("rightToLeft");
 
-    QTest::newRow("Arabic with its translation") << QByteArray("Arabic") << "Feedback_Arabic.qm" << true << true;
-    QTest::newRow("Arabic without a translation file") << QByteArray("Arabic") << "" << false << false;
-    QTest::newRow("Arabic ending in a line break") << QByteArray("Arabic\n") << "Feedback_Arabic.qm" << false << false;
-    QTest::newRow("Arabic ending in CR LF") << QByteArray("Arabic\r\n") << "Feedback_Arabic.qm" << false << false;
-    QTest::newRow("German is not mirrored") << QByteArray("German") << "Feedback_German.qm" << true << false;
-    QTest::newRow("arabic in small letters is not mirrored")
-        << QByteArray("arabic") << "Feedback_arabic.qm" << true << false;
-    QTest::newRow("empty language file") << QByteArray("") << "Feedback_.qm" << false << false;
-    QTest::newRow("no language file") << QByteArray("<none>") << "Feedback_Arabic.qm" << false << false;
+    const auto row = [](const char *tag, const QByteArray &language, const char *qm, bool valid, bool translated,
+                        bool rightToLeft) {
+        QTest::newRow(tag) << language << QString::fromLatin1(qm) << valid << translated << rightToLeft;
+    };
+    row("Arabic with its translation", "Arabic", "Feedback_Arabic.qm", true, true, true);
+    row("Arabic without a translation file", "Arabic", "", true, false, false);
+    row("Arabic with an unreadable translation file is mirrored", "Arabic", "Feedback_Arabic.qm", false, false,
+        true);
+    row("Arabic ending in a line break", "Arabic\n", "Feedback_Arabic.qm", true, false, false);
+    row("Arabic ending in CR LF", "Arabic\r\n", "Feedback_Arabic.qm", true, false, false);
+    row("German is not mirrored", "German", "Feedback_German.qm", true, true, false);
+    row("arabic in small letters is not mirrored", "arabic", "Feedback_arabic.qm", true, true, false);
+    row("empty language file", "", "Feedback_.qm", true, false, false);
+    row("no language file", "<none>", "Feedback_Arabic.qm", true, false, false);
 }
 
 void TestFeedbackTranslation::language()
 {
     QFETCH(QByteArray, languageFile);
     QFETCH(QString, qmName);
+    QFETCH(bool, validQm);
     QFETCH(bool, translated);
     QFETCH(bool, rightToLeft);
 
     if (languageFile != "<none>")
         QVERIFY(TestSupport::writeFile(WindowTest::appDir() + QStringLiteral("/Language/language"), languageFile));
-    if (!qmName.isEmpty())
+    if (!qmName.isEmpty() && validQm)
         QVERIFY(compileTranslation("ar", qmName));
+    else if (!qmName.isEmpty())
+        QVERIFY(TestSupport::writeFile(m_qmFolder + QLatin1Char('/') + qmName, "not a translation\n"));
 
     CFeedback window(false, QString(), QStringLiteral("C:/A/Tool.exe"));
     const Ui_CFeedback &ui = window.form();
