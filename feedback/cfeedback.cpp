@@ -376,6 +376,11 @@ void CFeedback::soltGetEmailInfoOver(QNetworkReply *reply)
     MailSettings settings = mailSettings();
     parseMailSettings(QString::fromUtf8(reply->readAll()), m_productId, m_feedbackMode, settings);
     reply->deleteLater();
+    setMailSettings(settings);
+}
+
+void CFeedback::setMailSettings(const MailSettings &settings)
+{
     m_senderAccount = settings.senderAccount;
     m_senderPassword = settings.senderPassword;
     m_smtpHost = settings.smtpHost;

@@ -175,6 +175,8 @@ private:
     void openMailLink(const QString &address);
     void finishWorker();
     void applyDeliveryResult();
+    void setMailSettings(const MailSettings &settings);
+    void showResultPage(bool success, const QString &tips, const QString &description);
 
     bool m_feedbackMode;
     bool m_showVersion = true;

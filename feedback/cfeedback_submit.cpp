@@ -92,37 +92,25 @@ void CFeedback::updateResultView()
         break;
     }
     case 2:
-        m_ui.frameLoading->hide();
-        m_ui.frame->show();
-        m_ui.label_SubStatus->setProperty("success", true);
-        m_ui.label_SubTips->setText(tr("Submitted Successfully!"));
-        m_ui.label_SubDescribe->setText(
-            tr("<p>Your feedback is highly appreciated. We'll handle it soon. <a href = \"rewrite\">"
-               "<span style=\" underline; %1\">Provide more feedback>></a></p>")
-                .arg(colour));
+        showResultPage(true, tr("Submitted Successfully!"),
+                       tr("<p>Your feedback is highly appreciated. We'll handle it soon. <a href = \"rewrite\">"
+                          "<span style=\" underline; %1\">Provide more feedback>></a></p>")
+                           .arg(colour));
         break;
     case 3:
-        m_ui.frameLoading->hide();
-        m_ui.frame->show();
-        m_ui.label_SubStatus->setProperty("success", false);
-        m_ui.label_SubTips->setText(tr("Failed to submit your feedback."));
-        m_ui.label_SubDescribe->setText(
-            tr("<p> Please make sure that your network connection is active, and then <a href = "
-               "\"try again\"><span style=\" underline; %1 \">try again</span></a>.</p>")
-                .arg(colour));
+        showResultPage(false, tr("Failed to submit your feedback."),
+                       tr("<p> Please make sure that your network connection is active, and then <a href = "
+                          "\"try again\"><span style=\" underline; %1 \">try again</span></a>.</p>")
+                           .arg(colour));
         break;
     case 4:
-        m_ui.frameLoading->hide();
-        m_ui.frame->show();
-        m_ui.label_SubStatus->setProperty("success", false);
-        m_ui.label_SubTips->setText(tr("Failed for an unknown error!"));
         // The address is escaped so that a quote or angle bracket in it can
         // neither break the link nor add markup; the link still targets it.
-        m_ui.label_SubDescribe->setText(
-            tr("<p> Please <a href = \"try again\"><span style=\" underline; %1 \">try again</span>"
-               "</a>. If it fails again, please send an email to <a href = \"%3\"><span style=\" "
-               "underline; %2\">%3</span></a>.</p>")
-                .arg(colour, colour, m_recipientAddress.toHtmlEscaped()));
+        showResultPage(false, tr("Failed for an unknown error!"),
+                       tr("<p> Please <a href = \"try again\"><span style=\" underline; %1 \">try again</span>"
+                          "</a>. If it fails again, please send an email to <a href = \"%3\"><span style=\" "
+                          "underline; %2\">%3</span></a>.</p>")
+                           .arg(colour, colour, m_recipientAddress.toHtmlEscaped()));
         break;
     default:
         break;
@@ -131,6 +119,17 @@ void CFeedback::updateResultView()
     m_ui.label_SubStatus->style()->unpolish(m_ui.label_SubStatus);
     m_ui.label_SubStatus->style()->polish(m_ui.label_SubStatus);
     m_ui.label_SubStatus->update();
+}
+
+// One of the three result pages: the icon (chosen by the skin through the
+// "success" property), the state line and the description with its links.
+void CFeedback::showResultPage(bool success, const QString &tips, const QString &description)
+{
+    m_ui.frameLoading->hide();
+    m_ui.frame->show();
+    m_ui.label_SubStatus->setProperty("success", success);
+    m_ui.label_SubTips->setText(tips);
+    m_ui.label_SubDescribe->setText(description);
 }
 
 void CFeedback::SlotSendSuccess()
@@ -209,13 +208,7 @@ void CFeedback::applyDeliveryResult()
 {
     if (!m_delivery)
         return;
-    const MailSettings settings = m_delivery->settings();
-    m_senderAccount = settings.senderAccount;
-    m_senderPassword = settings.senderPassword;
-    m_smtpHost = settings.smtpHost;
-    m_smtpPort = settings.smtpPort;
-    m_connectType = settings.connectType;
-    m_recipientAddress = settings.recipientAddress;
+    setMailSettings(m_delivery->settings());
     m_attachmentFiles = m_delivery->attachmentFiles();
 }
 

@@ -129,9 +129,26 @@ void SmtpClient::trace(const char *direction, const QString &text) const
         qDebug().noquote() << QLatin1String("SMTP") << QLatin1String(direction) << text;
 }
 
-bool SmtpClient::expect(int code)
+bool SmtpClient::awaitReply(int code)
 {
+    waitForResponse();
     return m_responseCode == code;
+}
+
+bool SmtpClient::failWith(SmtpError error)
+{
+    emit smtpError(error);
+    return false;
+}
+
+bool SmtpClient::sendRecipients(const QList<EmailAddress *> &recipients, const QString &command)
+{
+    for (const EmailAddress *rcpt : recipients) {
+        sendMessage(command + rcpt->address() + QLatin1Char('>'));
+        if (!awaitReply(250))
+            return false;
+    }
+    return true;
 }
 
 bool SmtpClient::connectToHost()
@@ -160,40 +177,25 @@ bool SmtpClient::connectToHost()
     m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
 
     try {
-        waitForResponse();
-        if (!expect(220)) {
-            emit smtpError(ErrServerReply);
-            return false;
-        }
+        if (!awaitReply(220))
+            return failWith(ErrServerReply);
         sendMessage(QStringLiteral("EHLO ") + m_name);
-        waitForResponse();
-        if (!expect(250)) {
-            emit smtpError(ErrServerReply);
-            return false;
-        }
+        if (!awaitReply(250))
+            return failWith(ErrServerReply);
         if (m_connectionType != StartTls)
             return true;
 
         sendMessage(QStringLiteral("STARTTLS"));
-        waitForResponse();
-        if (!expect(220)) {
-            emit smtpError(ErrServerReply);
-            return false;
-        }
+        if (!awaitReply(220))
+            return failWith(ErrServerReply);
         auto *ssl = static_cast<QSslSocket *>(m_socket);
         ssl->startClientEncryption();
         if (!ssl->waitForEncrypted(m_connectionTimeout)) {
             qDebug() << ssl->errorString();
-            emit smtpError(ErrConnectTimeout);
-            return false;
+            return failWith(ErrConnectTimeout);
         }
         sendMessage(QStringLiteral("EHLO ") + m_name);
-        waitForResponse();
-        if (!expect(250)) {
-            emit smtpError(ErrServerReply);
-            return false;
-        }
-        return true;
+        return awaitReply(250) || failWith(ErrServerReply);
     } catch (const ResponseTimeoutException &) {
         return false;
     } catch (const SendMessageTimeoutException &) {
@@ -213,38 +215,24 @@ bool SmtpClient::login(const QString &user, const QString &password, AuthMechani
             QByteArray credentials;
             credentials.append('\0').append(user.toUtf8()).append('\0').append(password.toUtf8());
             writeCommand(QStringLiteral("AUTH PLAIN ") + QString::fromLatin1(credentials.toBase64()), true);
-            waitForResponse();
-            if (!expect(235)) {
-                emit smtpError(ErrAuthFailed);
-                return false;
-            }
+            if (!awaitReply(235))
+                return failWith(ErrAuthFailed);
         } else if (method == AuthLogin) {
             sendMessage(QStringLiteral("AUTH LOGIN"));
-            waitForResponse();
-            if (!expect(334)) {
-                emit smtpError(ErrAuthFailed);
-                return false;
-            }
+            if (!awaitReply(334))
+                return failWith(ErrAuthFailed);
             writeCommand(QString::fromLatin1(user.toUtf8().toBase64()), true);
-            waitForResponse();
-            if (!expect(334)) {
-                emit smtpError(ErrAuthFailed);
-                return false;
-            }
+            if (!awaitReply(334))
+                return failWith(ErrAuthFailed);
             writeCommand(QString::fromLatin1(password.toUtf8().toBase64()), true);
-            waitForResponse();
-            if (!expect(235)) {
-                emit smtpError(ErrAuthFailed);
-                return false;
-            }
+            if (!awaitReply(235))
+                return failWith(ErrAuthFailed);
         }
         return true;
     } catch (const ResponseTimeoutException &) {
-        emit smtpError(ErrAuthFailed);
-        return false;
+        return failWith(ErrAuthFailed);
     } catch (const SendMessageTimeoutException &) {
-        emit smtpError(ErrAuthFailed);
-        return false;
+        return failWith(ErrAuthFailed);
     }
 }
 
@@ -258,37 +246,22 @@ bool SmtpClient::sendMail(MimeMessage &message)
         waitForResponse();
         qDebug().noquote() << QStringLiteral("SmtpClient::sendMail======responseCode===========")
                                   + m_responseText;
-        if (!expect(250))
+        if (m_responseCode != 250)
             return false;
 
-        for (const EmailAddress *rcpt : message.recipients(MimeMessage::To)) {
-            sendMessage(QStringLiteral("RCPT TO:<") + rcpt->address() + QLatin1Char('>'));
-            waitForResponse();
-            if (!expect(250))
-                return false;
-        }
-        for (const EmailAddress *rcpt : message.recipients(MimeMessage::Cc)) {
-            sendMessage(QStringLiteral("RCPT TO:<") + rcpt->address() + QLatin1Char('>'));
-            waitForResponse();
-            if (!expect(250))
-                return false;
-        }
-        for (const EmailAddress *rcpt : message.recipients(MimeMessage::Bcc)) {
-            sendMessage(QStringLiteral("RCPT TO: <") + rcpt->address() + QLatin1Char('>'));
-            waitForResponse();
-            if (!expect(250))
-                return false;
-        }
+        // RCPT TO for To and Cc, "RCPT TO: <" (with a blank) for Bcc.
+        if (!sendRecipients(message.recipients(MimeMessage::To), QStringLiteral("RCPT TO:<"))
+            || !sendRecipients(message.recipients(MimeMessage::Cc), QStringLiteral("RCPT TO:<"))
+            || !sendRecipients(message.recipients(MimeMessage::Bcc), QStringLiteral("RCPT TO: <")))
+            return false;
 
         sendMessage(QStringLiteral("DATA"));
-        waitForResponse();
-        if (!expect(354))
+        if (!awaitReply(354))
             return false;
 
         writeMessageData(message);
         sendMessage(QStringLiteral("."));
-        waitForResponse();
-        return expect(250);
+        return awaitReply(250);
     } catch (const ResponseTimeoutException &) {
         return false;
     } catch (const SendMessageTimeoutException &) {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QAbstractSocket>
+#include <QList>
 #include <QObject>
 #include <QString>
 
+class EmailAddress;
 class MimeMessage;
 class QTcpSocket;
 
@@ -102,7 +104,11 @@ private:
     void writeMessageData(MimeMessage &message);
     // Waits until at most `limit` bytes are still queued for the network.
     bool drainTo(qint64 limit);
-    bool expect(int code);
+    // Reads a reply; true when its code is the expected one.
+    bool awaitReply(int code);
+    // Emits the error and returns false, for one-line refusals.
+    bool failWith(SmtpError error);
+    bool sendRecipients(const QList<EmailAddress *> &recipients, const QString &command);
     void trace(const char *direction, const QString &text) const;
 
     QTcpSocket *m_socket = nullptr;
