@@ -50,6 +50,17 @@ QString composeReportBody(const ReportForm &form, const ReportContext &context)
     return text;
 }
 
+bool hasOverlongLine(const QByteArray &text)
+{
+    int length = 0;
+    for (const char c : text) {
+        length = (c == '\n' || c == '\r') ? 0 : length + 1;
+        if (length > MaxLineOctets)
+            return true;
+    }
+    return false;
+}
+
 std::unique_ptr<MimeMessage> buildReportMessage(const MailSettings &settings,
                                                 const ReportContext &context, MimeText *body,
                                                 const QStringList &attachmentFiles)
@@ -60,6 +71,12 @@ std::unique_ptr<MimeMessage> buildReportMessage(const MailSettings &settings,
     message->addRecipient(new EmailAddress(settings.recipientAddress, context.recipientName),
                           MimeMessage::To);
     message->setSubject(context.mailSubject);
+    // RFC 5322 2.1.1: a line holds at most 998 octets, and servers refuse
+    // mail with longer 8bit lines. A comment written as one long paragraph
+    // goes out quoted-printable instead, whose soft line breaks keep every
+    // byte of it.
+    if (hasOverlongLine(body->text().toUtf8()))
+        body->setEncoding(MimePart::EncQuotedPrintable);
     message->addPart(body);
     for (const QString &path : attachmentFiles) {
         // The multipart does not own its parts; the message (as Qt parent)

@@ -2,6 +2,7 @@
 
 #include "reportdata.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +24,12 @@ QString versionChoice(const QString &comboText);
 
 QString composeReportBody(const ReportForm &form, const ReportContext &context);
 
+// Longest line SMTP servers take in a message (RFC 5322 2.1.1), line end excluded.
+constexpr int MaxLineOctets = 998;
+bool hasOverlongLine(const QByteArray &text);
+
+// The body goes quoted-printable when it holds a line longer than
+// MaxLineOctets; otherwise it stays 8bit text as composed.
 // The message owns its addresses and attachments; the body part stays the
 // caller's and must outlive the message.
 std::unique_ptr<MimeMessage> buildReportMessage(const MailSettings &settings,

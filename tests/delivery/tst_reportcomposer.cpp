@@ -60,6 +60,8 @@ private slots:
     void productVersion();
     void message();
     void messageWithoutArchives();
+    void overlongLine_data();
+    void overlongLine();
 };
 
 void TestReportComposer::body_data()
@@ -226,6 +228,32 @@ void TestReportComposer::messageWithoutArchives()
     const std::unique_ptr<MimeMessage> message =
         ReportComposer::buildReportMessage(MailSettings(), sampleContext(), &body, {});
     QCOMPARE(message->parts(), QList<MimePart *>{&body});
+}
+
+void TestReportComposer::overlongLine_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("overlong");
+    const QByteArray limit(998, 'a');
+    QTest::newRow("998-octets-fit") << limit << false;
+    QTest::newRow("999-octets-too-long") << limit + 'a' << true;
+    QTest::newRow("lf-starts-a-new-line") << limit + '\n' + limit << false;
+    QTest::newRow("cr-starts-a-new-line") << limit + '\r' + limit << false;
+    QTest::newRow("long-last-line") << QByteArray("short\n") + limit + 'a' << true;
+    // Octets count, not characters: 500 two-octet characters are 1000 octets.
+    QTest::newRow("utf8-octets") << QString(500, QChar(0x00e9)).toUtf8() << true;
+}
+
+void TestReportComposer::overlongLine()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(bool, overlong);
+    QCOMPARE(ReportComposer::hasOverlongLine(text), overlong);
+
+    // Such a body goes out quoted-printable; any other stays 8bit.
+    MimeText body(QString::fromUtf8(text));
+    const auto message = ReportComposer::buildReportMessage(MailSettings(), ReportContext(), &body, {});
+    QCOMPARE(body.encoding(), overlong ? MimePart::EncQuotedPrintable : MimePart::Enc8Bit);
 }
 
 QTEST_GUILESS_MAIN(TestReportComposer)

@@ -154,6 +154,7 @@ class TestReportDelivery : public QObject
 private slots:
     void initTestCase();
     void init();
+    void longCommentLineArrivesWhole();
     void sequence_data();
     void sequence();
     void connectionTypeOnTheWire_data();
@@ -377,6 +378,39 @@ void TestReportDelivery::sequence()
     const QJsonObject photo = attachments.at(2).toObject();
     QCOMPARE(photo.value(QStringLiteral("name")).toString(), QStringLiteral("holiday.jpg"));
     QCOMPARE(photo.value(QStringLiteral("sha1")).toString(), sha1Hex(m_photo));
+}
+
+// A comment written as one paragraph longer than a mail line may be: the
+// server (which enforces the 1000-octet line limit) takes it, and the text
+// decodes to the composed body byte for byte.
+void TestReportDelivery::longCommentLineArrivesWhole()
+{
+    const QString saveDir = m_appDir + QStringLiteral("/received");
+    TestSupport::PeerProcess smtp;
+    QVERIFY2(smtp.start(TestSupport::peerScript(QStringLiteral("smtp_server.py")),
+                        {QStringLiteral("--mode"), QStringLiteral("plain"), QStringLiteral("--user"), Sender,
+                         QStringLiteral("--password"), Password, QStringLiteral("--save-dir"), saveDir}),
+             qPrintable(smtp.errorText()));
+    TestSupport::PeerProcess http;
+    serveSettings(http, smtp.port(), QStringLiteral("0"), Password);
+
+    ReportForm longForm = form();
+    longForm.comment = QStringLiteral("Steps: ") + QString(1200, QChar(0x00e9)) + QStringLiteral("\nend = done");
+    ReportDelivery delivery(longForm, context(), MailSettings());
+    delivery.setSettingsUrl(QUrl(QStringLiteral("http://127.0.0.1:%1/files/public/emailinfo.xml").arg(http.port())));
+    QCOMPARE(runOnSendThread(delivery), int(ReportDelivery::Submitted));
+
+    QVERIFY(smtp.waitForOutput("\"mail_from\""));
+    const QJsonObject record = QJsonDocument::fromJson(smtp.output().trimmed().split('\n').last()).object();
+    QByteArray json;
+    QCOMPARE(TestSupport::runProgram(QStringLiteral("/usr/bin/python3"),
+                                     {QStringLiteral("-c"), QString::fromLatin1(ReadMail),
+                                      record.value(QStringLiteral("path")).toString()},
+                                     &json),
+             0);
+    const QJsonObject mail = QJsonDocument::fromJson(json).object();
+    QCOMPARE(mail.value(QStringLiteral("body")).toString(), ReportComposer::composeReportBody(longForm, context()));
+    QVERIFY(!ReportComposer::hasOverlongLine(TestSupport::readFile(record.value(QStringLiteral("path")).toString())));
 }
 
 void TestReportDelivery::connectionTypeOnTheWire_data()
