@@ -188,6 +188,10 @@ bool SmtpClient::connectToHost()
         sendMessage(QStringLiteral("STARTTLS"));
         if (!awaitReply(220))
             return failWith(ErrServerReply);
+        // RFC 3207 4.2: nothing the server said in the clear counts once TLS
+        // starts; text it slipped in after its 220 must not pass for the reply
+        // to the encrypted EHLO.
+        m_socket->readAll();
         auto *ssl = static_cast<QSslSocket *>(m_socket);
         ssl->startClientEncryption();
         if (!ssl->waitForEncrypted(m_connectionTimeout)) {

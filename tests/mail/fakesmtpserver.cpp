@@ -2,6 +2,8 @@
 
 #include <QDeadlineTimer>
 #include <QMutexLocker>
+#include <QSslKey>
+#include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -17,6 +19,26 @@ FakeSmtpServer::~FakeSmtpServer()
 {
     wait();
 }
+
+void FakeSmtpServer::setCertificate(const QString &certPath, const QString &keyPath)
+{
+    m_certPath = certPath;
+    m_keyPath = keyPath;
+}
+
+namespace {
+// Hands out TLS-capable sockets that speak plain TCP until told otherwise.
+class TlsCapableServer : public QTcpServer
+{
+protected:
+    void incomingConnection(qintptr descriptor) override
+    {
+        auto *socket = new QSslSocket(this);
+        socket->setSocketDescriptor(descriptor);
+        addPendingConnection(socket);
+    }
+};
+} // namespace
 
 quint16 FakeSmtpServer::listen()
 {
@@ -51,7 +73,7 @@ static bool readLine(QTcpSocket &socket, int timeoutMs, QByteArray *line)
 
 void FakeSmtpServer::run()
 {
-    QTcpServer server;
+    TlsCapableServer server;
     if (!server.listen(QHostAddress::LocalHost, 0)) {
         m_failures << QStringLiteral("cannot listen");
         m_listening.release();
@@ -104,6 +126,15 @@ void FakeSmtpServer::run()
             }
             QMutexLocker lock(&m_mutex);
             m_data = data;
+        } else if (step == QLatin1String("TLS")) {
+            auto *ssl = static_cast<QSslSocket *>(socket.get());
+            ssl->setLocalCertificate(m_certPath);
+            ssl->setPrivateKey(m_keyPath);
+            ssl->startServerEncryption();
+            if (!ssl->waitForEncrypted(m_timeout)) {
+                fail(QStringLiteral("TLS handshake failed: %1").arg(ssl->errorString()));
+                return;
+            }
         } else if (step == QLatin1String("CLOSE")) {
             socket->disconnectFromHost();
             open = false;

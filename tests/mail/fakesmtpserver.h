@@ -14,6 +14,7 @@
 //   "C: text"  expect the client's next line to be text (CR LF removed)
 //   "DATA"     read the message data up to the final "." line and keep it
 //   "CLOSE"    close the connection
+//   "TLS"      start TLS as the server (needs setCertificate)
 // After the last step every further line the client sends is a failure, up to
 // the moment it disconnects.
 class FakeSmtpServer : public QThread
@@ -22,6 +23,7 @@ public:
     explicit FakeSmtpServer(const QStringList &script, int stepTimeoutMs = 5000);
     ~FakeSmtpServer() override;
 
+    void setCertificate(const QString &certPath, const QString &keyPath);
     // Starts the thread and waits until it listens; 0 on failure.
     quint16 listen();
     // Waits for the thread to finish and returns what went wrong.
@@ -34,6 +36,8 @@ protected:
 
 private:
     QStringList m_script;
+    QString m_certPath;
+    QString m_keyPath;
     int m_timeout;
     quint16 m_port = 0;
     QSemaphore m_listening;

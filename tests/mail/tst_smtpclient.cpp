@@ -6,9 +6,11 @@
 #include "mimemessage.h"
 #include "mimetext.h"
 #include "smtpclient.h"
+#include "testsupport.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -89,7 +91,7 @@ class TestSmtpClient : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { qRegisterMetaType<SmtpClient::SmtpError>(); }
+    void initTestCase();
     void dialogue_data();
     void dialogue();
     void messageOnTheWire_data();
@@ -97,6 +99,11 @@ private slots:
     void unknownConnectionType();
     void failedConnection();
     void defaults();
+
+private:
+    QTemporaryDir m_certs;
+    QString m_cert;
+    QString m_key;
 };
 
 void TestSmtpClient::dialogue_data()
@@ -179,6 +186,13 @@ void TestSmtpClient::dialogue_data()
         << connected({QStringLiteral("C: STARTTLS"), QStringLiteral("S: 220 go ahead"),
                       QStringLiteral("R: this is not TLS\\r\\n"), QStringLiteral("CLOSE")})
         << "0" << E({SmtpClient::ErrConnectTimeout}) << 220;
+    // RFC 3207 4.2: whatever the server sent in the clear after its 220 is
+    // thrown away; the EHLO after the handshake reads the encrypted reply.
+    QTest::newRow("starttls-drops-plaintext-sent-before-the-handshake")
+        << int(SmtpClient::StartTls) << "connect,quit"
+        << connected({QStringLiteral("C: STARTTLS"), QStringLiteral("R: 220 go ahead\\r\\n554 injected\\r\\n"),
+                      QStringLiteral("TLS"), ehlo, QStringLiteral("S: 250 after tls"), quit})
+        << "1" << Errors() << 250;
     QTest::newRow("implicit-tls-handshake-fails")
         << int(SmtpClient::ImplicitSsl) << "connect"
         << QStringList{QStringLiteral("R: 220 plain text server\\r\\n"), QStringLiteral("CLOSE")}
@@ -240,6 +254,13 @@ void TestSmtpClient::dialogue_data()
         << "10" << E({SmtpClient::ErrPermanentReply}) << 554;
 }
 
+void TestSmtpClient::initTestCase()
+{
+    qRegisterMetaType<SmtpClient::SmtpError>();
+    QByteArray output;
+    QVERIFY2(TestSupport::makeSelfSignedCertificate(m_certs.path(), &m_cert, &m_key, &output), output.constData());
+}
+
 void TestSmtpClient::dialogue()
 {
     QFETCH(int, type);
@@ -250,6 +271,7 @@ void TestSmtpClient::dialogue()
     QFETCH(int, code);
 
     FakeSmtpServer server(script);
+    server.setCertificate(m_cert, m_key);
     const quint16 port = server.listen();
     QVERIFY(port != 0);
 
