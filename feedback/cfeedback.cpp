@@ -227,8 +227,11 @@ void CFeedback::applyTexts()
     m_ui.WindowVersion->setText(system);
     m_ui.label_System->setText(system);
     m_ui.iTunesVersion->setText(HostInfo::iTunesVersionText());
-    for (QLabel *label : {m_ui.WindowVersion, m_ui.label_System, m_ui.iTunesVersion})
+    // The rows are narrow; the whole text stays readable as a tool tip.
+    for (QLabel *label : {m_ui.WindowVersion, m_ui.label_System, m_ui.iTunesVersion}) {
         label->setFrameShape(QFrame::Box);
+        label->setToolTip(label->text());
+    }
 
     m_ui.ButtonSubmit->setText(tr("Submit"));
     m_ui.plainTextEdit_Content->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
