@@ -1,6 +1,7 @@
 // Serialised messages read back by an independent parser (Python's email
 // package): headers, parts and the decoded bytes of every attachment.
 
+#include "mailtesthelpers.h"
 #include "emailaddress.h"
 #include "mimeattachment.h"
 #include "mimemessage.h"
@@ -24,13 +25,7 @@ namespace {
 
 QByteArray bytesOf(int size, int seed)
 {
-    QByteArray bytes(size, '\0');
-    quint32 x = quint32(seed) * 2654435761u + 7;
-    for (int i = 0; i < size; ++i) {
-        x = x * 1103515245u + 12345u;
-        bytes[i] = char(x >> 16);
-    }
-    return bytes;
+    return MailTest::bytesOf(size, seed, 7);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Byte-exact serialisation of addresses, parts and messages.
 
+#include "mailtesthelpers.h"
 #include "emailaddress.h"
 #include "mimeattachment.h"
 #include "mimecontentformatter.h"
@@ -46,13 +47,7 @@ QString headerBeforeDate(const QString &text)
 
 QByteArray bytesOf(int size, int seed)
 {
-    QByteArray bytes(size, '\0');
-    quint32 x = quint32(seed) * 2654435761u + 1;
-    for (int i = 0; i < size; ++i) {
-        x = x * 1103515245u + 12345u;
-        bytes[i] = char(x >> 16);
-    }
-    return bytes;
+    return MailTest::bytesOf(size, seed, 1);
 }
 
 QString headOf(const QString &type, const QString &encoding, const QString &extra = QString())

@@ -3,6 +3,7 @@
 
 #include "emailaddress.h"
 #include "fakesmtpserver.h"
+#include "mailtesthelpers.h"
 #include "mimemessage.h"
 #include "mimetext.h"
 #include "smtpclient.h"
@@ -60,21 +61,13 @@ QList<int> errorsOf(const QSignalSpy &spy)
     return list;
 }
 
-// Replaces the Date line, which differs between two serialisations.
-QByteArray withoutDate(QByteArray text)
-{
-    const int start = text.indexOf("\r\nDate: ");
-    if (start >= 0)
-        text.remove(start + 2, text.indexOf("\r\n", start + 2) - start);
-    return text;
-}
+using MailTest::withoutDate;
 
 // The message text as it has to appear between DATA and ".": line endings
 // as CR LF, leading dots doubled.
 QByteArray wireForm(const QString &text)
 {
-    QByteArray bytes = (text + QStringLiteral("\r\n")).toUtf8();
-    bytes.replace("\r\n", "\n").replace('\r', '\n').replace("\n", "\r\n");
+    const QByteArray bytes = MailTest::crlfText(text);
     QByteArray out;
     for (const QByteArray &line : bytes.split('\n')) {
         if (line.startsWith('.'))

@@ -1,6 +1,7 @@
 // The client against a real SMTP server (aiosmtpd, tests/peers/smtp_server.py)
 // in plain, STARTTLS and implicit TLS mode, with a self-signed certificate.
 
+#include "mailtesthelpers.h"
 #include "emailaddress.h"
 #include "mimeattachment.h"
 #include "mimemessage.h"
@@ -19,21 +20,13 @@ Q_DECLARE_METATYPE(SmtpClient::SmtpError)
 
 namespace {
 
-QByteArray withoutDate(QByteArray text)
-{
-    const int start = text.indexOf("\r\nDate: ");
-    if (start >= 0)
-        text.remove(start + 2, text.indexOf("\r\n", start + 2) - start);
-    return text;
-}
+using MailTest::withoutDate;
 
 // What the server keeps: the message text with every line ending as CR LF,
 // followed by the CR LF that ends the text on the wire.
 QByteArray serverView(const QString &text)
 {
-    QByteArray bytes = (text + QStringLiteral("\r\n")).toUtf8();
-    bytes.replace("\r\n", "\n").replace('\r', '\n').replace("\n", "\r\n");
-    return bytes;
+    return MailTest::crlfText(text);
 }
 
 } // namespace
