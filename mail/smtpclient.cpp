@@ -76,7 +76,6 @@ bool isDigit(char c)
 SmtpClient::SmtpClient(const QString &host, int port, ConnectionType type)
     : m_host(host)
     , m_port(port)
-    , m_trace(qEnvironmentVariableIntValue("FEEDBACK_SMTP_TRACE") != 0)
 {
     setConnectionType(type);
     if (m_socket) {

@@ -15,8 +15,8 @@ class QTcpSocket;
 // Every step answers true or false; the reason is the last reply (code and
 // text) and the smtpError() signal.
 //
-// Setting FEEDBACK_SMTP_TRACE=1 prints the dialogue to the debug output, with
-// the credentials of AUTH blanked out.
+// With tracing on, the dialogue goes to the debug output, with the
+// credentials of AUTH blanked out.
 class SmtpClient : public QObject
 {
     Q_OBJECT
@@ -57,6 +57,8 @@ public:
     void setResponseTimeout(int msec) { m_responseTimeout = msec; }
     int sendMessageTimeout() const { return m_sendMessageTimeout; }
     void setSendMessageTimeout(int msec) { m_sendMessageTimeout = msec; }
+    bool traceEnabled() const { return m_trace; }
+    void setTraceEnabled(bool on) { m_trace = on; }
 
     ConnectionType connectionType() const { return m_connectionType; }
     // Replaces the socket; a type outside the enumeration leaves none, and

@@ -15,7 +15,7 @@ cd "$(dirname "$0")/.."
 root=$PWD
 
 scripts/install-deps.sh
-scripts/build.sh
+scripts/build.sh --program
 
 if [ "${1:-}" = "--no-demo" ]; then
     shift

@@ -1,13 +1,11 @@
 // Window set-up: product information, modes, skin switches, version lists,
-// the corner radius, and the entry's argument and placement rules.
+// and the corner radius.
 
 #include "cfeedback.h"
-#include "launcharguments.h"
 #include "pzstylebutton.h"
 #include "pzstylewidgettitle.h"
 #include "skinconfig.h"
 #include "testsupport.h"
-#include "windowplacement.h"
 #include "windowtestsupport.h"
 
 #include <QApplication>
@@ -73,11 +71,6 @@ private slots:
     void settingsReplyIsApplied();
     void activationMessage_data();
     void activationMessage();
-    void modeArgument_data();
-    void modeArgument();
-    void argumentPositions();
-    void centring_data();
-    void centring();
 };
 
 void TestFeedbackSetup::init()
@@ -551,76 +544,6 @@ void TestFeedbackSetup::activationMessage()
     QVERIFY(!window->isVisible());
     window->SlotMessageReceived(message);
     QCOMPARE(window->isVisible(), shown);
-}
-
-void TestFeedbackSetup::modeArgument_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<bool>("feedbackMode");
-
-    const QStringList five{"feedback", "to@x.com", "C:/A/B.exe", "me@x.com", "from@x.com", "pw"};
-    QTest::newRow("0") << (five + QStringList{"0"}) << false;
-    QTest::newRow("false") << (five + QStringList{"false"}) << false;
-    QTest::newRow("FALSE") << (five + QStringList{"FALSE"}) << false;
-    QTest::newRow("empty") << (five + QStringList{""}) << false;
-    QTest::newRow("missing") << five << false;
-    QTest::newRow("1") << (five + QStringList{"1"}) << true;
-    QTest::newRow("true") << (five + QStringList{"true"}) << true;
-    QTest::newRow("no") << (five + QStringList{"no"}) << true;
-    QTest::newRow("blank") << (five + QStringList{" "}) << true;
-}
-
-void TestFeedbackSetup::modeArgument()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(bool, feedbackMode);
-
-    QCOMPARE(LaunchArguments::fromArguments(arguments).feedbackMode, feedbackMode);
-}
-
-void TestFeedbackSetup::argumentPositions()
-{
-    const LaunchArguments full = LaunchArguments::fromArguments(
-        {"prog", "to@x.com", "C:/A/B.exe", "me@x.com", "from@x.com", "pw", "1", "extra"});
-    QCOMPARE(full.recipientAddress, QStringLiteral("to@x.com"));
-    QCOMPARE(full.hostPath, QStringLiteral("C:/A/B.exe"));
-    QCOMPARE(full.userEmail, QStringLiteral("me@x.com"));
-    QCOMPARE(full.senderAccount, QStringLiteral("from@x.com"));
-    QCOMPARE(full.senderPassword, QStringLiteral("pw"));
-    QVERIFY(full.feedbackMode);
-
-    // Fewer positions read as empty.
-    const LaunchArguments two = LaunchArguments::fromArguments({"prog", "to@x.com"});
-    QCOMPARE(two.recipientAddress, QStringLiteral("to@x.com"));
-    QVERIFY(two.hostPath.isEmpty());
-    QVERIFY(two.senderPassword.isEmpty());
-    QVERIFY(!two.feedbackMode);
-    const LaunchArguments none = LaunchArguments::fromArguments({});
-    QVERIFY(none.recipientAddress.isEmpty());
-}
-
-void TestFeedbackSetup::centring_data()
-{
-    QTest::addColumn<QRect>("available");
-    QTest::addColumn<QSize>("window");
-    QTest::addColumn<QPoint>("position");
-
-    QTest::newRow("1920x1040") << QRect(0, 0, 1920, 1040) << QSize(590, 645) << QPoint(665, 197);
-    QTest::newRow("taskbar on top: measured from 0") << QRect(0, 40, 1920, 1040) << QSize(590, 645)
-                                                     << QPoint(665, 197);
-    QTest::newRow("taskbar at the left") << QRect(60, 0, 1860, 1080) << QSize(590, 645) << QPoint(635, 217);
-    QTest::newRow("odd difference rounds down") << QRect(0, 0, 1001, 801) << QSize(590, 645) << QPoint(205, 78);
-    QTest::newRow("window larger rounds toward zero") << QRect(0, 0, 589, 600) << QSize(590, 645)
-                                                      << QPoint(0, -22);
-}
-
-void TestFeedbackSetup::centring()
-{
-    QFETCH(QRect, available);
-    QFETCH(QSize, window);
-    QFETCH(QPoint, position);
-
-    QCOMPARE(WindowPlacement::centredPosition(available, window), position);
 }
 
 QTEST_MAIN(TestFeedbackSetup)

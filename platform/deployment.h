@@ -20,5 +20,7 @@ QString analyticsBase();
 QString smtpHost();
 // FEEDBACK_SUPPORT_MAILBOX: built-in support mailbox.
 QString supportMailbox();
+// FEEDBACK_SMTP_TRACE=1: the SMTP dialogue goes to the debug output.
+bool smtpTrace();
 
 } // namespace Deployment

@@ -96,6 +96,7 @@ int ReportDelivery::deliverReport(MimeText &body)
     SmtpClient client(m_settings.smtpHost, port, SmtpClient::ConnectionType(type));
     client.setUser(m_settings.senderAccount);
     client.setPassword(m_settings.senderPassword);
+    client.setTraceEnabled(Deployment::smtpTrace());
     if (m_connectTimeout >= 0)
         client.setConnectionTimeout(m_connectTimeout);
     if (m_responseTimeout >= 0)

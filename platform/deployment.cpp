@@ -47,4 +47,9 @@ QString supportMailbox()
     return deploymentValue("FEEDBACK_SUPPORT_MAILBOX", FEEDBACK_DEFAULT_SUPPORT_MAILBOX);
 }
 
+bool smtpTrace()
+{
+    return qEnvironmentVariableIntValue("FEEDBACK_SMTP_TRACE") != 0;
+}
+
 } // namespace Deployment
