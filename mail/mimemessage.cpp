@@ -6,6 +6,8 @@
 #include "quotedprintable.h"
 
 #include <QDateTime>
+#include <QRandomGenerator>
+#include <QStringList>
 
 #include <typeinfo>
 
@@ -85,6 +87,50 @@ QList<MimePart *> MimeMessage::parts() const
     return {};
 }
 
+namespace {
+
+// RFC 5322 3.4.1 and 3.2.3: a domain in dot-atom form; anything else (a
+// literal, control characters, an empty label) is not ours to repeat.
+bool isDotAtomDomain(const QString &domain)
+{
+    if (domain.isEmpty() || domain.size() > 255)
+        return false;
+    const QStringList labels = domain.split(QLatin1Char('.'));
+    for (const QString &label : labels) {
+        if (label.isEmpty())
+            return false;
+        for (const QChar c : label) {
+            const bool allowed = (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+                || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+                || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('-')
+                || c == QLatin1Char('_');
+            if (!allowed)
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+QString MimeMessage::newMessageId(const QString &senderAddress)
+{
+    quint32 words[4];
+    QRandomGenerator::system()->fillRange(words);
+    const QByteArray random(reinterpret_cast<const char *>(words), sizeof(words));
+    const QString domain = senderAddress.mid(senderAddress.lastIndexOf(QLatin1Char('@')) + 1);
+    const bool hasDomain = senderAddress.contains(QLatin1Char('@')) && isDotAtomDomain(domain);
+    return QString::fromLatin1(random.toHex()) + QLatin1Char('@')
+        + (hasDomain ? domain : QStringLiteral("localhost"));
+}
+
+QString MimeMessage::messageId() const
+{
+    if (m_messageId.isEmpty())
+        m_messageId = newMessageId(m_sender ? m_sender->address() : QString());
+    return m_messageId;
+}
+
 QString MimeMessage::encodedWord(const QString &text) const
 {
     const QByteArray utf8 = text.toUtf8();
@@ -147,6 +193,9 @@ QString MimeMessage::headerText() const
     }
     text += QStringLiteral("Date: %1\r\n")
                 .arg(QDateTime::currentDateTime().toString(Qt::RFC2822Date));
+    // Some receiving servers refuse mail without one, and relays do not
+    // always add it.
+    text += QStringLiteral("Message-ID: <") + messageId() + QStringLiteral(">\r\n");
     return text;
 }
 

@@ -27,6 +27,11 @@ public:
     void setReplyTo(EmailAddress *replyTo) { m_replyTo = replyTo; }
     void setSubject(const QString &subject) { m_subject = subject; }
     void setInReplyTo(const QString &messageId) { m_inReplyTo = messageId; }
+    // The Message-ID without its angle brackets ("id@domain"). A message that
+    // was given none makes one on first use, so every serialisation carries the
+    // same; a resent message is given the id of its first attempt.
+    void setMessageId(const QString &messageId) { m_messageId = messageId; }
+    QString messageId() const;
     void setHeaderEncoding(MimePart::Encoding encoding) { m_headerEncoding = encoding; }
     void setContent(MimePart *content);
     // Added to the content only when that is exactly a MimeMultiPart.
@@ -41,6 +46,11 @@ public:
     MimePart::Encoding headerEncoding() const { return m_headerEncoding; }
     MimePart *content() const { return m_content; }
     QList<MimePart *> parts() const;
+
+    // A new id: 128 random bits from the system's secure source as 32 hex
+    // digits, "@", and the domain of the address ("localhost" when it has
+    // none that is dot-atom text).
+    static QString newMessageId(const QString &senderAddress);
 
     virtual QString toString();
     // Hands the UTF-8 bytes of toString() to the sink piece by piece.
@@ -59,6 +69,7 @@ private:
     QList<EmailAddress *> m_recipientsBcc;
     QString m_subject;
     QString m_inReplyTo;
+    mutable QString m_messageId;
     MimePart *m_content = nullptr;
     bool m_ownsContent = false;
     MimePart::Encoding m_headerEncoding = MimePart::Enc8Bit;

@@ -10,6 +10,7 @@ packages=(
     python3 python3-aiosmtpd openssl zip unzip curl
     xvfb xauth x11-utils xdotool imagemagick
     fonts-dejavu-core
+    clang libclang-rt-14-dev
 )
 
 missing=()

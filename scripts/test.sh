@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test.
 # The submission tests (closing the window while a report is on its way
-# included) also run once under AddressSanitizer; the full suite runs last.
+# included) also run once under AddressSanitizer; then the full suite, then
+# the fuzz targets over their corpora and for 30 s each (scripts/fuzz.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -13,3 +14,7 @@ cmake --build build-asan -j"$(nproc)" --target tst_feedback_submit tst_httppostr
 
 cd build
 ctest --output-on-failure -j"$(nproc)" "$@"
+
+# The fuzz targets: every seed of their corpora, then 30 s each.
+cd ..
+scripts/fuzz.sh 30

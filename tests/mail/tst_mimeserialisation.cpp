@@ -64,7 +64,8 @@ class TestMimeSerialisation : public QObject
 private slots:
     void messageHeader_data();
     void messageHeader();
-    void dateLine();
+    void dateAndMessageId_data();
+    void dateAndMessageId();
     void formatter_data();
     void formatter();
     void partBody_data();
@@ -187,16 +188,40 @@ void TestMimeSerialisation::messageHeader()
     QCOMPARE(message.recipients(MimeMessage::Bcc).size(), bcc.size());
 }
 
-void TestMimeSerialisation::dateLine()
+void TestMimeSerialisation::dateAndMessageId_data()
 {
+    QTest::addColumn<QString>("sender");
+    QTest::addColumn<QString>("domain");
+
+    QTest::newRow("sender's domain") << QStringLiteral("s@mail.x.test") << QStringLiteral("mail.x.test");
+    QTest::newRow("no domain") << QStringLiteral("local") << QStringLiteral("localhost");
+    QTest::newRow("literal domain") << QStringLiteral("s@[127.0.0.1]") << QStringLiteral("localhost");
+    QTest::newRow("control character") << QStringLiteral("s@x\r\nBcc: y") << QStringLiteral("localhost");
+}
+
+void TestMimeSerialisation::dateAndMessageId()
+{
+    QFETCH(QString, sender);
+    QFETCH(QString, domain);
+
     MimeMessage message;
-    message.setSender(new EmailAddress(QStringLiteral("s@x.test")));
+    message.setSender(new EmailAddress(sender));
     const QString text = message.toString();
-    // Two-digit day, English month, no weekday, numeric offset.
-    const QRegularExpression date(QStringLiteral(
-        "\r\nDate: \\d\\d (Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) \\d{4} \\d\\d:\\d\\d:\\d\\d [+-]\\d{4}\r\n"
-        "Content-Type: multipart/related; boundary=[0-9a-f]{32}\r\n"));
-    QVERIFY2(date.match(text).hasMatch(), qPrintable(text));
+    // Two-digit day, English month, no weekday, numeric offset; then the id
+    // on its own line, 128 random bits in hex.
+    const QRegularExpression lines(QStringLiteral(
+        "\r\nDate: \\d\\d (?:Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) \\d{4} \\d\\d:\\d\\d:\\d\\d [+-]\\d{4}\r\n"
+        "Message-ID: <([0-9a-f]{32})@%1>\r\n"
+        "Content-Type: multipart/related; boundary=[0-9a-f]{32}\r\n").arg(QRegularExpression::escape(domain)));
+    const QRegularExpressionMatch match = lines.match(text);
+    QVERIFY2(match.hasMatch(), qPrintable(text));
+    // The same id on every serialisation, a new one for every message.
+    QVERIFY(message.toString().contains(match.captured(1)));
+    MimeMessage other;
+    other.setSender(new EmailAddress(sender));
+    QVERIFY(!other.toString().contains(match.captured(1)));
+    other.setMessageId(message.messageId());
+    QVERIFY(other.toString().contains(match.captured(1)));
 }
 
 void TestMimeSerialisation::formatter_data()
