@@ -10,6 +10,7 @@
 #include <QNetworkRequest>
 #include <QTimer>
 #include <QUrl>
+#include <QXmlStreamReader>
 
 QString decipherPassword(const QString &text)
 {
@@ -17,11 +18,50 @@ QString decipherPassword(const QString &text)
     return cipher.decipherText(text);
 }
 
+namespace {
+
+// One streaming pass before the DOM parser sees the text. That parser recurses
+// once per nesting level (25,000 levels overflow the stack), expands internal
+// entities without limit and spends a few hundred bytes per node, so a document
+// type declaration, deep nesting, a large size or many nodes are refused here.
+bool isPlainWellFormed(const QString &xml)
+{
+    if (xml.size() > MaxSettingsDocumentSize || xml.toUtf8().size() > MaxSettingsDocumentSize)
+        return false;
+    QXmlStreamReader reader(xml);
+    reader.setNamespaceProcessing(false); // like the DOM parse: prefixes are just names
+    int depth = 0;
+    int nodes = 0;
+    while (!reader.atEnd()) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::DTD:
+            return false;
+        case QXmlStreamReader::StartElement:
+            if (++depth > MaxSettingsDocumentDepth)
+                return false;
+            nodes += reader.attributes().size();
+            break;
+        case QXmlStreamReader::EndElement:
+            --depth;
+            continue;
+        default:
+            break;
+        }
+        if (++nodes > MaxSettingsDocumentNodes)
+            return false;
+    }
+    return !reader.hasError();
+}
+
+} // namespace
+
 void parseMailSettings(const QString &xml, const QString &productId, bool feedbackMode,
                        MailSettings &settings)
 {
+    // A document that breaks off must not be applied up to the break.
     QDomDocument document;
-    document.setContent(xml); // a parse error leaves an empty document
+    if (!isPlainWellFormed(xml) || !document.setContent(xml))
+        return;
 
     QDomNode entry = document.documentElement().firstChild();
     if (entry.isNull() || !entry.isElement())
@@ -38,7 +78,10 @@ void parseMailSettings(const QString &xml, const QString &productId, bool feedba
             if (element.isNull())
                 continue;
             const QString name = element.tagName();
-            const QString value = element.text();
+            // Indented by hand, a value sits between line breaks and blanks;
+            // those must not reach an address, a host name or a number. The
+            // password text goes to the cipher as it stands.
+            const QString value = element.text().trimmed();
             if (name == QLatin1String("productPID")) {
                 if (value != productId)
                     break;
@@ -46,7 +89,7 @@ void parseMailSettings(const QString &xml, const QString &productId, bool feedba
             } else if (name == QLatin1String("sendMailAccount")) {
                 settings.senderAccount = value;
             } else if (name == QLatin1String("sendMailPwd")) {
-                settings.senderPassword = decipherPassword(value);
+                settings.senderPassword = decipherPassword(element.text());
             } else if (name == QLatin1String("receiveMailAccount")) {
                 if (feedbackMode)
                     settings.recipientAddress = value;
@@ -67,7 +110,7 @@ void parseMailSettings(const QString &xml, const QString &productId, bool feedba
     }
 }
 
-bool downloadDocument(const QUrl &url, QByteArray *body, int timeoutMs)
+bool downloadDocument(const QUrl &url, QByteArray *body, int timeoutMs, int maxBytes)
 {
     // Manager, loop and timer all belong to the calling thread (the worker of
     // a delivery) and go away with this call, reply included.
@@ -78,6 +121,19 @@ bool downloadDocument(const QUrl &url, QByteArray *body, int timeoutMs)
 
     QNetworkReply *reply = manager.get(QNetworkRequest(url));
     bool timedOut = false;
+    bool tooLarge = false;
+    QByteArray received;
+    // Taken as it arrives, and never more than one byte past the bound: a body
+    // that runs past it is cut off at the network, not buffered and refused later.
+    const auto take = [&] {
+        received += reply->read(qint64(maxBytes) + 1 - received.size());
+        if (received.size() > maxBytes && !tooLarge) {
+            tooLarge = true;
+            reply->abort();
+        }
+    };
+    reply->setReadBufferSize(64 * 1024);
+    QObject::connect(reply, &QNetworkReply::readyRead, &loop, take);
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     QObject::connect(&timer, &QTimer::timeout, &loop, [&timedOut, reply] {
         timedOut = true;
@@ -88,10 +144,12 @@ bool downloadDocument(const QUrl &url, QByteArray *body, int timeoutMs)
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     timer.stop();
+    if (!tooLarge && !timedOut)
+        take();
 
-    const bool ok = !timedOut && reply->isFinished() && reply->error() == QNetworkReply::NoError;
+    const bool ok = !timedOut && !tooLarge && reply->isFinished() && reply->error() == QNetworkReply::NoError;
     if (ok && body)
-        *body = reply->readAll();
+        *body = received;
     delete reply;
     return ok;
 }
