@@ -11,12 +11,26 @@ namespace ReportPackaging {
 
 namespace {
 
-QByteArray readWhole(const QString &path)
+// The file's content as long as it was when opened, or false. readAll() gives
+// an empty array for a file over the QByteArray limit and a short one for a
+// file that shrinks or fails while read; either would go out as a wrong entry.
+bool readWhole(const QString &path, QByteArray *content)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+        return false;
+    const qint64 size = file.size();
+    if (size < 0 || size > MaxEntrySize)
+        return false;
+    QByteArray bytes(int(size), Qt::Uninitialized);
+    for (qint64 done = 0; done < size;) {
+        const qint64 count = file.read(bytes.data() + done, size - done);
+        if (count <= 0)
+            return false;
+        done += count;
+    }
+    *content = bytes;
+    return true;
 }
 
 bool writeArchive(const QString &archivePath, const QStringList &filePaths)
@@ -24,8 +38,11 @@ bool writeArchive(const QString &archivePath, const QStringList &filePaths)
     QZipWriter writer(archivePath, QIODevice::WriteOnly | QIODevice::Truncate);
     if (writer.status() != QZipWriter::NoError)
         return false;
-    for (const QString &path : filePaths)
-        writer.addFile(QFileInfo(path).fileName(), readWhole(path));
+    for (const QString &path : filePaths) {
+        QByteArray content; // one file in memory at a time
+        if (readWhole(path, &content))
+            writer.addFile(QFileInfo(path).fileName(), content);
+    }
     writer.close();
     return writer.status() == QZipWriter::NoError;
 }
@@ -38,7 +55,8 @@ bool zipFolder(const QString &archivePath, const QString &folderPath)
     if (!folder.exists())
         return false;
     QStringList paths;
-    const QFileInfoList entries = folder.entryInfoList(QDir::Files, QDir::Unsorted);
+    // A link would mail whatever it points to, wherever that lies.
+    const QFileInfoList entries = folder.entryInfoList(QDir::Files | QDir::NoSymLinks, QDir::Unsorted);
     for (const QFileInfo &entry : entries)
         paths.append(entry.filePath());
     return writeArchive(archivePath, paths);
