@@ -85,7 +85,6 @@ private slots:
     void parse_data();
     void parse();
     void documentFromDemoTool();
-    void download_data();
     void download();
     void downloadFailures_data();
     void downloadFailures();
@@ -181,35 +180,22 @@ void TestMailSettings::parse_data()
     QTest::newRow("other-names-ignored")
         << document(QStringLiteral("<p><productPID>P-100</productPID><extra>1</extra><sendSeverPort>26</sendSeverPort></p>"))
         << true << [&] { MailSettings s = start; s.smtpPort = QStringLiteral("26"); return s; }();
-
-    // Hostile or broken documents change nothing; each bound has its pair.
     const QString good = full(pid, QStringLiteral("a"));
-    const MailSettings applied = fullValues(QStringLiteral("a"), true);
-    QTest::newRow("mismatched-end-after-matching-entry")
-        << document(good).replace(QStringLiteral("</emailinfo>"), QStringLiteral("</emailinf>")) << true << start;
-    QTest::newRow("doctype-with-entity")
-        << document(entry({kid("productPID", pid), kid("sendSever", QStringLiteral("&h;"))}))
-               .replace(QStringLiteral("\n<emailinfo>"), QStringLiteral("<!DOCTYPE e [<!ENTITY h \"evil.smtp\">]><emailinfo>"))
-        << true << start;
-    const auto nested = [&](int depth) {
-        return document(good + QStringLiteral("<n>").repeated(depth - 1) + QStringLiteral("</n>").repeated(depth - 1));
-    };
-    QTest::newRow("depth-limit-pass") << nested(MaxSettingsDocumentDepth) << true << applied;
-    QTest::newRow("depth-limit-fail") << nested(MaxSettingsDocumentDepth + 1) << true << start;
-    // Counted in UTF-8 bytes: three bytes per character of the padding.
-    const auto sized = [&](int bytes) {
-        const QString shell = document(good + QStringLiteral("<!---->"));
-        const int pad = bytes - shell.toUtf8().size();
-        return QString(shell).insert(shell.indexOf(QStringLiteral("-->")),
-                                     QString(pad / 3, QChar(0x5BC6)) + QString(pad % 3, QLatin1Char('.')));
-    };
-    QTest::newRow("size-limit-pass") << sized(MaxSettingsDocumentSize) << true << applied;
-    QTest::newRow("size-limit-fail") << sized(MaxSettingsDocumentSize + 1) << true << start;
-    QTest::newRow("too-many-nodes")
-        << document(good + QStringLiteral("<x/>").repeated(MaxSettingsDocumentNodes)) << true << start;
-    QTest::newRow("indented-by-hand")
-        << document(QString(good).replace(QLatin1Char('>'), QStringLiteral(">\n  \t")).replace(QLatin1Char('<'), QStringLiteral(" \r\n<")))
-        << true << applied;
+    QTest::newRow("mismatched-end") << document(good).replace(QStringLiteral("</emailinfo>"), QStringLiteral("</emailinf>")) << true << start;
+    QTest::newRow("doctype-entity") << document(entry({kid("productPID", pid), kid("sendSever", QStringLiteral("&h;"))}))
+        .replace(QStringLiteral("\n<emailinfo>"), QStringLiteral("<!DOCTYPE e [<!ENTITY h \"evil.smtp\">]><emailinfo>")) << true << start;
+    QTest::newRow("too-many-nodes") << document(good + QStringLiteral("<x/>").repeated(MaxSettingsDocumentNodes)) << true << start;
+    for (const int over : {0, 1}) {
+        const MailSettings expected = over ? start : fullValues(QStringLiteral("a"), true);
+        const QString nest = QStringLiteral("<n>").repeated(MaxSettingsDocumentDepth - 1 + over); // below the root
+        QTest::addRow("depth-limit-%s", over ? "fail" : "pass") << document(good + nest + QString(nest).replace(QLatin1Char('<'), QStringLiteral("</"))) << true << expected;
+        QString sized = document(good + QStringLiteral("<!---->")); // padded with 3-byte characters: the bound is in UTF-8 bytes
+        const int pad = MaxSettingsDocumentSize + over - sized.toUtf8().size();
+        sized.insert(sized.indexOf(QStringLiteral("-->")), QString(pad / 3, QChar(0x5BC6)) + QString(pad % 3, QLatin1Char('.')));
+        QTest::addRow("size-limit-%s", over ? "fail" : "pass") << sized << true << expected;
+    }
+    QTest::newRow("indented-by-hand") << document(QString(good).replace(QLatin1Char('>'), QStringLiteral(">\n  \t")).replace(QLatin1Char('<'), QStringLiteral(" \r\n<")))
+                                      << true << fullValues(QStringLiteral("a"), true);
     QTest::newRow("empty-values-overwrite")
         << document(entry({kid("productPID", pid), kid("sendSever", QString()), kid("connectType", QString())}))
         << true << [&] { MailSettings s = start; s.smtpHost.clear(); return s; }();
@@ -249,18 +235,12 @@ void TestMailSettings::documentFromDemoTool()
     QCOMPARE(settings.recipientAddress, QStringLiteral("c@test"));
 }
 
-void TestMailSettings::download_data()
-{
-    QTest::addColumn<QByteArray>("xml");
-    QTest::newRow("settings-document") << document(full(QStringLiteral("P-1"), QStringLiteral("d"))).toUtf8();
-    QTest::newRow("size-limit-pass") << QByteArray(MaxSettingsDocumentSize, ' ');
-}
-
 void TestMailSettings::download()
 {
-    QFETCH(QByteArray, xml);
     QTemporaryDir root;
+    const QByteArray xml = document(full(QStringLiteral("P-1"), QStringLiteral("d"))).toUtf8().leftJustified(MaxSettingsDocumentSize);
     QVERIFY(TestSupport::writeFile(root.path() + QStringLiteral("/files/public/emailinfo.xml"), xml));
+    QVERIFY(TestSupport::writeFile(root.path() + QStringLiteral("/files/public/over.xml"), xml + ' '));
     TestSupport::PeerProcess server;
     QVERIFY2(server.start(TestSupport::peerScript(QStringLiteral("http_server.py")),
                           {QStringLiteral("--root"), root.path()}),
@@ -270,6 +250,8 @@ void TestMailSettings::download()
     const QUrl url(QStringLiteral("http://127.0.0.1:%1/files/public/emailinfo.xml").arg(server.port()));
     QVERIFY(downloadDocument(url, &body, 5000));
     QCOMPARE(body, xml);
+    QVERIFY(!downloadDocument(url.resolved(QUrl(QStringLiteral("over.xml"))), &body, 5000)); // cut off at the bound
+    QCOMPARE(body, xml);
     QVERIFY(server.waitForOutput("\"path\": \"/files/public/emailinfo.xml\""));
 }
 
@@ -278,18 +260,16 @@ void TestMailSettings::downloadFailures_data()
     QTest::addColumn<QStringList>("serverArguments");
     QTest::addColumn<bool>("serverRuns");
     QTest::addColumn<int>("timeoutMs");
-    QTest::addColumn<QByteArray>("served");
 
     const QString path = QStringLiteral("/files/public/emailinfo.xml");
-    QTest::newRow("not-found") << QStringList{} << true << 5000 << QByteArray();
-    QTest::newRow("size-limit-fail") << QStringList{} << true << 5000 << QByteArray(MaxSettingsDocumentSize + 1, ' ');
+    QTest::newRow("not-found") << QStringList{} << true << 5000;
     QTest::newRow("server-error") << QStringList{QStringLiteral("--route"), path + QStringLiteral("=500:<emailinfo/>")}
-                                  << true << 5000 << QByteArray();
-    QTest::newRow("no-server") << QStringList{} << false << 5000 << QByteArray();
+                                  << true << 5000;
+    QTest::newRow("no-server") << QStringList{} << false << 5000;
     // Takes the request and never answers: the time-out ends the wait.
     QTest::newRow("silent-server") << QStringList{QStringLiteral("--delay"), path + QStringLiteral("=60"),
                                                   QStringLiteral("--route"), path + QStringLiteral("=200:<a/>")}
-                                   << true << 300 << QByteArray();
+                                   << true << 300;
 }
 
 void TestMailSettings::downloadFailures()
@@ -297,13 +277,7 @@ void TestMailSettings::downloadFailures()
     QFETCH(QStringList, serverArguments);
     QFETCH(bool, serverRuns);
     QFETCH(int, timeoutMs);
-    QFETCH(QByteArray, served);
 
-    QTemporaryDir root;
-    if (!served.isEmpty()) {
-        QVERIFY(TestSupport::writeFile(root.path() + QStringLiteral("/files/public/emailinfo.xml"), served));
-        serverArguments << QStringLiteral("--root") << root.path();
-    }
     TestSupport::PeerProcess server;
     quint16 port = TestSupport::unusedPort();
     if (serverRuns) {

@@ -91,7 +91,6 @@ private slots:
     void init();
     void zipFolderTakesDirectFilesOnly();
     void zipFolderMissingFolder();
-    void zipFilesKeepsOrderAndLeavesOutUnreadable_data();
     void zipFilesKeepsOrderAndLeavesOutUnreadable();
     void packLogs_data();
     void packLogs();
@@ -127,7 +126,6 @@ void TestReportPackaging::zipFolderTakesDirectFilesOnly()
     QVERIFY(TestSupport::writeFile(folder + QStringLiteral("/empty.db"), QByteArray()));
     QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/private.txt"), "not to be mailed"));
     QVERIFY(QFile::link(m_app + QStringLiteral("/private.txt"), folder + QStringLiteral("/private.db")));
-    QVERIFY(QFile::link(folder + QStringLiteral("/b.txt"), folder + QStringLiteral("/b-link.txt")));
 
     const QString archive = m_app + QStringLiteral("/parvane_db.zip");
     QVERIFY(ReportPackaging::zipFolder(archive, folder));
@@ -150,26 +148,19 @@ void TestReportPackaging::zipFolderMissingFolder()
     QVERIFY(!ReportPackaging::zipFolder(m_app + QStringLiteral("/x.zip"), m_app + QStringLiteral("/absent")));
 }
 
-void TestReportPackaging::zipFilesKeepsOrderAndLeavesOutUnreadable_data()
-{
-    QTest::addColumn<qint64>("sparseSize"); // of the file in the middle; -1: none there
-    QTest::newRow("missing") << qint64(-1);
-    QTest::newRow("over-bytearray-limit") << qint64(1) + std::numeric_limits<int>::max();
-    QTest::newRow("over-32-bits") << (qint64(1) << 32) + 3; // would wrap to 3 bytes
-}
-
 void TestReportPackaging::zipFilesKeepsOrderAndLeavesOutUnreadable()
 {
-    QFETCH(qint64, sparseSize);
     QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/d1/z.log"), "zzz"));
     QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/d2/a.log"), "a"));
-    const QString middle = m_app + QStringLiteral("/middle.log");
-    QFile sparse(middle); // holes take no disk space
-    QVERIFY(sparseSize < 0 || (sparse.open(QIODevice::WriteOnly) && sparse.resize(sparseSize)));
+    QFile big(m_app + QStringLiteral("/big.log")); // sparse: over what a QByteArray holds, and 3 bytes in 32 bits
+    QVERIFY(big.open(QIODevice::WriteOnly) && big.resize((1LL << 32) + 3));
     const QString archive = m_app + QStringLiteral("/out.zip");
-    QVERIFY(ReportPackaging::zipFiles(archive, {m_app + QStringLiteral("/d1/z.log"), middle, m_app + QStringLiteral("/d2/a.log")}));
+    QVERIFY(ReportPackaging::zipFiles(archive, {m_app + QStringLiteral("/d1/z.log"),
+                                                m_app + QStringLiteral("/missing.log"), big.fileName(),
+                                                m_app + QStringLiteral("/d2/a.log")}));
     QCOMPARE(archiveEntries(archive),
-             (QStringList{entryLine(QStringLiteral("z.log"), "zzz"), entryLine(QStringLiteral("a.log"), "a")}));
+             (QStringList{entryLine(QStringLiteral("z.log"), "zzz"),
+                          entryLine(QStringLiteral("a.log"), "a")}));
     QVERIFY(!ReportPackaging::zipFiles(m_app + QStringLiteral("/no/such/dir/out.zip"), {}));
 }
 
