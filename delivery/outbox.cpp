@@ -123,7 +123,7 @@ bool Outbox::ensureFolder() const
     return true;
 }
 
-QString Outbox::store(const KeptReport &report, const QDateTime &created)
+QString Outbox::store(const KeptReport &report, const QDateTime &created) const
 {
     const QByteArray body = report.body.toUtf8();
     qint64 size = body.size();

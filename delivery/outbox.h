@@ -54,7 +54,7 @@ public:
     // an empty text when the report is not kept (larger than the whole
     // outbox may hold, a file that cannot be read, a disk that is full).
     QString store(const KeptReport &report,
-                  const QDateTime &created = QDateTime::currentDateTimeUtc());
+                  const QDateTime &created = QDateTime::currentDateTimeUtc()) const;
 
     // The whole entries, oldest first. Entries of an unknown format are
     // left alone for the program that wrote them.

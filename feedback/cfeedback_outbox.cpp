@@ -57,10 +57,12 @@ void CFeedback::addOutboxLines()
 
     m_savedLine = new QLabel(m_ui.widget_mian);
     m_savedLine->setObjectName(QStringLiteral("label_SubSaved"));
-    // Lined up with the result texts: the frame's margin, the icon and the gap.
-    m_savedLine->setContentsMargins(100, 0, 40, 0);
     m_savedLine->hide();
-    m_ui.verticalLayout_7->insertWidget(m_ui.verticalLayout_7->indexOf(m_ui.widget_SubView), m_savedLine);
+    // Lined up with the form above it.
+    auto *row = new QHBoxLayout();
+    row->setContentsMargins(40, 0, 40, 0);
+    row->addWidget(m_savedLine);
+    m_ui.verticalLayout_7->insertLayout(m_ui.verticalLayout_7->indexOf(m_ui.widget_SubView), row);
     connect(m_savedLine, SIGNAL(linkActivated(QString)), this, SLOT(SlotOutboxLink(QString)));
 
     m_retryTimer = new QTimer(this);
