@@ -92,6 +92,7 @@ private slots:
     void closeWhileSubmitting_data();
     void closeWhileSubmitting();
     void draftRestoredAndDiscarded();
+    void retryReplacesKeptCopy();
 
 private:
     void makeWindow(bool feedbackMode, const QString &userEmail = QString());
@@ -604,6 +605,24 @@ void TestFeedbackSubmit::draftRestoredAndDiscarded()
         QVERIFY(note->isHidden());
         QVERIFY(m_window->close());
     }
+}
+
+// "try again" makes a new report; once that one is kept, the copy it
+// replaces is gone, so the user's retry never yields two mails.
+void TestFeedbackSubmit::retryReplacesKeptCopy()
+{
+    makeWindow(true, QStringLiteral("john@example.com"));
+    m_window->setLaunchInfo(QString(), QStringLiteral("start@example.net"), QString());
+    QStringList kept;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        m_window->form().ButtonSubmit->click(); // nothing listens for SMTP here
+        waitForWorker();
+        kept << m_window->keptEntryId();
+        emit m_window->form().label_SubDescribe->linkActivated(QStringLiteral("try again"));
+    }
+    QVERIFY(!kept.contains(QString()) && kept.first() != kept.last());
+    QCOMPARE(Outbox().entries().size(), 1);
+    QCOMPARE(Outbox().entries().first().id, kept.last());
 }
 
 QTEST_MAIN(TestFeedbackSubmit)
