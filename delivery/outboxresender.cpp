@@ -58,7 +58,7 @@ OutboxResender::Result OutboxResender::resend(const OutboxEntry &entry, const QB
     result.id = entry.id;
     const std::unique_ptr<QLockFile> lock = m_outbox.tryLock(entry.id);
     if (!lock) {
-        result.reason = QStringLiteral("being sent by another process");
+        result.reason = QStringLiteral("in use by another process");
         return result;
     }
     // Sent and removed by another process since the list was read.
