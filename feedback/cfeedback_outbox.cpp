@@ -3,7 +3,6 @@
 
 #include "cfeedback.h"
 
-#include "deliverylog.h"
 #include "mimemessage.h"
 #include "mimetext.h"
 #include "outboxresender.h"
@@ -207,7 +206,7 @@ bool CFeedback::draftWanted() const
 
 bool CFeedback::saveDraft()
 {
-    if (!draftWanted())
+    if (m_draftKey.isEmpty() || !draftWanted())
         return false;
     const ReportForm form = reportForm();
     ReportDraft draft;
