@@ -1,6 +1,7 @@
 #include "cfeedback.h"
 #include "displayscaling.h"
 #include "launcharguments.h"
+#include "outboxresender.h"
 #include "singleinstance.h"
 #include "skinconfig.h"
 #include "windowplacement.h"
@@ -9,14 +10,36 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTextCodec>
+#include <QTextStream>
+
+namespace {
+
+// Window and --send-pending see the same per-user data folder (the outbox).
+void setApplicationIdentity()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("feedback"));
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    // Sends what waits in the outbox and ends: no window, no display, and no
+    // single-instance lock, so it neither blocks nor waits for a window.
+    if (argc == 2 && qstrcmp(argv[1], "--send-pending") == 0) {
+        QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+        QCoreApplication app(argc, argv);
+        setApplicationIdentity();
+        QTextStream out(stdout);
+        return OutboxResender::runCommand(out);
+    }
+
     // Scaling is settled before any Qt object exists.
     prepareDisplayScaling();
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
 
     QApplication app(argc, argv);
+    setApplicationIdentity();
     SingleInstance instance;
     if (instance.isRunning()) {
         // The running copy raises its window; this one ends either way.
@@ -45,6 +68,8 @@ int main(int argc, char *argv[])
     window.show();
     window.raise();
     window.activateWindow();
+    // Reports kept by earlier runs go now, in a process of their own.
+    window.startBackgroundResend();
 
     return app.exec();
 }

@@ -4,9 +4,12 @@
 #include "hostinfo.h"
 #include "mimeattachment.h"
 #include "mimemessage.h"
+#include "mimesink.h"
 #include "mimetext.h"
+#include "smtpdataencoder.h"
 
 #include <QFile>
+#include <QSaveFile>
 
 namespace ReportComposer {
 
@@ -86,6 +89,53 @@ std::unique_ptr<MimeMessage> buildReportMessage(const MailSettings &settings,
         message->addPart(attachment);
     }
     return message;
+}
+
+std::unique_ptr<MimeMessage> buildKeptMessage(const KeptReport &report, const MailSettings &settings,
+                                              MimeText *body)
+{
+    ReportContext context;
+    context.mailSubject = report.mailSubject;
+    context.recipientName = report.recipientName;
+    body->setText(report.body);
+    auto message = buildReportMessage(settings, context, body, report.files);
+    // The same id as the first attempt, so a copy that did arrive after all
+    // is recognised as the same report.
+    message->setMessageId(report.messageId);
+    // The copies have names of their own; the mail announces the originals'.
+    const QList<MimePart *> parts = message->parts();
+    for (int i = 1; i < parts.size(); ++i)
+        parts.at(i)->setContentName(report.fileNames.value(i - 1));
+    return message;
+}
+
+namespace {
+
+class FileSink : public MimeSink
+{
+public:
+    explicit FileSink(QSaveFile &file) : m_file(file) {}
+    bool write(const QByteArray &bytes) override
+    {
+        QByteArray out;
+        m_encoder.encode(bytes, out);
+        return m_file.write(out) == out.size();
+    }
+
+private:
+    QSaveFile &m_file;
+    SmtpDataEncoder m_encoder{false};
+};
+
+} // namespace
+
+bool writeMailFile(MimeMessage &message, const QString &path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    FileSink sink(file);
+    return message.writeTo(sink) && sink.write(QByteArrayLiteral("\r\n")) && file.commit();
 }
 
 } // namespace ReportComposer

@@ -36,4 +36,15 @@ std::unique_ptr<MimeMessage> buildReportMessage(const MailSettings &settings,
                                                 const ReportContext &context, MimeText *body,
                                                 const QStringList &attachmentFiles);
 
+// A kept report's mail: its body, files and Message-ID, with the sender and
+// recipient of the given settings. The body part is filled and stays the
+// caller's, as above.
+std::unique_ptr<MimeMessage> buildKeptMessage(const KeptReport &report, const MailSettings &settings,
+                                              MimeText *body);
+
+// Writes the message as the SMTP data would carry it, before dot-stuffing:
+// every line ending CR LF, the text followed by one CR LF. The file appears
+// whole under its name or not at all.
+bool writeMailFile(MimeMessage &message, const QString &path);
+
 } // namespace ReportComposer

@@ -46,3 +46,18 @@ struct MailSettings
     QString connectType;     // empty means TLS from the first byte
     QString recipientAddress;
 };
+
+// A report as it is kept for a later attempt: everything the mail is rebuilt
+// from except the account, which comes from the settings of that attempt.
+struct KeptReport
+{
+    QString messageId;       // the first attempt's, without angle brackets
+    QString body;            // the composed text
+    QStringList files;       // attachments, in mail order
+    QStringList fileNames;   // the name each is announced under
+    bool feedbackMode = true;
+    QString hostPath;
+    QString productId;
+    QString mailSubject;
+    QString recipientName;
+};

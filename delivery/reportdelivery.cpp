@@ -3,11 +3,13 @@
 #include "deliverylog.h"
 #include "deployment.h"
 #include "mailsettings.h"
+#include "mailtransfer.h"
 #include "mimemessage.h"
 #include "mimetext.h"
 #include "reportcomposer.h"
 #include "reportpackaging.h"
-#include "smtpclient.h"
+
+#include <QFileInfo>
 
 ReportDelivery::ReportDelivery(const ReportForm &form, const ReportContext &context,
                                const MailSettings &settings)
@@ -48,7 +50,9 @@ int ReportDelivery::run()
     composeReportBody(body);
     if (!packageAttachments())
         return OtherFailure;
-    return deliverReport(body);
+    const int outcome = deliverReport(body);
+    finishReport(outcome);
+    return outcome;
 }
 
 void ReportDelivery::fetchMailSettings()
@@ -77,52 +81,55 @@ int ReportDelivery::deliverReport(MimeText &body)
     log(0, QStringLiteral("Send to Email Start."));
     event(QStringLiteral("Feedback_Start_Send_to_Email"));
 
-    bool isNumber = false;
-    int type = 1; // empty: TLS from the first byte
-    if (!m_settings.connectType.isEmpty()) {
-        type = m_settings.connectType.toInt(&isNumber);
-        if (!isNumber)
-            type = 0;
-    }
-    const int port = m_settings.smtpPort.toInt();
-
-    // An unknown connection type gives no socket to connect with; it ends
-    // like a connection that could not be made, before any reply was read.
-    if (type < SmtpClient::PlainTcp || type > SmtpClient::StartTls) {
-        log(0, QString());
-        return NetworkFailure;
-    }
-
-    SmtpClient client(m_settings.smtpHost, port, SmtpClient::ConnectionType(type));
-    client.setUser(m_settings.senderAccount);
-    client.setPassword(m_settings.senderPassword);
-    client.setTraceEnabled(Deployment::smtpTrace());
-    if (m_connectTimeout >= 0)
-        client.setConnectionTimeout(m_connectTimeout);
-    if (m_responseTimeout >= 0)
-        client.setResponseTimeout(m_responseTimeout);
-    if (m_sendTimeout >= 0)
-        client.setSendMessageTimeout(m_sendTimeout);
-
-    if (!client.connectToHost()) {
-        log(client.responseCode(), QString());
-        return NetworkFailure;
-    }
-    if (!client.login()) {
-        log(client.responseCode(), QStringLiteral("NDNAME"));
-        return OtherFailure;
-    }
-
-    const std::unique_ptr<MimeMessage> message =
-        ReportComposer::buildReportMessage(m_settings, m_context, &body, m_attachmentFiles);
-    if (!client.sendMail(*message)) {
-        log(client.responseCode(), QString());
-        return OtherFailure;
-    }
-    client.quit();
+    m_bodyText = body.text();
+    if (m_messageId.isEmpty())
+        m_messageId = MimeMessage::newMessageId(m_settings.senderAccount);
+    const MailTransfer::Timeouts timeouts{m_connectTimeout, m_responseTimeout, m_sendTimeout};
+    const int outcome = MailTransfer::send(
+        m_settings, timeouts,
+        [&] {
+            auto message = ReportComposer::buildReportMessage(m_settings, m_context, &body, m_attachmentFiles);
+            message->setMessageId(m_messageId);
+            return message;
+        },
+        [this](int code, const QString &message) { log(code, message); });
+    if (outcome != Submitted)
+        return outcome;
     event(QStringLiteral("Feedback_Sent_to_Email"));
     log(0, QStringLiteral("Send to Email Success."));
     return Submitted;
+}
+
+void ReportDelivery::finishReport(int outcome)
+{
+    // A report refused before the mail step (an archive over the size
+    // limit) would be refused again, and is not kept.
+    if (!m_outbox || m_messageId.isEmpty())
+        return;
+    if (outcome != Submitted)
+        m_keptId = m_outbox->store(keptReport());
+    if (!m_supersedes.isEmpty() && (outcome == Submitted || !m_keptId.isEmpty())) {
+        m_outbox->removeLocked(m_supersedes);
+        m_outbox->log(QStringLiteral("removed %1: superseded by a new attempt").arg(m_supersedes));
+    }
+}
+
+KeptReport ReportDelivery::keptReport() const
+{
+    KeptReport report;
+    if (m_messageId.isEmpty())
+        return report;
+    report.messageId = m_messageId;
+    report.body = m_bodyText;
+    report.files = m_attachmentFiles;
+    for (const QString &path : m_attachmentFiles)
+        report.fileNames << QFileInfo(path).fileName();
+    report.feedbackMode = m_context.feedbackMode;
+    report.hostPath = m_context.hostPath;
+    report.productId = m_context.productId;
+    report.mailSubject = m_context.mailSubject;
+    report.recipientName = m_context.recipientName;
+    return report;
 }
 
 void ReportDelivery::log(int code, const QString &message) const

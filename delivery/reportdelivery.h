@@ -1,5 +1,6 @@
 #pragma once
 
+#include "outbox.h"
 #include "reportdata.h"
 
 #include <QString>
@@ -7,6 +8,7 @@
 #include <QUrl>
 
 #include <functional>
+#include <optional>
 
 class MimeText;
 
@@ -36,6 +38,19 @@ public:
     void composeReportBody(MimeText &body);
     bool packageAttachments();
     int deliverReport(MimeText &body);
+    // Once the outcome is known: a report that reached the mail step and was
+    // not accepted goes to the outbox; one accepted or kept replaces the
+    // entry it supersedes.
+    void finishReport(int outcome);
+
+    // Failed reports are kept here; without an outbox nothing is kept.
+    void setOutbox(const Outbox &outbox) { m_outbox = outbox; }
+    // An earlier kept copy of the same report, whose lock the caller holds.
+    void setSupersedes(const QString &entryId) { m_supersedes = entryId; }
+    // The outbox entry of this report; empty when it was not kept.
+    QString keptId() const { return m_keptId; }
+    // The report as it went to the mail step (empty before it got there).
+    KeptReport keptReport() const;
 
     MailSettings settings() const { return m_settings; }
     QStringList attachmentFiles() const { return m_attachmentFiles; }
@@ -54,4 +69,9 @@ private:
     int m_responseTimeout = -1;
     int m_sendTimeout = -1;
     int m_downloadTimeout = 30000;
+    std::optional<Outbox> m_outbox;
+    QString m_supersedes;
+    QString m_keptId;
+    QString m_messageId;
+    QString m_bodyText;
 };

@@ -23,6 +23,7 @@
 #include <QJsonValue>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QListWidget>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -57,6 +58,7 @@ CFeedback::CFeedback(bool feedbackMode, const QString &userEmail, const QString 
     applyTexts();
     applyLayoutSwitches();
     connectSignals();
+    addOutboxLines();
     requestVersionLists();
 
     m_productId = readProductInfo(QStringLiteral("PZ_PID"));
@@ -85,8 +87,11 @@ void CFeedback::setLaunchInfo(const QString &recipientAddress, const QString &se
     m_recipientAddress = recipientAddress;
     m_senderAccount = senderAccount;
     m_senderPassword = senderPassword;
+    m_launchSettings = mailSettings();
     takeAutoScreenshot();
     setMailIdentity();
+    m_draftKey = DraftStore::key(m_hostPath, m_feedbackMode);
+    restoreDraft();
 }
 
 void CFeedback::setMailIdentity()
@@ -357,14 +362,20 @@ void CFeedback::loadVersionLists(const QByteArray &json)
         return;
     const QJsonObject root = document.object();
     if (root.contains(QLatin1String("iOS Version:"))) {
+        // The user's choice (or a restored draft's) stays.
+        const QString chosen = m_draftVersions.value(0, m_ui.comboBox->currentText());
         m_ui.comboBox->clear();
         fillVersionList(m_ui.comboBox, tr("iOS Version:"), root.value(QLatin1String("iOS Version:")));
+        m_ui.comboBox->setCurrentText(chosen);
     }
     if (root.contains(QLatin1String("Android Version:"))) {
+        const QString chosen = m_draftVersions.value(1, m_ui.comboBox_Android->currentText());
         m_ui.comboBox_Android->clear();
         fillVersionList(m_ui.comboBox_Android, tr("Android Version:"),
                         root.value(QLatin1String("Android Version:")));
+        m_ui.comboBox_Android->setCurrentText(chosen);
     }
+    m_draftVersions.clear();
 }
 
 void CFeedback::SlotGetStr(QByteArray allData)
@@ -425,6 +436,8 @@ bool CFeedback::event(QEvent *event)
 
 void CFeedback::closeEvent(QCloseEvent *event)
 {
+    // Before the screenshots go: the draft keeps copies of them.
+    saveDraft();
     // While a worker runs it still reads and sends the archives: their
     // removal waits until it has finished (SlotThreadFinished or the
     // destructor). The window itself hides at once.

@@ -2,6 +2,8 @@
 
 #include "cgapostrequest.h"
 #include "csendthread.h"
+#include "draftstore.h"
+#include "outbox.h"
 #include "pzstyledialog.h"
 #include "reportdata.h"
 #include "ui_cfeedback.h"
@@ -20,12 +22,15 @@ class MimeText;
 class QCloseEvent;
 class QComboBox;
 class QJsonValue;
+class QLabel;
+class QLockFile;
 class QListWidget;
 class QListWidgetItem;
 class QMovie;
 class QNetworkAccessManager;
 class QNetworkReply;
 class QPushButton;
+class QTimer;
 class QTranslator;
 class ReportDelivery;
 
@@ -86,6 +91,16 @@ public:
     static void writeFeedbackLog(int code, const QString &message);
     static bool removePath(const QString &path);
 
+    // Kept reports and drafts. The window starts "--send-pending" as a
+    // process of its own (after it is shown, and a few minutes after a
+    // failure, backing off), so closing it never waits on the network.
+    void startBackgroundResend();
+    void restoreDraft();
+    bool saveDraft();
+    void discardDraft();
+    bool saveReportAsFile();
+    QString keptEntryId() const { return m_keptId; }
+
     // What a delivery started now would be given, read on the GUI thread.
     ReportForm reportForm() const;
     ReportContext reportContext() const;
@@ -97,11 +112,14 @@ public:
     using MessageBoxHook = std::function<void(const QString &text, const QString &caption)>;
     using UrlOpener = std::function<bool(const QUrl &url)>;
     using DeliveryHook = std::function<void(ReportDelivery &delivery)>;
+    using ResendLauncher = std::function<void(const MailSettings &fallback)>;
     void setFileDialogHook(FileDialogHook hook) { m_fileDialog = std::move(hook); }
     void setMessageBoxHook(MessageBoxHook hook) { m_messageBox = std::move(hook); }
     void setUrlOpener(UrlOpener opener) { m_urlOpener = std::move(opener); }
     // Called with each new delivery before its thread starts.
     void setDeliveryHook(DeliveryHook hook) { m_deliveryHook = std::move(hook); }
+    // Replaces the start of the background resend process.
+    void setResendLauncher(ResendLauncher launcher) { m_resendLauncher = std::move(launcher); }
 
     QColor linkColor() const { return m_linkColor; }
     void setLinkColor(const QColor &color) { m_linkColor = color; }
@@ -153,6 +171,7 @@ public slots:
     void SlotGetStr(QByteArray allData);
     void soltGetEmailInfoOver(QNetworkReply *reply);
     void SlotMessageReceived(QString message);
+    void SlotOutboxLink(QString link);
 
 protected:
     bool event(QEvent *event) override;
@@ -177,6 +196,13 @@ private:
     void applyDeliveryResult();
     void setMailSettings(const MailSettings &settings);
     void showResultPage(bool success, const QString &tips, const QString &description);
+    void addOutboxLines();
+    void settleOutbox(bool accepted);
+    void holdKeptEntry();
+    void scheduleRetry(int attempt);
+    bool formMatchesLastReport() const;
+    bool draftWanted() const;
+    void showDraftNote(bool visible);
 
     bool m_feedbackMode;
     bool m_showVersion = true;
@@ -217,8 +243,29 @@ private:
     QMovie *m_loadingMovie = nullptr;
     QNetworkAccessManager *m_network = nullptr;
 
+    // The outbox and the report of the last delivery: its entry (empty when
+    // not kept), its parts and settings for "save as file", and the form it
+    // was made from. While the user retries, the window holds the entry's
+    // lock, so no background attempt sends the copy the retry replaces.
+    Outbox m_outbox;
+    DraftStore m_drafts;
+    QString m_draftKey;
+    QString m_keptId;
+    std::unique_ptr<QLockFile> m_heldEntry;
+    KeptReport m_lastReport;
+    MailSettings m_lastSettings;
+    ReportForm m_lastForm;
+    bool m_lastKept = false;
+    MailSettings m_launchSettings; // the account of the command line
+    QTimer *m_retryTimer = nullptr;
+    int m_retryAttempt = 0;
+    QStringList m_draftVersions; // until the version lists are downloaded
+    QLabel *m_draftNote = nullptr;
+    QLabel *m_savedLine = nullptr;
+
     FileDialogHook m_fileDialog;
     MessageBoxHook m_messageBox;
     UrlOpener m_urlOpener;
     DeliveryHook m_deliveryHook;
+    ResendLauncher m_resendLauncher;
 };

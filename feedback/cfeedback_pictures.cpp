@@ -49,6 +49,8 @@ void CFeedback::SlotJudgeEmailValid()
     if (address.isEmpty())
         return;
     const bool valid = isValidAddress(address);
+    if (!valid)
+        showDraftNote(false); // the error takes its place
     m_ui.label_EmailWrong->setVisible(!valid);
     m_ui.ButtonSubmit->setEnabled(valid);
 }

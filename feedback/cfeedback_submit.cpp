@@ -25,25 +25,33 @@ void CFeedback::SlotSendEmail()
 {
     const QString address = m_ui.lineedit_EmailText->text().trimmed();
     if (address.isEmpty()) {
+        showDraftNote(false); // the error takes its place
         m_ui.label_EmailWrong->show();
         return;
     }
     if (!isValidAddress(address)) {
+        showDraftNote(false);
         m_ui.label_EmailWrong->show();
         m_ui.ButtonSubmit->setEnabled(false);
         return;
     }
 
     disableInputs();
+    showDraftNote(false);
     m_submitState = 1;
     updateResultView();
 
     if (m_sendThread)
         return;
+    m_lastForm = reportForm();
+    holdKeptEntry();
     // Everything the worker needs is taken here, on the GUI thread; it never
     // reads a widget or a member of the window.
     m_delivery = std::make_unique<ReportDelivery>(reportForm(), reportContext(), mailSettings());
     m_delivery->setAnalytics([this](const QString &action) { m_gaRequest.sendEvent(action); });
+    m_delivery->setOutbox(m_outbox);
+    if (m_heldEntry)
+        m_delivery->setSupersedes(m_keptId);
     if (m_deliveryHook)
         m_deliveryHook(*m_delivery);
     m_sendThread = new CSendThread(this);
@@ -63,6 +71,7 @@ void CFeedback::disableInputs()
 
 void CFeedback::restoreForm()
 {
+    m_savedLine->hide();
     m_ui.widget_SubView->hide();
     m_ui.widget_Submit->show();
     const QList<QWidget *> inputs = {
@@ -135,6 +144,7 @@ void CFeedback::showResultPage(bool success, const QString &tips, const QString 
 void CFeedback::SlotSendSuccess()
 {
     applyDeliveryResult();
+    settleOutbox(true);
     m_submitState = 2;
     updateResultView();
 }
@@ -142,6 +152,7 @@ void CFeedback::SlotSendSuccess()
 void CFeedback::SlotNetWorkFail()
 {
     applyDeliveryResult();
+    settleOutbox(false);
     m_submitState = 3;
     updateResultView();
 }
@@ -149,6 +160,7 @@ void CFeedback::SlotNetWorkFail()
 void CFeedback::SlotOtherFail()
 {
     applyDeliveryResult();
+    settleOutbox(false);
     m_submitState = 4;
     updateResultView();
 }
@@ -157,6 +169,7 @@ void CFeedback::SlotClickUrlLabel(QString link)
 {
     removePath(screenshotFolder());
     if (link == QLatin1String("try again")) {
+        holdKeptEntry();
         clearPictureLists();
         takeAutoScreenshot();
         restoreForm();
@@ -227,7 +240,10 @@ void CFeedback::runDelivery()
     if (!packageAttachments()) {
         emit SignalOtherFail();
     } else {
-        switch (deliverReport(body)) {
+        const int outcome = deliverReport(body);
+        // Kept (or not) before the window hears of the outcome.
+        m_delivery->finishReport(outcome);
+        switch (outcome) {
         case ReportDelivery::Submitted:
             emit SignalSendSuccess();
             break;

@@ -10,6 +10,8 @@
 class SmtpDataEncoder
 {
 public:
+    // Without dot-stuffing the output is the message as a mail file holds it.
+    explicit SmtpDataEncoder(bool stuffDots = true) : m_stuffDots(stuffDots) {}
     void encode(const char *data, int size, QByteArray &out);
     void encode(const QByteArray &in, QByteArray &out) { encode(in.constData(), in.size(), out); }
     // Takes note of text that went out unchanged because it needed nothing
@@ -17,6 +19,7 @@ public:
     void passedUnchanged(const QByteArray &text);
 
 private:
+    bool m_stuffDots;
     bool m_lineStart = true;
     bool m_afterCr = false;
 };

@@ -4,8 +4,9 @@
 #   capture.png           the capture overlay while a selection is drawn (magnifier)
 #   capture-selected.png  the overlay with a finished selection and its buttons
 #   success.png           the page after a delivery to a local SMTP server
-#   failure.png           the page when the SMTP server cannot be reached
-#   failure-other.png     the page when the server refuses the login
+#   failure.png           the page when the SMTP server cannot be reached (report kept)
+#   failure-other.png     the page when the server refuses the login (report kept)
+#   draft.png             the form of a later start, with the draft of a closed window restored
 # Usage: scripts/screenshot.sh [output folder]   (default build/screenshots)
 # FEEDBACK_PROGRAM names the program to run (default build/feedback).
 set -euo pipefail
@@ -55,6 +56,7 @@ convert -size 1920x1080 gradient:'#2f5f8f-#a9cbe8' "$work/desktop.png"
 display -window root "$work/desktop.png" 2>/dev/null || true # sets the root, then reports 1
 
 export XDG_RUNTIME_DIR="$work/runtime"
+export XDG_DATA_HOME="$work/data" # outbox and drafts
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=xcb
 export FEEDBACK_ANALYTICS_BASE="http://127.0.0.1:1/collect?v=1&t=event&tid=UA-10000000-1"
@@ -194,6 +196,16 @@ lines="$(log_lines)"
 click 295 602
 wait_for_result "$lines"
 shoot failure-other.png
+stop_program
+sleep 0.5
+
+# A comment typed and the window closed without sending: the next start restores it.
+start_program
+type_comment
+stop_program
+sleep 0.5
+start_program
+shoot draft.png
 stop_program
 
 echo "mails received: $(ls "$work/mail" | wc -l)"

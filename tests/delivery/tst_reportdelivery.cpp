@@ -3,6 +3,7 @@
 // log entries, the analytics events and the received mail read back with
 // Python's email package.
 #include "csendthread.h"
+#include "outboxresender.h"
 #include "reportcomposer.h"
 #include "reportdelivery.h"
 #include "testsupport.h"
@@ -19,6 +20,10 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -70,6 +75,7 @@ const char *const ReadMail =
     "msg = email.message_from_bytes(open(sys.argv[1], 'rb').read(), policy=email.policy.compat32)\n"
     "parts = msg.get_payload()\n"
     "out = {'from': msg['From'], 'to': msg['To'], 'subject': msg['Subject'], 'type': msg.get_content_type(),\n"
+    "       'id': msg['Message-ID'],\n"
     "       'mime': msg['MIME-Version'], 'date': msg['Date'], 'cc': msg['Cc'],\n"
     "       'body': parts[0].get_payload(decode=True).decode('utf-8'),\n"
     "       'body_type': parts[0].get_content_type(), 'attachments': []}\n"
@@ -82,6 +88,22 @@ const char *const ReadMail =
     "            a['entries'] = [[i.filename, hashlib.sha1(z.read(i)).hexdigest()] for i in z.infolist()]\n"
     "    out['attachments'].append(a)\n"
     "print(json.dumps(out))\n";
+
+// The last mail the peer accepted, read back with Python's email package
+// (empty when it cannot be read); *record gets the peer's line about it.
+QJsonObject lastMail(TestSupport::PeerProcess &smtp, QJsonObject *record = nullptr)
+{
+    if (!smtp.waitForOutput("\"mail_from\""))
+        return {};
+    const QJsonObject line = QJsonDocument::fromJson(smtp.output().trimmed().split('\n').last()).object();
+    if (record)
+        *record = line;
+    QByteArray json;
+    TestSupport::runProgram(QStringLiteral("/usr/bin/python3"),
+                            {QStringLiteral("-c"), QString::fromLatin1(ReadMail), line.value(QStringLiteral("path")).toString()},
+                            &json);
+    return QJsonDocument::fromJson(json).object();
+}
 
 QString sha1Hex(const QByteArray &bytes)
 {
@@ -162,6 +184,11 @@ private slots:
     void refusedPackagingSendsNothing();
     void failedDownloadKeepsSettings_data();
     void failedDownloadKeepsSettings();
+    void keptAndSentLater_data();
+    void keptAndSentLater();
+    void outboxLimits_data();
+    void outboxLimits();
+    void interruptedWriteIsNeverListed();
 
 private:
     ReportForm form() const;
@@ -329,21 +356,13 @@ void TestReportDelivery::sequence()
     if (outcome != ReportDelivery::Submitted)
         return;
 
-    QVERIFY(smtp.waitForOutput("\"mail_from\""));
-    const QJsonObject record = QJsonDocument::fromJson(smtp.output().trimmed().split('\n').last()).object();
+    QJsonObject record;
+    const QJsonObject mail = lastMail(smtp, &record);
     QCOMPARE(record.value(QStringLiteral("mail_from")).toString(), Sender);
     QCOMPARE(record.value(QStringLiteral("rcpt_tos")).toArray(), QJsonArray{Recipient});
     QCOMPARE(record.value(QStringLiteral("login")).toString(), Sender);
     QCOMPARE(record.value(QStringLiteral("ehlo")).toString(), QStringLiteral("localhost"));
-
-    QByteArray json;
-    QCOMPARE(TestSupport::runProgram(QStringLiteral("/usr/bin/python3"),
-                                     {QStringLiteral("-c"), QString::fromLatin1(ReadMail),
-                                      record.value(QStringLiteral("path")).toString()},
-                                     &json),
-             0);
-    const QJsonObject mail = QJsonDocument::fromJson(json).object();
-    QVERIFY2(!mail.isEmpty(), json.constData());
+    QVERIFY(!mail.isEmpty());
     QCOMPARE(mail.value(QStringLiteral("from")).toString(), Sender + QStringLiteral(" <") + Sender + QLatin1Char('>'));
     QCOMPARE(mail.value(QStringLiteral("to")).toString(), QStringLiteral("support <") + Recipient + QLatin1Char('>'));
     QCOMPARE(mail.value(QStringLiteral("subject")).toString(), QStringLiteral("PhotoTool Win Feedback"));
@@ -400,15 +419,8 @@ void TestReportDelivery::longCommentLineArrivesWhole()
     delivery.setSettingsUrl(QUrl(QStringLiteral("http://127.0.0.1:%1/files/public/emailinfo.xml").arg(http.port())));
     QCOMPARE(runOnSendThread(delivery), int(ReportDelivery::Submitted));
 
-    QVERIFY(smtp.waitForOutput("\"mail_from\""));
-    const QJsonObject record = QJsonDocument::fromJson(smtp.output().trimmed().split('\n').last()).object();
-    QByteArray json;
-    QCOMPARE(TestSupport::runProgram(QStringLiteral("/usr/bin/python3"),
-                                     {QStringLiteral("-c"), QString::fromLatin1(ReadMail),
-                                      record.value(QStringLiteral("path")).toString()},
-                                     &json),
-             0);
-    const QJsonObject mail = QJsonDocument::fromJson(json).object();
+    QJsonObject record;
+    const QJsonObject mail = lastMail(smtp, &record);
     QCOMPARE(mail.value(QStringLiteral("body")).toString(), ReportComposer::composeReportBody(longForm, context()));
     QVERIFY(!ReportComposer::hasOverlongLine(TestSupport::readFile(record.value(QStringLiteral("path")).toString())));
 }
@@ -464,6 +476,8 @@ void TestReportDelivery::refusedPackagingSendsNothing()
     f.attachDatabase = true;
     ReportDelivery delivery(f, context(), probeSettings(probe, QStringLiteral("0")));
     delivery.setSettingsUrl(nowhere());
+    const Outbox outbox(m_appDir + QStringLiteral("/outbox"));
+    delivery.setOutbox(outbox); // it would be refused again: not kept
     int events = 0;
     delivery.setAnalytics([&events](const QString &) { ++events; });
 
@@ -471,6 +485,7 @@ void TestReportDelivery::refusedPackagingSendsNothing()
     QCoreApplication::processEvents();
     QCOMPARE(probe.connections, 0);
     QCOMPARE(events, 0);
+    QVERIFY(delivery.keptId().isEmpty() && outbox.entries().isEmpty());
     QVERIFY(!QFileInfo::exists(m_appDir + QStringLiteral("/Log/feedback.log")));
     QVERIFY(QFileInfo(m_appDir + QStringLiteral("/parvane_db.zip")).size() > 15000000);
     // Only what was packed before the refusal is listed.
@@ -520,6 +535,143 @@ void TestReportDelivery::failedDownloadKeepsSettings()
     QCOMPARE(after.senderPassword, settings.senderPassword);
     QCOMPARE(after.recipientAddress, settings.recipientAddress);
     QVERIFY(http.waitForOutput("emailinfo.xml"));
+}
+
+void TestReportDelivery::keptAndSentLater_data()
+{
+    QTest::addColumn<QString>("firstPassword"); // empty: no server for the first attempt
+    QTest::newRow("server down") << QString();
+    QTest::newRow("login refused") << QStringLiteral("wrong");
+}
+
+// The failed report goes to the outbox; a later attempt, with settings
+// fetched anew, sends the same body, files and Message-ID once, and writes
+// nothing to the delivery log.
+void TestReportDelivery::keptAndSentLater()
+{
+    QFETCH(QString, firstPassword);
+    const QString saveDir = m_appDir + QStringLiteral("/received");
+    TestSupport::PeerProcess smtp;
+    QVERIFY(smtp.start(TestSupport::peerScript(QStringLiteral("smtp_server.py")),
+                       {QStringLiteral("--user"), Sender, QStringLiteral("--password"), Password,
+                        QStringLiteral("--save-dir"), saveDir}));
+    const Outbox outbox(m_appDir + QStringLiteral("/outbox"));
+    QByteArray eml;
+    {
+        TestSupport::PeerProcess http;
+        serveSettings(http, firstPassword.isEmpty() ? TestSupport::unusedPort() : smtp.port(), QStringLiteral("0"),
+                      firstPassword.isEmpty() ? Password : firstPassword);
+        ReportDelivery delivery(form(), context(), MailSettings());
+        delivery.setOutbox(outbox);
+        delivery.setSettingsUrl(QUrl(QStringLiteral("http://127.0.0.1:%1/files/public/emailinfo.xml").arg(http.port())));
+        QVERIFY(runOnSendThread(delivery) != ReportDelivery::Submitted);
+        QCOMPARE(outbox.entries().size(), 1);
+        QCOMPARE(outbox.entries().first().id, delivery.keptId());
+    }
+    const QStringList firstLog = logEntries(m_appDir);
+    const OutboxEntry kept = outbox.entries().first();
+    TestSupport::PeerProcess http;
+    serveSettings(http, smtp.port(), QStringLiteral("0"));
+    OutboxResender resender(outbox);
+    resender.setSettingsUrl(QUrl(QStringLiteral("http://127.0.0.1:%1/files/public/emailinfo.xml").arg(http.port())));
+    const QList<OutboxResender::Result> results = resender.sendPending();
+    QCOMPARE(results.size(), 1);
+    QCOMPARE(results.first().line(), QStringLiteral("sent ") + kept.id);
+    QVERIFY(outbox.entries().isEmpty());
+    QCOMPARE(logEntries(m_appDir), firstLog);
+
+    const QJsonObject mail = lastMail(smtp);
+    QCOMPARE(QDir(saveDir).entryList(QDir::Files).size(), 1);
+    QCOMPARE(mail.value(QStringLiteral("id")).toString(), QLatin1Char('<') + kept.report.messageId + QLatin1Char('>'));
+    QCOMPARE(mail.value(QStringLiteral("body")).toString().remove(QLatin1Char('\r')),
+             QString(kept.report.body).remove(QLatin1Char('\r')));
+    const QJsonArray attachments = mail.value(QStringLiteral("attachments")).toArray();
+    QCOMPARE(attachments.size(), form().photoPaths.size() + 2);
+    const QStringList originals{m_appDir + QStringLiteral("/Log/log.zip"), m_appDir + QStringLiteral("/ScreenPicture.zip"),
+                                form().photoPaths.first()};
+    for (int i = 0; i < attachments.size(); ++i) {
+        QCOMPARE(attachments.at(i)[QStringLiteral("name")].toString(), QFileInfo(originals.at(i)).fileName());
+        QCOMPARE(attachments.at(i)[QStringLiteral("sha1")].toString(), sha1Hex(TestSupport::readFile(originals.at(i))));
+    }
+}
+
+void TestReportDelivery::outboxLimits_data()
+{
+    QTest::addColumn<int>("reports");        // stored one after another (-1: one over the count limit)
+    QTest::addColumn<double>("roomInReports"); // byte limit in report sizes (0: the default)
+    QTest::addColumn<bool>("firstExpired");
+    QTest::addColumn<int>("left");           // reports left, counted from the newest
+    QTest::newRow("one more than the count limit drops the oldest") << -1 << 0.0 << false << Outbox::Limits().maxReports;
+    QTest::newRow("the byte limit drops the oldest") << 3 << 2.5 << false << 2;
+    QTest::newRow("a report over the byte limit is not kept") << 1 << 0.9 << false << 0;
+    QTest::newRow("an expired report is dropped") << 2 << 0.0 << true << 1;
+}
+
+void TestReportDelivery::outboxLimits()
+{
+    QFETCH(int, reports);
+    QFETCH(double, roomInReports);
+    QFETCH(bool, firstExpired);
+    QFETCH(int, left);
+
+    Outbox outbox(m_appDir + QStringLiteral("/outbox"));
+    KeptReport report;
+    report.body = QString(1000, QLatin1Char('x'));
+    report.files = form().photoPaths;
+    report.fileNames = QStringList{QStringLiteral("holiday.jpg")};
+    const qint64 size = 1000 + m_photo.size();
+    Outbox::Limits limits;
+    if (roomInReports > 0)
+        limits.maxBytes = qint64(roomInReports * size);
+    outbox.setLimits(limits);
+    const int count = reports >= 0 ? reports : limits.maxReports + 1;
+    QStringList ids;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (int i = 0; i < count; ++i) {
+        report.messageId = QStringLiteral("id%1@example.test").arg(i);
+        const bool expired = firstExpired && i == 0;
+        ids << outbox.store(report, expired ? now.addDays(-limits.maxAgeDays - 1) : now.addMSecs(i));
+    }
+    if (firstExpired) // dropped by the next look at the outbox
+        outbox.prune();
+    QStringList listed;
+    for (const OutboxEntry &entry : outbox.entries())
+        listed << entry.id;
+    QCOMPARE(listed, ids.mid(count - left));
+    QCOMPARE(ids.contains(QString()), left == 0);
+}
+
+// A process killed while it writes an entry leaves a hidden folder that is
+// neither listed nor sent.
+void TestReportDelivery::interruptedWriteIsNeverListed()
+{
+    const QString big = m_appDir + QStringLiteral("/big.bin");
+    QFile file(big);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(150 * 1000 * 1000));
+    file.close();
+    const Outbox outbox(m_appDir + QStringLiteral("/outbox"));
+    KeptReport report;
+    report.messageId = QStringLiteral("half@example.test");
+    report.files = QStringList{big};
+    report.fileNames = QStringList{QStringLiteral("big.bin")};
+    const pid_t child = ::fork();
+    if (child == 0) {
+        outbox.store(report);
+        ::_exit(0);
+    }
+    const auto writing = [&] {
+        return !QDir(outbox.folder()).entryList({QStringLiteral(".tmp-*")}, QDir::Dirs | QDir::Hidden).isEmpty();
+    };
+    QDeadlineTimer deadline(20000);
+    while (!writing() && !deadline.hasExpired())
+        QThread::usleep(500);
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    QVERIFY(writing());
+    QVERIFY(outbox.entries().isEmpty());
+    OutboxResender resender(outbox);
+    resender.setSettingsUrl(nowhere());
+    QVERIFY(resender.sendPending().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestReportDelivery)

@@ -1,6 +1,8 @@
 // The real program under an X server: one copy at a time, activation by a
-// later copy, a stale lock, and a whole submission driven by xdotool.
+// later copy, a stale lock, a whole submission driven by xdotool (and, when
+// it fails, sent by the next start), and --send-pending.
 
+#include "outbox.h"
 #include "singleinstance.h"
 #include "testsupport.h"
 
@@ -18,6 +20,7 @@
 
 #include <memory>
 
+#include <csignal>
 #include <unistd.h>
 
 namespace {
@@ -48,6 +51,31 @@ bool copyFolder(const QString &from, const QString &to)
     return true;
 }
 
+// The Message-ID of every mail in a folder, in file order.
+QStringList messageIds(const QString &folder)
+{
+    QStringList ids;
+    const QRegularExpression header(QStringLiteral("\\r\\nMessage-ID: <([^>]+)>"));
+    for (const QString &name : QDir(folder).entryList({QStringLiteral("*.eml")}, QDir::Files, QDir::Name))
+        ids << header.match(QString::fromUtf8(TestSupport::readFile(folder + QLatin1Char('/') + name))).captured(1);
+    return ids;
+}
+
+bool writeSettings(const QString &www, quint16 smtpPort, const QString &connectType)
+{
+    QDir().mkpath(www + QStringLiteral("/files/public"));
+    return TestSupport::runProgram(
+               QStringLiteral("/usr/bin/python3"),
+               {QStringLiteral(FEEDBACK_MAKE_EMAILINFO), QStringLiteral("--product-id"), QStringLiteral("1001"),
+                QStringLiteral("--host"), QStringLiteral("127.0.0.1"), QStringLiteral("--port"), QString::number(smtpPort),
+                QStringLiteral("--connect-type"), connectType, QStringLiteral("--sender"),
+                QStringLiteral("sender@example.net"), QStringLiteral("--password"), QStringLiteral("secret"),
+                QStringLiteral("--receiver"), QStringLiteral("support@example.net"), QStringLiteral("-o"),
+                www + QStringLiteral("/files/public/emailinfo.xml")},
+               nullptr, 30000)
+           == 0;
+}
+
 } // namespace
 
 class TestE2eProgram : public QObject
@@ -62,7 +90,10 @@ private slots:
     void secondCopyExitsAndActivatesTheFirst();
     void messageInOtherLetterCaseChangesNothing();
     void staleLockDoesNotBlockTheNextStart();
+    void submissionWithTheRealProgram_data();
     void submissionWithTheRealProgram();
+    void sendPending_data();
+    void sendPending();
 
 private:
     std::unique_ptr<QProcess> start(const QStringList &arguments);
@@ -74,6 +105,7 @@ private:
 
     QTemporaryDir m_appDir;
     QTemporaryDir m_runtime;
+    QTemporaryDir m_data;
     QProcessEnvironment m_environment;
     std::unique_ptr<QWidget> m_cover;
     QList<QProcess *> m_started;
@@ -97,6 +129,7 @@ void TestE2eProgram::initTestCase()
     qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
     m_environment = QProcessEnvironment::systemEnvironment();
     m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+    m_environment.insert(QStringLiteral("XDG_DATA_HOME"), m_data.path());
     m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     m_environment.insert(QStringLiteral("FEEDBACK_DOWNLOAD_BASE"), QStringLiteral("http://127.0.0.1:1"));
     m_environment.insert(QStringLiteral("FEEDBACK_ANALYTICS_BASE"),
@@ -242,8 +275,16 @@ void TestE2eProgram::staleLockDoesNotBlockTheNextStart()
     m_started << next.release();
 }
 
+void TestE2eProgram::submissionWithTheRealProgram_data()
+{
+    QTest::addColumn<bool>("serverDownFirst");
+    QTest::newRow("delivered") << false;
+    QTest::newRow("server down: kept, sent by the next start") << true;
+}
+
 void TestE2eProgram::submissionWithTheRealProgram()
 {
+    QFETCH(bool, serverDownFirst);
     QTemporaryDir work;
     QString cert, key;
     QVERIFY(TestSupport::makeSelfSignedCertificate(work.path(), &cert, &key));
@@ -256,17 +297,7 @@ void TestE2eProgram::submissionWithTheRealProgram()
                          QStringLiteral("--password"), QStringLiteral("secret"), QStringLiteral("--save-dir"), saveDir}),
              qPrintable(smtp.errorText()));
     const QString www = work.path() + QStringLiteral("/www");
-    QDir().mkpath(www + QStringLiteral("/files/public"));
-    QCOMPARE(TestSupport::runProgram(
-                 QStringLiteral("/usr/bin/python3"),
-                 {QStringLiteral(FEEDBACK_MAKE_EMAILINFO), QStringLiteral("--product-id"), QStringLiteral("1001"),
-                  QStringLiteral("--host"), QStringLiteral("127.0.0.1"), QStringLiteral("--port"),
-                  QString::number(smtp.port()), QStringLiteral("--connect-type"), QStringLiteral("1"),
-                  QStringLiteral("--sender"), QStringLiteral("sender@example.net"), QStringLiteral("--password"),
-                  QStringLiteral("secret"), QStringLiteral("--receiver"), QStringLiteral("support@example.net"),
-                  QStringLiteral("-o"), www + QStringLiteral("/files/public/emailinfo.xml")},
-                 nullptr, 30000),
-             0);
+    QVERIFY(writeSettings(www, serverDownFirst ? TestSupport::unusedPort() : smtp.port(), QStringLiteral("1")));
     TestSupport::PeerProcess web;
     QVERIFY2(web.start(TestSupport::peerScript(QStringLiteral("http_server.py")), {QStringLiteral("--root"), www}),
              qPrintable(web.errorText()));
@@ -277,10 +308,10 @@ void TestE2eProgram::submissionWithTheRealProgram()
     // Qt takes its own option -reverse out of the arguments and the positions
     // behind it move forward: the address still reaches the form (the mail
     // would not go out with "-reverse" as the address), and the layout is mirrored.
-    auto program = start({QString(), QStringLiteral("C:/Apps/Photo Tool/PhotoTool.exe"), QStringLiteral("-reverse"),
-                          QStringLiteral("user@example.com"), QStringLiteral("start@example.net"),
-                          QStringLiteral("start"), QStringLiteral("1")});
-    m_environment = saved;
+    const QStringList arguments{QString(), QStringLiteral("C:/Apps/Photo Tool/PhotoTool.exe"), QStringLiteral("-reverse"),
+                                QStringLiteral("user@example.com"), QStringLiteral("start@example.net"),
+                                QStringLiteral("start"), QStringLiteral("1")};
+    auto program = start(arguments);
     const quint64 window = waitForWindow(program->processId());
     QVERIFY(window);
     const QRect frame = geometry(window);
@@ -297,17 +328,38 @@ void TestE2eProgram::submissionWithTheRealProgram()
     QTest::qWait(300);
     click(295, 602);
 
+    OutboxEntry kept;
+    QStringList keptSha1;
+    if (serverDownFirst) {
+        // Kept with copies of its archives; the window closes, the settings
+        // now name the running server, and the next start sends it.
+        const Outbox outbox(m_data.path() + QStringLiteral("/feedback/outbox"));
+        QTRY_COMPARE_WITH_TIMEOUT(outbox.entries().size(), 1, 60000);
+        kept = outbox.entries().first();
+        for (const QString &file : kept.report.files)
+            keptSha1 << QCryptographicHash::hash(TestSupport::readFile(file), QCryptographicHash::Sha1).toHex();
+        click(frame.width() - 560, 22);
+        QVERIFY(program->waitForFinished(15000));
+        QVERIFY(writeSettings(www, smtp.port(), QStringLiteral("1")));
+        program = start(arguments);
+        QVERIFY(waitForWindow(program->processId()));
+        QTRY_VERIFY_WITH_TIMEOUT(outbox.entries().isEmpty(), 60000);
+    }
+    m_environment = saved;
+
     QTRY_VERIFY_WITH_TIMEOUT(!QDir(saveDir).entryList({QStringLiteral("*.eml")}, QDir::Files).isEmpty(), 60000);
+    QTest::qWait(500);
+    QCOMPARE(QDir(saveDir).entryList({QStringLiteral("*.eml")}, QDir::Files).size(), 1);
     const QString mail = saveDir + QLatin1Char('/') + QDir(saveDir).entryList({QStringLiteral("*.eml")}, QDir::Files).first();
     const char *script = R"PY(
-import email, json, sys
+import email, hashlib, json, sys
 from email import policy
 with open(sys.argv[1], 'rb') as f:
     message = email.message_from_binary_file(f, policy=policy.default)
 body = message.get_body(preferencelist=('plain',))
-print(json.dumps({'subject': str(message['Subject']), 'to': str(message['To']),
+print(json.dumps({'subject': str(message['Subject']), 'to': str(message['To']), 'id': str(message['Message-ID']),
                   'body': body.get_content() if body else '',
-                  'attachments': [part.get_filename() for part in message.iter_attachments()]}))
+                  'sha1': [hashlib.sha1(part.get_content()).hexdigest() for part in message.iter_attachments()]}))
 )PY";
     QByteArray output;
     QCOMPARE(TestSupport::runProgram(QStringLiteral("/usr/bin/python3"),
@@ -321,9 +373,15 @@ print(json.dumps({'subject': str(message['Subject']), 'to': str(message['To']),
              output.constData());
     QVERIFY2(parsed.value(QStringLiteral("body")).toString().contains(QStringLiteral("user@example.com")),
              output.constData());
-    QTRY_VERIFY_WITH_TIMEOUT(TestSupport::readFile(m_appDir.path() + QStringLiteral("/Log/feedback.log"))
-                                 .contains("Send to Email Success."),
-                             10000);
+    if (serverDownFirst) {
+        QCOMPARE(parsed.value(QStringLiteral("id")).toString(), QLatin1Char('<') + kept.report.messageId + QLatin1Char('>'));
+        QCOMPARE(parsed.value(QStringLiteral("body")).toString(), kept.report.body);
+        QCOMPARE(parsed.value(QStringLiteral("sha1")).toVariant().toStringList(), keptSha1);
+    } else {
+        QTRY_VERIFY_WITH_TIMEOUT(TestSupport::readFile(m_appDir.path() + QStringLiteral("/Log/feedback.log"))
+                                     .contains("Send to Email Success."),
+                                 10000);
+    }
 
     // The title bar's close button (on the left, mirrored) ends the program
     // and empties the screenshot folder.
@@ -332,6 +390,81 @@ print(json.dumps({'subject': str(message['Subject']), 'to': str(message['To']),
     QCOMPARE(program->exitCode(), 0);
     QVERIFY(QDir(m_appDir.path() + QStringLiteral("/ScreenPicture")).exists());
     QVERIFY(QDir(m_appDir.path() + QStringLiteral("/ScreenPicture")).entryList(QDir::Files).isEmpty());
+}
+
+void TestE2eProgram::sendPending_data()
+{
+    QTest::addColumn<QStringList>("serverArgs");
+    QTest::addColumn<int>("reports");
+    QTest::addColumn<int>("together");      // processes started at once in the first round
+    QTest::addColumn<bool>("killFirst");    // SIGKILL in the first round once the server has the mail
+    QTest::addColumn<QList<int>>("codes");  // exit code per round (-1: not looked at)
+
+    QTest::newRow("refused with 421, then accepted")
+        << QStringList{QStringLiteral("--refuse-first"), QStringLiteral("1")} << 1 << 1 << false << QList<int>{1, 0};
+    QTest::newRow("two at once: each report once") << QStringList{} << 3 << 2 << false << QList<int>{-1};
+    QTest::newRow("killed before the reply: at worst twice, never lost")
+        << QStringList{QStringLiteral("--hold-first"), QStringLiteral("60")} << 1 << 1 << true << QList<int>{-1, 0};
+}
+
+void TestE2eProgram::sendPending()
+{
+    QFETCH(QStringList, serverArgs);
+    QFETCH(int, reports);
+    QFETCH(int, together);
+    QFETCH(bool, killFirst);
+    QFETCH(QList<int>, codes);
+
+    QTemporaryDir work;
+    const QString saveDir = work.path() + QStringLiteral("/mail");
+    TestSupport::PeerProcess smtp;
+    QVERIFY(smtp.start(TestSupport::peerScript(QStringLiteral("smtp_server.py")),
+                       QStringList{QStringLiteral("--user"), QStringLiteral("sender@example.net"),
+                                   QStringLiteral("--password"), QStringLiteral("secret"), QStringLiteral("--save-dir"),
+                                   saveDir} + serverArgs));
+    QVERIFY(writeSettings(work.path(), smtp.port(), QStringLiteral("0")));
+    TestSupport::PeerProcess web;
+    QVERIFY(web.start(TestSupport::peerScript(QStringLiteral("http_server.py")), {QStringLiteral("--root"), work.path()}));
+
+    const Outbox outbox(m_data.path() + QStringLiteral("/feedback/outbox"));
+    QStringList ids;
+    for (int i = 0; i < reports; ++i) {
+        KeptReport report;
+        report.messageId = QStringLiteral("report%1@example.net").arg(i);
+        report.body = QStringLiteral("kept report %1").arg(i);
+        report.productId = QStringLiteral("1001");
+        ids << report.messageId;
+        QVERIFY(!outbox.store(report).isEmpty());
+    }
+    QProcessEnvironment environment = m_environment;
+    environment.insert(QStringLiteral("FEEDBACK_DOWNLOAD_BASE"), QStringLiteral("http://127.0.0.1:%1").arg(web.port()));
+    for (int round = 0; round < codes.size(); ++round) {
+        std::vector<std::unique_ptr<QProcess>> runs;
+        for (int i = 0; i < (round == 0 ? together : 1); ++i) {
+            runs.push_back(std::make_unique<QProcess>());
+            runs.back()->setProcessEnvironment(environment);
+            runs.back()->start(m_appDir.path() + QStringLiteral("/feedback"), {QStringLiteral("--send-pending")});
+        }
+        if (killFirst && round == 0) {
+            QVERIFY(smtp.waitForOutput("\"mail_from\""));
+            ::kill(pid_t(runs.front()->processId()), SIGKILL);
+        }
+        for (const auto &run : runs) {
+            QVERIFY(run->waitForFinished(60000));
+            const QByteArray lines = run->readAllStandardOutput();
+            if (codes.at(round) >= 0) {
+                QCOMPARE(run->exitCode(), codes.at(round));
+                QCOMPARE(lines.count('\n'), reports);
+                QVERIFY2(lines.startsWith(codes.at(round) == 0 ? "sent " : "waiting "), lines.constData());
+            }
+        }
+    }
+    QVERIFY(outbox.entries().isEmpty());
+    QStringList received = messageIds(saveDir);
+    received.removeDuplicates();
+    received.sort();
+    QCOMPARE(received, ids);
+    QCOMPARE(messageIds(saveDir).size(), reports + (killFirst ? 1 : 0));
 }
 
 QTEST_MAIN(TestE2eProgram)

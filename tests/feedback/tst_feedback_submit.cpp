@@ -91,6 +91,8 @@ private slots:
     void delivery();
     void closeWhileSubmitting_data();
     void closeWhileSubmitting();
+    void draftRestoredAndDiscarded();
+    void retryReplacesKeptCopy();
 
 private:
     void makeWindow(bool feedbackMode, const QString &userEmail = QString());
@@ -135,6 +137,7 @@ void TestFeedbackSubmit::makeWindow(bool feedbackMode, const QString &userEmail)
         return true;
     });
     m_window->setMessageBoxHook([](const QString &, const QString &) {});
+    m_window->setResendLauncher([](const MailSettings &) {});
     // Keep failing deliveries short.
     m_window->setDeliveryHook([](ReportDelivery &delivery) {
         delivery.setSmtpTimeouts(5000, 5000, 10000);
@@ -471,14 +474,25 @@ void TestFeedbackSubmit::delivery()
     if (state == 4) // the page names the recipient the settings gave
         QVERIFY2(ui.label_SubDescribe->text().contains(QStringLiteral(">support@example.net</span>")),
                  qPrintable(ui.label_SubDescribe->text()));
+    // A failure keeps the report and says so; the mail it would have been
+    // can be saved as a file, read back below like a delivered one.
+    auto *savedLine = m_window->findChild<QLabel *>(QStringLiteral("label_SubSaved"));
+    QCOMPARE(m_window->keptEntryId().isEmpty(), state == 2);
+    QCOMPARE(savedLine->isHidden(), state == 2);
+    QString mail;
     if (state != 2) {
         QVERIFY(QDir(saveDir).entryList(QDir::Files).isEmpty());
-        return;
+        mail = m_work.path() + QStringLiteral("/saved-") + QString::number(run);
+        m_window->setFileDialogHook([&](QWidget *, const QString &, const QString &, const QString &) { return mail; });
+        emit savedLine->linkActivated(QStringLiteral("save"));
+        mail += QStringLiteral(".eml");
+    } else {
+        QCOMPARE(ui.label_SubTips->text(), QStringLiteral("Submitted Successfully!"));
+        QVERIFY(log.contains(QStringLiteral("Send to Email Success.")));
+        const QStringList mails = QDir(saveDir).entryList({QStringLiteral("*.eml")}, QDir::Files);
+        QCOMPARE(mails.size(), 1);
+        mail = saveDir + QLatin1Char('/') + mails.first();
     }
-    QCOMPARE(ui.label_SubTips->text(), QStringLiteral("Submitted Successfully!"));
-    QVERIFY(log.contains(QStringLiteral("Send to Email Success.")));
-    const QStringList mails = QDir(saveDir).entryList({QStringLiteral("*.eml")}, QDir::Files);
-    QCOMPARE(mails.size(), 1);
 
     // Read the mail back with an independent parser.
     const char *script = R"PY(
@@ -497,8 +511,7 @@ print(json.dumps({
 )PY";
     QByteArray output;
     QCOMPARE(TestSupport::runProgram(QStringLiteral("/usr/bin/python3"),
-                                     {QStringLiteral("-c"), QString::fromLatin1(script),
-                                      saveDir + QLatin1Char('/') + mails.first()},
+                                     {QStringLiteral("-c"), QString::fromLatin1(script), mail},
                                      &output, 30000),
              0);
     const QJsonObject parsed = QJsonDocument::fromJson(output).object();
@@ -559,6 +572,57 @@ void TestFeedbackSubmit::closeWhileSubmitting()
     QCOMPARE(m_window->submitState(), 3);
     QVERIFY(!QFile::exists(pending));
     QVERIFY(QDir(CFeedback::screenshotFolder()).exists());
+}
+
+// Typed and closed: the next start for the same product and mode restores
+// text and pictures with a note; its link discards the draft.
+void TestFeedbackSubmit::draftRestoredAndDiscarded()
+{
+    const QString picture = m_work.path() + QStringLiteral("/draft.png");
+    QVERIFY(WindowTest::writePicture(picture, "PNG"));
+    makeWindow(true, QStringLiteral("user@example.com"));
+    m_window->setLaunchInfo(QString(), QString(), QString());
+    m_window->form().plainTextEdit_Content->setPlainText(QStringLiteral("half-written report"));
+    m_window->form().lineEdit_Brand->setText(QStringLiteral("Acme"));
+    m_window->addPicture(picture);
+    QVERIFY(m_window->close());
+    QVERIFY(WindowTest::screenshotFiles().isEmpty());
+
+    for (const bool discard : {false, true}) {
+        makeWindow(true, QStringLiteral("user@example.com"));
+        m_window->setLaunchInfo(QString(), QString(), QString());
+        Ui_CFeedback &ui = m_window->form();
+        auto *note = m_window->findChild<QLabel *>(QStringLiteral("label_DraftNote"));
+        QCOMPARE(ui.plainTextEdit_Content->toPlainText(), discard ? QString() : QStringLiteral("half-written report"));
+        QCOMPARE(ui.lineEdit_Brand->text(), discard ? QString() : QStringLiteral("Acme"));
+        QCOMPARE(ui.listWidget_Photo->count(), discard ? 0 : 1);
+        QCOMPARE(ui.listWidget_Screen->count(), 1);
+        QCOMPARE(WindowTest::screenshotFiles().size(), 1);
+        QCOMPARE(note->isHidden(), discard);
+        if (!discard)
+            emit note->linkActivated(QStringLiteral("discard"));
+        QVERIFY(ui.plainTextEdit_Content->toPlainText().isEmpty());
+        QVERIFY(note->isHidden());
+        QVERIFY(m_window->close());
+    }
+}
+
+// "try again" makes a new report; once that one is kept, the copy it
+// replaces is gone, so the user's retry never yields two mails.
+void TestFeedbackSubmit::retryReplacesKeptCopy()
+{
+    makeWindow(true, QStringLiteral("john@example.com"));
+    m_window->setLaunchInfo(QString(), QStringLiteral("start@example.net"), QString());
+    QStringList kept;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        m_window->form().ButtonSubmit->click(); // nothing listens for SMTP here
+        waitForWorker();
+        kept << m_window->keptEntryId();
+        emit m_window->form().label_SubDescribe->linkActivated(QStringLiteral("try again"));
+    }
+    QVERIFY(!kept.contains(QString()) && kept.first() != kept.last());
+    QCOMPARE(Outbox().entries().size(), 1);
+    QCOMPARE(Outbox().entries().first().id, kept.last());
 }
 
 QTEST_MAIN(TestFeedbackSubmit)

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QStandardPaths>
 
 namespace WindowTest {
 
@@ -39,6 +40,8 @@ void cleanAppDir()
     for (const char *file : {"productinfo.xml", "crashcore.zip", "crashcore.dmp", "ScreenPicture.zip",
                              "parvane_db.zip"})
         QFile::remove(dir + QLatin1Char('/') + QLatin1String(file));
+    // Outbox and drafts (the data folder lies in the build tree).
+    QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)).removeRecursively();
 }
 
 bool writePicture(const QString &path, const char *format, int width, int height)

@@ -41,6 +41,10 @@ def parse_args(argv):
                         help="answer RCPT TO for this address with 550 (may be repeated)")
     parser.add_argument("--save-dir", help="save every accepted message as <n>.eml in this folder")
     parser.add_argument("--hostname", default="localhost", help="name in the greeting")
+    parser.add_argument("--refuse-first", type=int, default=0, metavar="N",
+                        help="greet the first N connections with 421 and close them")
+    parser.add_argument("--hold-first", type=float, default=0, metavar="SECONDS",
+                        help="keep the first message's 250 back this long (after saving it)")
     parser.add_argument("--line-limit", type=int, default=1001,
                         help="longest accepted line of commands and data, CR LF included "
                              "(default 1001, RFC 5321)")
@@ -91,6 +95,8 @@ class Recorder:
             "size": len(data),
         }
         print(json.dumps(record), flush=True)
+        if self.count == 1 and self.args.hold_first:
+            await asyncio.sleep(self.args.hold_first)
         return "250 OK message accepted"
 
 
@@ -112,7 +118,17 @@ async def main(argv):
     class Server(SMTP):
         line_length_limit = args.line_limit
 
+    class Refuse(asyncio.Protocol):
+        def connection_made(self, transport):
+            transport.write(b"421 4.3.2 try again later\r\n")
+            transport.close()
+
+    refused = [0]
+
     def factory():
+        if refused[0] < args.refuse_first:
+            refused[0] += 1
+            return Refuse()
         kwargs = dict(
             hostname=args.hostname,
             data_size_limit=None,

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// What the user had entered in a window that closed without sending it.
+struct ReportDraft
+{
+    QString comment;
+    QString email;
+    QString iosVersion;
+    QString androidVersion;
+    QString phoneBrand;
+    QString phoneModel;
+    QStringList screenshots; // files; copies inside the store once saved
+    QStringList pictures;    // the user's own files, only referred to
+    QString supersedes;      // outbox entry of an earlier attempt at it
+};
+
+// Drafts in the per-user data folder, one per host product and mode. A
+// draft is a JSON file written whole under a temporary name and renamed, with
+// copies of its screenshots beside it (the originals are removed when the
+// window closes); the pictures stay where the user keeps them.
+class DraftStore
+{
+public:
+    explicit DraftStore(const QString &folder = defaultFolder());
+    // <per-user application data>/drafts
+    static QString defaultFolder();
+    // A file-name-safe key for the host product and the mode.
+    static QString key(const QString &hostPath, bool feedbackMode);
+
+    bool save(const QString &key, const ReportDraft &draft) const;
+    std::optional<ReportDraft> load(const QString &key) const;
+    void discard(const QString &key) const;
+
+private:
+    QString m_folder;
+};

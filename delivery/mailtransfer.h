@@ -1,0 +1,35 @@
+#pragma once
+
+#include "reportdata.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class MimeMessage;
+
+// One message over SMTP: connect, log in, send, quit. Shared by the first
+// delivery of a report and by every later attempt from the outbox; each
+// passes its own log, so an attempt from the outbox never writes entries
+// that read like a first delivery.
+namespace MailTransfer {
+
+struct Timeouts
+{
+    int connectMs = -1;  // -1: the SMTP client's own default
+    int responseMs = -1;
+    int sendMs = -1;
+};
+
+// (reply code, message) of a failed step; "NDNAME" marks a refused login.
+using Log = std::function<void(int code, const QString &message)>;
+// Builds the message once the login succeeded.
+using Build = std::function<std::unique_ptr<MimeMessage>()>;
+
+// ReportDelivery::Submitted when the server accepted the message (250 to
+// the final dot), NetworkFailure when no dialogue could be set up,
+// OtherFailure when the login or the transaction was refused.
+int send(const MailSettings &settings, const Timeouts &timeouts, const Build &build, const Log &log);
+
+} // namespace MailTransfer

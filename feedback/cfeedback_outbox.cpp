@@ -1,0 +1,285 @@
+// Reports that failed and wait in the outbox, drafts of reports not sent,
+// and the mail saved as a file from a failure page.
+
+#include "cfeedback.h"
+
+#include "mimemessage.h"
+#include "mimetext.h"
+#include "outboxresender.h"
+#include "reportcomposer.h"
+#include "reportdelivery.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLockFile>
+#include <QPlainTextEdit>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+// The links of the two lines below.
+const char *const DiscardLink = "discard";
+const char *const SaveLink = "save";
+
+QString link(const char *target, const QString &text, const QColor &colour)
+{
+    return QStringLiteral("<a href=\"%1\"><span style=\"color:%2\">%3</span></a>")
+        .arg(QLatin1String(target), colour.name(), text.toHtmlEscaped());
+}
+
+} // namespace
+
+// Two lines in room the window already has, so no widget of the form moves:
+// the draft note beside the address field (where the address error shows,
+// and never at the same time), the line of the failure pages in the free
+// band just above the result.
+void CFeedback::addOutboxLines()
+{
+    m_draftNote = new QLabel(m_ui.widget_2);
+    m_draftNote->setObjectName(QStringLiteral("label_DraftNote"));
+    m_draftNote->setWordWrap(true);
+    m_draftNote->hide();
+    m_ui.horizontalLayout_18->insertWidget(m_ui.horizontalLayout_18->indexOf(m_ui.label_EmailWrong) + 1,
+                                           m_draftNote);
+    connect(m_draftNote, SIGNAL(linkActivated(QString)), this, SLOT(SlotOutboxLink(QString)));
+
+    m_savedLine = new QLabel(m_ui.widget_mian);
+    m_savedLine->setObjectName(QStringLiteral("label_SubSaved"));
+    m_savedLine->hide();
+    // Lined up with the form above it.
+    auto *row = new QHBoxLayout();
+    row->setContentsMargins(40, 0, 40, 0);
+    row->addWidget(m_savedLine);
+    m_ui.verticalLayout_7->insertLayout(m_ui.verticalLayout_7->indexOf(m_ui.widget_SubView), row);
+    connect(m_savedLine, SIGNAL(linkActivated(QString)), this, SLOT(SlotOutboxLink(QString)));
+
+    m_retryTimer = new QTimer(this);
+    m_retryTimer->setSingleShot(true);
+    connect(m_retryTimer, &QTimer::timeout, this, [this] {
+        startBackgroundResend();
+        if (!m_outbox.entries().isEmpty())
+            scheduleRetry(m_retryAttempt + 1);
+    });
+}
+
+void CFeedback::startBackgroundResend()
+{
+    if (m_resendLauncher) {
+        m_resendLauncher(m_launchSettings);
+        return;
+    }
+    if (!m_outbox.entries().isEmpty())
+        OutboxResender::startDetached(QCoreApplication::applicationFilePath(), m_launchSettings);
+}
+
+void CFeedback::scheduleRetry(int attempt)
+{
+    m_retryAttempt = attempt;
+    m_retryTimer->start(Outbox::retryDelayMinutes(attempt) * 60 * 1000);
+}
+
+// On the GUI thread, when the outcome of a delivery arrives.
+void CFeedback::settleOutbox(bool accepted)
+{
+    if (!m_delivery)
+        return;
+    const QString kept = m_delivery->keptId();
+    m_lastKept = !kept.isEmpty();
+    m_lastReport = m_delivery->keptReport();
+    m_lastSettings = m_delivery->settings();
+    // An accepted or kept report has replaced the copy it superseded (the
+    // delivery removed it) and leaves no draft; otherwise that copy stays.
+    if (accepted || m_lastKept) {
+        m_keptId = kept;
+        m_drafts.discard(m_draftKey);
+    }
+    m_heldEntry.reset();
+    if (m_lastKept)
+        scheduleRetry(1);
+
+    QString line;
+    if (m_lastKept)
+        line = tr("Your report is saved and will be sent automatically.") + QLatin1Char(' ');
+    if (!accepted && !m_lastReport.messageId.isEmpty())
+        line += link(SaveLink, tr("Save report as file\u2026"), m_linkColor);
+    m_savedLine->setText(line);
+    m_savedLine->setVisible(!line.isEmpty());
+}
+
+// Before the user retries: the kept copy stays out of other attempts' reach
+// until the retry has been accepted or kept (and the copy removed), or the
+// window closes (and the copy goes later on its own).
+void CFeedback::holdKeptEntry()
+{
+    if (m_keptId.isEmpty() || m_heldEntry)
+        return;
+    m_heldEntry = m_outbox.tryLock(m_keptId);
+    // Sent meanwhile, or being sent right now: nothing left to replace.
+    if (!m_heldEntry || !m_outbox.contains(m_keptId)) {
+        m_heldEntry.reset();
+        m_keptId.clear();
+    }
+}
+
+void CFeedback::SlotOutboxLink(QString target)
+{
+    if (target == QLatin1String(DiscardLink))
+        discardDraft();
+    else if (target == QLatin1String(SaveLink))
+        saveReportAsFile();
+}
+
+bool CFeedback::saveReportAsFile()
+{
+    KeptReport report = m_lastReport;
+    if (report.messageId.isEmpty())
+        return false;
+    // The copies in the outbox outlive the archives of this run.
+    for (const OutboxEntry &entry : m_outbox.entries()) {
+        if (entry.id == m_keptId)
+            report = entry.report;
+    }
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    const QString suggested = folder + QLatin1Char('/') + m_productName + QStringLiteral(" report ")
+                              + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HHmm"))
+                              + QStringLiteral(".eml");
+    const QString caption = tr("Save report as file");
+    const QString filter = tr("Mail (*.eml)");
+    QString path = m_fileDialog ? m_fileDialog(this, caption, suggested, filter)
+                                : QFileDialog::getSaveFileName(this, caption, suggested, filter);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".eml");
+    MimeText body;
+    const std::unique_ptr<MimeMessage> message = ReportComposer::buildKeptMessage(report, m_lastSettings, &body);
+    if (ReportComposer::writeMailFile(*message, path))
+        return true;
+    showFailure(tr("The report could not be saved to %1.").arg(QDir::toNativeSeparators(path)));
+    return false;
+}
+
+// The form still says what the last report said, which waits in the outbox.
+bool CFeedback::formMatchesLastReport() const
+{
+    if (!m_lastKept)
+        return false;
+    const ReportForm now = reportForm();
+    return now.comment == m_lastForm.comment && now.customerEmail == m_lastForm.customerEmail
+           && now.iosVersion == m_lastForm.iosVersion && now.androidVersion == m_lastForm.androidVersion
+           && now.phoneBrand == m_lastForm.phoneBrand && now.phoneModel == m_lastForm.phoneModel
+           && now.photoPaths == m_lastForm.photoPaths;
+}
+
+// Something typed or chosen that is neither sent nor kept in the outbox.
+bool CFeedback::draftWanted() const
+{
+    const bool entered = !m_ui.plainTextEdit_Content->toPlainText().trimmed().isEmpty()
+                         || m_ui.listWidget_Photo->count() > 0 || m_ui.listWidget_Screen->count() > 1;
+    if (!entered)
+        return false;
+    switch (m_submitState) {
+    case 1: // the delivery keeps it if it fails
+    case 2:
+        return false;
+    case 3:
+    case 4:
+        // A result page, or the form again after "try again".
+        return !m_ui.widget_SubView->isHidden() ? !m_lastKept : !formMatchesLastReport();
+    default:
+        return true;
+    }
+}
+
+bool CFeedback::saveDraft()
+{
+    if (m_draftKey.isEmpty() || !draftWanted())
+        return false;
+    const ReportForm form = reportForm();
+    ReportDraft draft;
+    draft.comment = form.comment;
+    draft.email = m_ui.lineedit_EmailText->text();
+    draft.iosVersion = form.iosVersion;
+    draft.androidVersion = form.androidVersion;
+    draft.phoneBrand = form.phoneBrand;
+    draft.phoneModel = form.phoneModel;
+    for (int row = 0; row < m_ui.listWidget_Screen->count(); ++row)
+        draft.screenshots << m_screenPaths.value(m_screenItems.key(m_ui.listWidget_Screen->item(row)));
+    draft.pictures = form.photoPaths;
+    draft.supersedes = m_keptId;
+    return m_drafts.save(m_draftKey, draft);
+}
+
+void CFeedback::restoreDraft()
+{
+    const std::optional<ReportDraft> draft = m_drafts.load(m_draftKey);
+    if (!draft)
+        return;
+    m_ui.plainTextEdit_Content->setPlainText(draft->comment);
+    m_ui.lineedit_EmailText->setText(draft->email);
+    m_ui.comboBox->setCurrentText(draft->iosVersion);
+    m_ui.comboBox_Android->setCurrentText(draft->androidVersion);
+    m_draftVersions = QStringList{draft->iosVersion, draft->androidVersion};
+    m_ui.lineEdit_Brand->setText(draft->phoneBrand);
+    m_ui.lineEdit_Model->setText(draft->phoneModel);
+    if (!draft->screenshots.isEmpty()) {
+        // The draft's screenshots take the place of this start's.
+        clearPictureLists();
+        removePath(screenshotFolder());
+        QDir().mkpath(screenshotFolder());
+        int n = 0;
+        for (const QString &path : draft->screenshots) {
+            const QString copy = screenshotFolder() + QStringLiteral("/feedback%1-%2.%3")
+                                                          .arg(QDateTime::currentDateTime().toString(
+                                                                   QStringLiteral("yyMMddhhmmss")))
+                                                          .arg(++n)
+                                                          .arg(QFileInfo(path).suffix());
+            if (QFile::copy(path, copy))
+                addScreenshot(copy);
+        }
+    }
+    for (const QString &path : draft->pictures) {
+        if (QFileInfo(path).isFile())
+            addPicture(path);
+    }
+    if (m_outbox.contains(draft->supersedes))
+        m_keptId = draft->supersedes;
+    showDraftNote(true);
+}
+
+void CFeedback::discardDraft()
+{
+    m_drafts.discard(m_draftKey);
+    showDraftNote(false);
+    m_ui.plainTextEdit_Content->clear();
+    m_ui.lineedit_EmailText->setText(m_userEmail);
+    m_ui.lineEdit_Brand->clear();
+    m_ui.lineEdit_Model->clear();
+    m_ui.comboBox->setCurrentIndex(0);
+    m_ui.comboBox_Android->setCurrentIndex(0);
+    m_draftVersions.clear();
+    clearPictureLists();
+    removePath(screenshotFolder());
+    takeAutoScreenshot();
+}
+
+void CFeedback::showDraftNote(bool visible)
+{
+    if (visible)
+        m_draftNote->setText(tr("Draft restored.") + QLatin1Char(' ')
+                             + link(DiscardLink, tr("Discard"), m_linkColor));
+    m_draftNote->setVisible(visible);
+}
