@@ -66,7 +66,6 @@ private slots:
     void submissionWithTheRealProgram();
 
 private:
-    // Starts the program (a path inside the application folder).
     std::unique_ptr<QProcess> start(const QStringList &arguments, const QString &program = QStringLiteral("feedback"));
     // The visible top-level window of a process (0 when none appears in time).
     quint64 waitForWindow(qint64 pid, int timeoutMs = 20000);
@@ -94,11 +93,11 @@ void TestE2eProgram::initTestCase()
                                    "<PZ_PID>1001</PZ_PID></info>"));
     QDir().mkpath(m_appDir.path() + QStringLiteral("/Log"));
     // The program reached through a symbolic link, and a copy installed in another folder.
-    QVERIFY(QDir(m_appDir.path()).mkpath(QStringLiteral("link")));
+    QVERIFY(QDir(m_appDir.path()).mkpath(QStringLiteral("link")) && QDir(m_appDir.path()).mkpath(QStringLiteral("other")));
     QVERIFY(QFile::link(m_appDir.path() + QStringLiteral("/feedback"), m_appDir.path() + QStringLiteral("/link/feedback")));
-    QVERIFY(QDir(m_appDir.path()).mkpath(QStringLiteral("other")));
     QVERIFY(QFile::copy(m_appDir.path() + QStringLiteral("/feedback"), m_appDir.path() + QStringLiteral("/other/feedback")));
-    QVERIFY(QFile::link(m_appDir.path() + QStringLiteral("/FeedbackRes"), m_appDir.path() + QStringLiteral("/other/FeedbackRes")));
+    QVERIFY(QFile::link(m_appDir.path() + QStringLiteral("/FeedbackRes"),
+                        m_appDir.path() + QStringLiteral("/other/FeedbackRes")));
 
     // A runtime folder of our own keeps the lock and socket away from any
     // other copy on this machine; the client in this process uses it too.
@@ -207,8 +206,7 @@ void TestE2eProgram::secondCopyExitsAndActivatesTheFirst_data()
     QTest::addColumn<bool>("handsOver");
     QTest::newRow("same program") << QStringLiteral("feedback") << false << true;
     QTest::newRow("through a symbolic link") << QStringLiteral("link/feedback") << false << true;
-    // Too long for a local socket's path.
-    QTest::newRow("long runtime folder") << QStringLiteral("feedback") << true << true;
+    QTest::newRow("runtime folder too long for a socket path") << QStringLiteral("feedback") << true << true;
     QTest::newRow("copy in another folder") << QStringLiteral("other/feedback") << false << false;
 }
 
@@ -217,11 +215,9 @@ void TestE2eProgram::secondCopyExitsAndActivatesTheFirst()
     QFETCH(QString, secondProgram);
     QFETCH(bool, longRuntimeFolder);
     QFETCH(bool, handsOver);
-    const QProcessEnvironment saved = m_environment;
-    const auto restore = qScopeGuard([&] { m_environment = saved; });
+    const auto restore = qScopeGuard([this, saved = m_environment] { m_environment = saved; });
     if (longRuntimeFolder) {
-        const QString runtime = m_runtime.path() + QLatin1Char('/') + QString(100, QLatin1Char('r'))
-                                + QLatin1Char('/') + QString(100, QLatin1Char('r'));
+        const QString runtime = m_runtime.path() + QStringLiteral("/%1/%1").arg(QString(100, QLatin1Char('r')));
         QVERIFY(QDir().mkpath(runtime));
         m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
     }

@@ -220,7 +220,6 @@ void TestDisplayScaling::primaryDisplay_data()
 {
     QTest::addColumn<Monitors>("monitors");
     QTest::addColumn<QSize>("measured");
-
     const QRect external(0, 0, 1920, 1080);
     const QRect laptopRight(1920, 0, 1366, 768);
     QTest::newRow("no monitors: the screen") << Monitors{} << QSize(3286, 1080);

@@ -23,24 +23,17 @@ bool publishXResources(const char *resources)
 bool setXMonitors(const char *monitors)
 {
     Display *display = XOpenDisplay(nullptr);
-    if (!display)
-        return false;
-    bool ok = true;
-    for (int index = 0; ok && *monitors; ++index) {
-        XRRMonitorInfo monitor{};
-        int used = 0;
-        ok = std::sscanf(monitors, "%dx%d+%d+%d%n", &monitor.width, &monitor.height, &monitor.x, &monitor.y, &used) == 4;
-        monitors += used;
-        monitor.primary = *monitors == '*';
-        monitors += monitor.primary ? 1 : 0;
-        monitors += *monitors == ',' ? 1 : 0;
-        char name[16];
-        std::snprintf(name, sizeof name, "TEST-%d", index);
+    char name[] = "TEST-0";
+    XRRMonitorInfo monitor{};
+    for (int used = 0; display && *monitors; monitors += used, ++name[5]) {
+        if (std::sscanf(monitors, "%dx%d+%d+%d%n", &monitor.width, &monitor.height, &monitor.x, &monitor.y, &used) != 4)
+            return false;
+        monitor.primary = monitors[used] == '*';
+        used += monitor.primary + (monitors[used + monitor.primary] == ',');
         monitor.name = XInternAtom(display, name, False);
-        if (ok)
-            XRRSetMonitor(display, RootWindow(display, DefaultScreen(display)), &monitor);
+        XRRSetMonitor(display, RootWindow(display, DefaultScreen(display)), &monitor);
     }
-    XSync(display, False);
-    XCloseDisplay(display);
-    return ok;
+    if (display)
+        XCloseDisplay(display); // flushes the requests
+    return display;
 }
