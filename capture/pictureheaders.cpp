@@ -124,21 +124,24 @@ std::optional<bool> pngInterlaced(QIODevice &file)
     return head.at(28) != 0;
 }
 
-QSize iconPngSize(QIODevice &file)
+std::optional<QSize> iconImageSize(QIODevice &file)
 {
     // ICONDIR (reserved 0, type 1 for icons or 2 for cursors, count), then
-    // 16-byte entries whose last field is the image's offset.
+    // 16-byte entries ending in the image's length and offset.
     const QByteArray directory = readAt(file, 0, 6 + 16);
     if (directory.isEmpty() || qFromLittleEndian<quint16>(bytesOf(directory)) != 0)
-        return QSize();
+        return std::nullopt;
     const quint16 type = qFromLittleEndian<quint16>(bytesOf(directory, 2));
     if ((type != 1 && type != 2) || qFromLittleEndian<quint16>(bytesOf(directory, 4)) == 0)
-        return QSize();
+        return std::nullopt;
+    const quint32 length = qFromLittleEndian<quint32>(bytesOf(directory, 6 + 8));
     const quint32 offset = qFromLittleEndian<quint32>(bytesOf(directory, 6 + 12));
+    if (quint64(offset) + length > quint64(file.size()))
+        return QSize();
     // PNG signature, then the IHDR chunk: length, type, width, height.
     const QByteArray png = readAt(file, offset, 24);
     if (!png.startsWith("\x89PNG\r\n\x1a\n") || png.mid(12, 4) != "IHDR")
-        return QSize();
+        return QSize(0, 0);
     return QSize(clampedInt(qFromBigEndian<quint32>(bytesOf(png, 16))),
                  clampedInt(qFromBigEndian<quint32>(bytesOf(png, 20))));
 }

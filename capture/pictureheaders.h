@@ -8,7 +8,7 @@ class QIODevice;
 
 // What a picture file's own header says about the memory its decoding takes,
 // where the image reader does not tell: a GIF is decoded onto its logical
-// screen, an icon onto the PNG it carries, a JPEG sent in several scans keeps
+// screen, an icon onto the PNG it carries whatever its directory says, a JPEG sent in several scans keeps
 // every DCT coefficient until the last one, and only a PNG stored line by
 // line can be scaled while it is read.
 // Each function reads from the start of the device and leaves its position
@@ -21,9 +21,11 @@ QSize gifScreen(QIODevice &file);
 // Whether a PNG is stored interlaced; std::nullopt when the data is not a PNG.
 std::optional<bool> pngInterlaced(QIODevice &file);
 
-// The size stated by a PNG stored as the first image of an icon file (ICO or
-// CUR); invalid when there is none.
-QSize iconPngSize(QIODevice &file);
+// For an icon file (ICO or CUR), the size stated by the PNG stored as its
+// first image; empty when that image is not a PNG, invalid when it claims
+// more bytes than the file holds (the reader would reserve them all first).
+// std::nullopt when the data is not an icon file.
+std::optional<QSize> iconImageSize(QIODevice &file);
 
 struct JpegFrame
 {

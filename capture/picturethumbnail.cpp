@@ -6,6 +6,8 @@
 #include <QImageReader>
 #include <QtMath>
 
+#include <limits>
+
 namespace PictureThumbnail {
 
 bool isAcceptable(const QSize &decoded, qint64 bytes)
@@ -23,7 +25,7 @@ namespace {
 struct Headers
 {
     QSize gifScreen;
-    QSize iconPng;
+    std::optional<QSize> icon;
     std::optional<PictureHeaders::JpegFrame> jpeg;
     std::optional<bool> pngInterlaced;
 };
@@ -43,6 +45,14 @@ bool isJpeg(const QImageReader &reader)
 qint64 pixels(const QSize &size)
 {
     return qint64(size.width()) * size.height();
+}
+
+// Saturates instead of overflowing for the sizes a header can claim.
+qint64 bytesFor(const QSize &size, int bytesPerPixel)
+{
+    const qint64 count = pixels(size);
+    return count > std::numeric_limits<qint64>::max() / bytesPerPixel ? std::numeric_limits<qint64>::max()
+                                                                        : count * bytesPerPixel;
 }
 
 // The size to show: the picture fitted into the box with its aspect ratio, at
@@ -86,14 +96,14 @@ Decode plannedDecode(const QImageReader &reader, const Headers &headers, const Q
     if (reader.format() == "png" && headers.pngInterlaced == false
         && (format == QImage::Format_RGB32 || format == QImage::Format_ARGB32))
         return {size, pixels(target) * 4, true};
-    QSize decoded = size;
-    for (const QSize &canvas : {headers.gifScreen, headers.iconPng})
-        decoded = decoded.expandedTo(canvas);
+    if (headers.icon && !headers.icon->isValid())
+        return {};
+    const QSize decoded = size.expandedTo(headers.gifScreen).expandedTo(headers.icon.value_or(QSize()));
     // Most formats decode to 32 bits a pixel; 16-bit channels (and an icon's
-    // PNG, whose depth is not known here) to 64.
+    // image, whose depth is not known here) to 64.
     const int depth = QImage::toPixelFormat(format).bitsPerPixel();
-    const int bytesPerPixel = depth > 32 || headers.iconPng.isValid() ? 8 : 4;
-    return {decoded, pixels(decoded) * bytesPerPixel, false};
+    const int bytesPerPixel = depth > 32 || headers.icon ? 8 : 4;
+    return {decoded, bytesFor(decoded, bytesPerPixel), false};
 }
 
 // Scales down without a full-size copy: smooth scaling would first convert
@@ -141,7 +151,7 @@ QPixmap load(const QString &path, const char *formatHint, const QSize &box)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QPixmap();
-    const Headers headers{PictureHeaders::gifScreen(file), PictureHeaders::iconPngSize(file),
+    const Headers headers{PictureHeaders::gifScreen(file), PictureHeaders::iconImageSize(file),
                           PictureHeaders::jpegFrame(file), PictureHeaders::pngInterlaced(file)};
 
     const QByteArray hint = formatHint ? QByteArray(formatHint).toLower() : QByteArray();
