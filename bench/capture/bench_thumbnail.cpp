@@ -58,7 +58,7 @@ QByteArray jpegClaiming(int width, int height, bool progressive, QImage::Format 
 QByteArray gifWithScreen(int side)
 {
     // One pixel on a logical screen whose size is filled in below.
-    QByteArray gif = QByteArray::fromHex("4749463839610000000080000000000000ffffff2c00000000010001000002024401003b");
+    QByteArray gif = QByteArray::fromHex("47494638396100000000800000000000ffffff2c00000000010001000002024401003b");
     qToLittleEndian<quint16>(quint16(side), gif.data() + 6);
     qToLittleEndian<quint16>(quint16(side), gif.data() + 8);
     return gif;
