@@ -5,21 +5,27 @@
 #include <QString>
 
 // Loading a picture file for a preview tile without decoding more than the
-// tile needs.
+// tile needs. JPEG is decoded scaled down by libjpeg and a PNG of 8-bit RGB
+// channels stored line by line is scaled while it is read; other pictures are
+// decoded whole, so the memory that takes is what limits them.
 namespace PictureThumbnail {
 
-// Pictures larger than this are refused before any pixel is decoded.
+// Largest side and number of pixels decoded.
 constexpr int MaxSide = 30000;
 constexpr qint64 MaxPixels = 100000000;
+// Memory one decode may hold at a time. With what the program itself holds,
+// loading any one picture stays below 300 MB.
+constexpr qint64 MaxDecodeBytes = qint64(128) << 20;
 
-// True when a picture of the given size may be decoded.
-bool isAcceptableSize(const QSize &size);
+// True when decoding a picture at the given size, holding the given bytes at
+// a time, may go ahead.
+bool isAcceptable(const QSize &decoded, qint64 bytes);
 
 // Reads the picture at path scaled to fit box (aspect ratio kept, never
 // enlarged). The format hint is the reader's format name; null or empty means
 // "by the file suffix, then by the contents", and a name no reader knows
 // (such as "JFIF") means "by the contents". Returns a null pixmap when the
-// file is not a picture or is absurdly large.
+// file is not a picture or would take too much memory to decode.
 QPixmap load(const QString &path, const char *formatHint, const QSize &box = QSize(45, 40));
 
 } // namespace PictureThumbnail

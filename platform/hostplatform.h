@@ -17,7 +17,7 @@ struct ScreenMetrics
 {
     // False when no display could be reached.
     bool available = false;
-    // The desktop in physical pixels.
+    // The primary display in physical pixels.
     int width = 0;
     int height = 0;
     // Logical dots per inch (96 when the display does not say); 0 without a display.

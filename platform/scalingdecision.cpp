@@ -35,6 +35,20 @@ Decision decide(int width, int height, double scale, const FactorFileReader &rea
     return decision;
 }
 
+QSize primaryDisplaySize(const QVector<Monitor> &monitors, const QSize &screen)
+{
+    const Monitor *chosen = nullptr;
+    for (const Monitor &monitor : monitors) {
+        if (monitor.geometry.isEmpty())
+            continue;
+        if (monitor.primary)
+            return monitor.geometry.size();
+        if (!chosen || (monitor.geometry.topLeft().isNull() && !chosen->geometry.topLeft().isNull()))
+            chosen = &monitor;
+    }
+    return chosen ? chosen->geometry.size() : screen;
+}
+
 std::optional<double> parseFactor(const QByteArray &text)
 {
     // The C library's number syntax minus hexadecimal, infinities and NaN,

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QRect>
+#include <QVector>
 
 #include <functional>
 #include <optional>
@@ -25,11 +27,24 @@ struct Decision
     bool enableHighDpiScaling = false;
 };
 
+struct Monitor
+{
+    QRect geometry;
+    bool primary = false;
+};
+
+// The size the small-screen rule measures: that of the primary display, not
+// of the whole desktop (a small laptop panel beside a large monitor is still
+// small). Without a monitor marked primary, the one at the origin counts
+// (where other systems keep their primary display), else the first one;
+// without any monitor, the whole screen. Monitors without an area are skipped.
+QSize primaryDisplaySize(const QVector<Monitor> &monitors, const QSize &screen);
+
 // Reads the contents of the optional factor file; std::nullopt when it
 // cannot be read. Only called for a small screen.
 using FactorFileReader = std::function<std::optional<QByteArray>()>;
 
-// Decides the scaling for a desktop of width x height physical pixels shown
+// Decides the scaling for a display of width x height physical pixels shown
 // at the given scale (logical DPI / 96).
 Decision decide(int width, int height, double scale, const FactorFileReader &readFactorFile);
 

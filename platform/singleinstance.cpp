@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QtEndian>
 
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -21,22 +22,31 @@ constexpr int HeaderBytes = 4;
 // A client that connects and never finishes its message is dropped after this.
 constexpr int IdleConnectionMs = 10000;
 
+// A socket address holds the path and its terminating NUL (unix(7)).
+constexpr int MaxSocketPathBytes = int(sizeof(sockaddr_un::sun_path)) - 1;
+
+QString userSuffix()
+{
+    return QLatin1Char('-') + QString::number(::getuid());
+}
+
 QString defaultKey()
 {
+    const QString key = SingleInstance::keyForProgram(QCoreApplication::applicationFilePath());
+    if (!key.isEmpty())
+        return key;
     QString name = QCoreApplication::applicationName();
     if (name.isEmpty())
         name = QStringLiteral("feedback");
-    return name + QLatin1Char('-') + QString::number(::getuid());
+    return name + userSuffix();
 }
 
-// Lock and socket names: the readable part of the key plus a hash of all of
-// it, so any key gives a safe and distinct file name.
+// Lock and socket names: the readable end of the key (the program's name and
+// the user) plus a hash of all of it, so any key gives a safe and distinct name.
 QString fileStem(const QString &key)
 {
     QString readable;
-    for (const QChar c : key) {
-        if (readable.size() >= 40)
-            break;
+    for (const QChar c : key.right(40)) {
         readable += (c.isLetterOrNumber() && c.unicode() < 128) || c == QLatin1Char('-') || c == QLatin1Char('_')
                         ? c
                         : QLatin1Char('_');
@@ -54,7 +64,28 @@ QString stateFolder()
     return QDir::tempPath();
 }
 
+// A long runtime folder can leave no room for the socket's name; then the
+// socket goes to the temporary folder (its access stays limited to the user),
+// so that a later copy still reaches this one. The lock has no such limit.
+QString socketPath(const QString &stem)
+{
+    const QString name = QLatin1Char('/') + stem + QStringLiteral(".socket");
+    QString path;
+    for (const QString &folder : {stateFolder(), QDir::tempPath(), QStringLiteral("/tmp")}) {
+        path = folder + name;
+        if (QFile::encodeName(path).size() <= MaxSocketPathBytes)
+            break;
+    }
+    return path;
+}
+
 } // namespace
+
+QString SingleInstance::keyForProgram(const QString &programPath)
+{
+    const QString canonical = QFileInfo(programPath).canonicalFilePath();
+    return canonical.isEmpty() ? QString() : canonical + userSuffix();
+}
 
 SingleInstance::SingleInstance(const QString &key, QObject *parent)
     : QObject(parent)
@@ -62,7 +93,7 @@ SingleInstance::SingleInstance(const QString &key, QObject *parent)
     const QString stem = fileStem(key.isEmpty() ? defaultKey() : key);
     const QString folder = stateFolder();
     m_lockPath = folder + QLatin1Char('/') + stem + QStringLiteral(".lock");
-    m_serverName = folder + QLatin1Char('/') + stem + QStringLiteral(".socket");
+    m_serverName = socketPath(stem);
 }
 
 SingleInstance::~SingleInstance()

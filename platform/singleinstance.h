@@ -20,9 +20,15 @@ class SingleInstance : public QObject
 {
     Q_OBJECT
 public:
-    // An empty key is derived from the application name and the user.
+    // An empty key is keyForProgram() of the running executable.
     explicit SingleInstance(const QString &key = QString(), QObject *parent = nullptr);
     ~SingleInstance() override;
+
+    // The key of a program for the current user: its canonical path, so a
+    // copy started through a symbolic link meets the running one, while the
+    // same program installed in another folder runs on its own. Empty when
+    // the path does not exist.
+    static QString keyForProgram(const QString &programPath);
 
     // Whether another copy holds the lock. Decided on the first call; when
     // this copy is the first one it starts listening then.

@@ -8,6 +8,36 @@
 #ifdef FEEDBACK_HAVE_X11
 #include <X11/Xlib.h>
 #endif
+#ifdef FEEDBACK_HAVE_XRANDR
+#include <X11/extensions/Xrandr.h>
+#endif
+
+namespace {
+
+#ifdef FEEDBACK_HAVE_X11
+// The active monitors as XRandR reports them; empty without RandR 1.5.
+QVector<ScalingDecision::Monitor> monitors(Display *display)
+{
+    QVector<ScalingDecision::Monitor> list;
+#ifdef FEEDBACK_HAVE_XRANDR
+    int eventBase = 0, errorBase = 0, major = 0, minor = 0;
+    if (!XRRQueryExtension(display, &eventBase, &errorBase) || !XRRQueryVersion(display, &major, &minor)
+        || major * 100 + minor < 105)
+        return list;
+    int count = 0;
+    if (XRRMonitorInfo *info = XRRGetMonitors(display, DefaultRootWindow(display), True, &count)) {
+        for (int i = 0; i < count; ++i)
+            list.append({QRect(info[i].x, info[i].y, info[i].width, info[i].height), info[i].primary != 0});
+        XRRFreeMonitors(info);
+    }
+#else
+    Q_UNUSED(display)
+#endif
+    return list;
+}
+#endif
+
+} // namespace
 
 namespace HostPlatform {
 
@@ -20,8 +50,11 @@ ScreenMetrics screenMetrics()
         return metrics;
     const int screen = DefaultScreen(display);
     metrics.available = true;
-    metrics.width = DisplayWidth(display, screen);
-    metrics.height = DisplayHeight(display, screen);
+    // The X screen spans every monitor; the rule wants the primary display.
+    const QSize size = ScalingDecision::primaryDisplaySize(
+        monitors(display), QSize(DisplayWidth(display, screen), DisplayHeight(display, screen)));
+    metrics.width = size.width();
+    metrics.height = size.height();
     // Xft.dpi is the logical DPI desktops set for their scaling.
     if (const char *value = XGetDefault(display, "Xft", "dpi")) {
         bool ok = false;

@@ -4,7 +4,9 @@
 
 #include <QtTest>
 
+#include <QBuffer>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -64,6 +66,21 @@ QImage filled(int width, int height, QRgb colour)
     return image;
 }
 
+// A small JPEG claiming another size: the reader fills in what its data does not cover.
+QByteArray jpegClaiming(quint16 width, quint16 height, bool progressive)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(filled(64, 64, qRgb(200, 10, 10)));
+    QByteArray jpeg = buffer.data();
+    char *frame = jpeg.data() + jpeg.indexOf(progressive ? "\xFF\xC2" : "\xFF\xC0");
+    qToBigEndian(height, frame + 5);
+    qToBigEndian(width, frame + 7);
+    return jpeg;
+}
+
 } // namespace
 
 class TestPictureTile : public QObject
@@ -114,19 +131,23 @@ private slots:
     void acceptableSize_data()
     {
         QTest::addColumn<QSize>("size");
+        QTest::addColumn<qint64>("bytes");
         QTest::addColumn<bool>("acceptable");
-        QTest::newRow("side-30000") << QSize(30000, 1) << true;
-        QTest::newRow("side-30001") << QSize(30001, 1) << false;
-        QTest::newRow("height-30001") << QSize(1, 30001) << false;
-        QTest::newRow("pixels-100M") << QSize(10000, 10000) << true;
-        QTest::newRow("pixels-100M-plus-row") << QSize(10000, 10001) << false;
-        QTest::newRow("empty") << QSize(0, 10) << false;
-        QTest::newRow("unknown") << QSize() << false;
+        QTest::newRow("side-30000") << QSize(30000, 1) << qint64(0) << true;
+        QTest::newRow("side-30001") << QSize(30001, 1) << qint64(0) << false;
+        QTest::newRow("height-30001") << QSize(1, 30001) << qint64(0) << false;
+        QTest::newRow("pixels-100M") << QSize(10000, 10000) << qint64(0) << true;
+        QTest::newRow("pixels-100M-plus-row") << QSize(10000, 10001) << qint64(0) << false;
+        QTest::newRow("bytes-at-limit") << QSize(100, 100) << PictureThumbnail::MaxDecodeBytes << true;
+        QTest::newRow("bytes-over-limit") << QSize(100, 100) << PictureThumbnail::MaxDecodeBytes + 1 << false;
+        QTest::newRow("empty") << QSize(0, 10) << qint64(0) << false;
+        QTest::newRow("unknown") << QSize() << qint64(0) << false;
     }
     void acceptableSize()
     {
         QFETCH(QSize, size);
-        QTEST(PictureThumbnail::isAcceptableSize(size), "acceptable");
+        QFETCH(qint64, bytes);
+        QTEST(PictureThumbnail::isAcceptable(size, bytes), "acceptable");
     }
 
     void load_data()
@@ -147,6 +168,12 @@ private slots:
             QTest::newRow(("20000-square-header/" + tag).constData()) << "huge.png" << hint << none;
             QTest::newRow(("side-30001-header/" + tag).constData()) << "long.png" << hint << none;
             QTest::newRow(("pixels-over-100M-header/" + tag).constData()) << "many.png" << hint << none;
+            QTest::newRow(("gif-16000-screen/" + tag).constData()) << "screen.gif" << hint << none;
+            QTest::newRow(("jpeg-108MP-phone/" + tag).constData()) << "phone108.jpg" << hint << QSize(45, 33);
+            QTest::newRow(("jpeg-200MP-phone/" + tag).constData()) << "phone200.jpg" << hint << QSize(45, 33);
+            QTest::newRow(("jpeg-48MP-progressive/" + tag).constData()) << "progressive.jpg" << hint << none;
+            QTest::newRow(("png-36MP/" + tag).constData()) << "gray.png" << hint << none;
+            QTest::newRow(("ico-16px-carrying-36MP-png/" + tag).constData()) << "gray.ico" << hint << none;
         }
         QTest::newRow("known-hint-wrong-content") << "jpeg.png" << QByteArray("png") << QSize(45, 20);
     }
@@ -172,6 +199,21 @@ private slots:
         const QByteArray gif = QByteArray::fromHex("47494638396101000100800000ffffff00000021f90401000000002c00000000"
                                                    "010001000002024401003b");
         QVERIFY(TestSupport::writeFile(path("dot.gif"), gif));
+        // 35 bytes: one pixel on a logical screen of 16000 x 16000.
+        QVERIFY(TestSupport::writeFile(path("screen.gif"), QByteArray::fromHex("474946383961803e803e800000000000ffffff2c"
+                                                                               "00000000010001000002024401003b")));
+        QVERIFY(TestSupport::writeFile(path("phone108.jpg"), jpegClaiming(12000, 9000, false)));
+        QVERIFY(TestSupport::writeFile(path("phone200.jpg"), jpegClaiming(16320, 12240, false)));
+        QVERIFY(TestSupport::writeFile(path("progressive.jpg"), jpegClaiming(8000, 6000, true)));
+        QImage gray(6000, 6000, QImage::Format_Grayscale8);
+        gray.fill(0);
+        QVERIFY(gray.save(path("gray.png"), "PNG"));
+        // An icon directory of one 16 x 16 entry whose image is that PNG.
+        const QByteArray png = TestSupport::readFile(path("gray.png"));
+        QByteArray ico = QByteArray::fromHex("0000010001001010000001002000") + QByteArray(8, '\0') + png;
+        qToLittleEndian<quint32>(png.size(), ico.data() + 14);
+        qToLittleEndian<quint32>(22, ico.data() + 18);
+        QVERIFY(TestSupport::writeFile(path("gray.ico"), ico));
         QVERIFY(TestSupport::writeFile(path("text.png"), "this is not a picture\n"));
         QVERIFY(TestSupport::writeFile(path("huge.png"), pngHeaderOnly(20000, 20000)));
         QVERIFY(TestSupport::writeFile(path("long.png"), pngHeaderOnly(30001, 1)));

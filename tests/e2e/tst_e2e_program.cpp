@@ -87,6 +87,7 @@ private slots:
     void init();
     void cleanup();
 
+    void secondCopyExitsAndActivatesTheFirst_data();
     void secondCopyExitsAndActivatesTheFirst();
     void messageInOtherLetterCaseChangesNothing();
     void staleLockDoesNotBlockTheNextStart();
@@ -96,7 +97,7 @@ private slots:
     void sendPending();
 
 private:
-    std::unique_ptr<QProcess> start(const QStringList &arguments);
+    std::unique_ptr<QProcess> start(const QStringList &arguments, const QString &program = QStringLiteral("feedback"));
     // The visible top-level window of a process (0 when none appears in time).
     quint64 waitForWindow(qint64 pid, int timeoutMs = 20000);
     QRect geometry(quint64 window);
@@ -123,6 +124,12 @@ void TestE2eProgram::initTestCase()
                                    "<info><PZ_APP_NAME>Photo Tool</PZ_APP_NAME><PZ_BRANDNAME>Acme</PZ_BRANDNAME>"
                                    "<PZ_PID>1001</PZ_PID></info>"));
     QDir().mkpath(m_appDir.path() + QStringLiteral("/Log"));
+    // The program reached through a symbolic link, and a copy installed in another folder.
+    QVERIFY(QDir(m_appDir.path()).mkpath(QStringLiteral("link")) && QDir(m_appDir.path()).mkpath(QStringLiteral("other")));
+    QVERIFY(QFile::link(m_appDir.path() + QStringLiteral("/feedback"), m_appDir.path() + QStringLiteral("/link/feedback")));
+    QVERIFY(QFile::copy(m_appDir.path() + QStringLiteral("/feedback"), m_appDir.path() + QStringLiteral("/other/feedback")));
+    QVERIFY(QFile::link(m_appDir.path() + QStringLiteral("/FeedbackRes"),
+                        m_appDir.path() + QStringLiteral("/other/FeedbackRes")));
 
     // A runtime folder of our own keeps the lock and socket away from any
     // other copy on this machine; the client in this process uses it too.
@@ -159,10 +166,10 @@ void TestE2eProgram::cleanup()
     m_cover.reset();
 }
 
-std::unique_ptr<QProcess> TestE2eProgram::start(const QStringList &arguments)
+std::unique_ptr<QProcess> TestE2eProgram::start(const QStringList &arguments, const QString &program)
 {
     auto process = std::make_unique<QProcess>();
-    process->setProgram(m_appDir.path() + QStringLiteral("/feedback"));
+    process->setProgram(m_appDir.path() + QLatin1Char('/') + program);
     process->setArguments(arguments);
     process->setProcessEnvironment(m_environment);
     process->setWorkingDirectory(m_appDir.path());
@@ -225,22 +232,49 @@ void TestE2eProgram::focusCover()
     QTRY_COMPARE(focusedWindow(), quint64(m_cover->winId()));
 }
 
+void TestE2eProgram::secondCopyExitsAndActivatesTheFirst_data()
+{
+    QTest::addColumn<QString>("secondProgram");
+    QTest::addColumn<bool>("longRuntimeFolder");
+    QTest::addColumn<bool>("handsOver");
+    QTest::newRow("same program") << QStringLiteral("feedback") << false << true;
+    QTest::newRow("through a symbolic link") << QStringLiteral("link/feedback") << false << true;
+    QTest::newRow("runtime folder too long for a socket path") << QStringLiteral("feedback") << true << true;
+    QTest::newRow("copy in another folder") << QStringLiteral("other/feedback") << false << false;
+}
+
 void TestE2eProgram::secondCopyExitsAndActivatesTheFirst()
 {
-    auto first = start({QString(), QStringLiteral("C:/Apps/Tool.exe"), QStringLiteral("me@example.com")});
+    QFETCH(QString, secondProgram);
+    QFETCH(bool, longRuntimeFolder);
+    QFETCH(bool, handsOver);
+    const auto restore = qScopeGuard([this, saved = m_environment] { m_environment = saved; });
+    if (longRuntimeFolder) {
+        const QString runtime = m_runtime.path() + QStringLiteral("/%1/%1").arg(QString(100, QLatin1Char('r')));
+        QVERIFY(QDir().mkpath(runtime));
+        m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    }
+
+    // Owned by m_started from here, so cleanup() stops whatever still runs.
+    QProcess *first = start({QString(), QStringLiteral("C:/Apps/Tool.exe"), QStringLiteral("me@example.com")}).release();
+    m_started << first;
     const quint64 window = waitForWindow(first->processId());
     QVERIFY(window);
     // Centred on the available area of the 1920 x 1080 screen.
     QCOMPARE(geometry(window), QRect(665, 217, 590, 645));
     focusCover();
 
-    auto second = start({QStringLiteral("x@y.com"), QStringLiteral("C:/Apps/Other.exe")});
-    QVERIFY(second->waitForFinished(15000));
-    QCOMPARE(second->exitStatus(), QProcess::NormalExit);
-    QCOMPARE(second->exitCode(), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(focusedWindow(), window, 10000);
+    QProcess *second = start({QStringLiteral("x@y.com"), QStringLiteral("C:/Apps/Other.exe")}, secondProgram).release();
+    m_started << second;
+    if (handsOver) {
+        QVERIFY(second->waitForFinished(15000));
+        QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second->exitCode(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(focusedWindow(), window, 10000);
+    } else {
+        QVERIFY2(waitForWindow(second->processId()), "the other program's window did not come up");
+    }
     QCOMPARE(first->state(), QProcess::Running);
-    m_started << first.release();
 }
 
 void TestE2eProgram::messageInOtherLetterCaseChangesNothing()
@@ -251,7 +285,7 @@ void TestE2eProgram::messageInOtherLetterCaseChangesNothing()
     QVERIFY(window);
     focusCover();
 
-    SingleInstance client(QStringLiteral("feedback-") + QString::number(::getuid()));
+    SingleInstance client(SingleInstance::keyForProgram(m_appDir.path() + QStringLiteral("/feedback")));
     QVERIFY(client.isRunning());
     QVERIFY(client.sendMessage(QStringLiteral("Active"), 5000));
     QTest::qWait(500);

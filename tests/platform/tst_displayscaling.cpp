@@ -23,7 +23,12 @@ private slots:
     void screenScaleReadsVariable();
     void xftDpi_data();
     void xftDpi();
+    void primaryDisplay_data();
+    void primaryDisplay();
 };
+
+using Monitors = QVector<ScalingDecision::Monitor>;
+Q_DECLARE_METATYPE(Monitors)
 
 using FactorFile = std::optional<QByteArray>;
 Q_DECLARE_METATYPE(FactorFile)
@@ -209,6 +214,27 @@ void TestDisplayScaling::xftDpi()
     QFETCH(QByteArray, resources);
     QFETCH(double, dpi);
     QCOMPARE(ScalingDecision::xftDpiFromResources(resources), dpi);
+}
+
+void TestDisplayScaling::primaryDisplay_data()
+{
+    QTest::addColumn<Monitors>("monitors");
+    QTest::addColumn<QSize>("measured");
+    const QRect external(0, 0, 1920, 1080);
+    const QRect laptopRight(1920, 0, 1366, 768);
+    QTest::newRow("no monitors: the screen") << Monitors{} << QSize(3286, 1080);
+    QTest::newRow("laptop marked primary beside a larger monitor") << Monitors{{external, false}, {laptopRight, true}} << QSize(1366, 768);
+    QTest::newRow("none marked: the one at the origin") << Monitors{{laptopRight, false}, {external, false}} << QSize(1920, 1080);
+    QTest::newRow("none marked, none at the origin: the first")
+        << Monitors{{QRect(10, 0, 1280, 1024), false}, {QRect(1290, 0, 1920, 1080), false}} << QSize(1280, 1024);
+    QTest::newRow("primary without an area skipped") << Monitors{{QRect(0, 0, 0, 0), true}, {laptopRight, false}} << QSize(1366, 768);
+    QTest::newRow("only monitors without an area: the screen") << Monitors{{QRect(0, 0, 0, 768), false}} << QSize(3286, 1080);
+}
+
+void TestDisplayScaling::primaryDisplay()
+{
+    QFETCH(Monitors, monitors);
+    QTEST(ScalingDecision::primaryDisplaySize(monitors, QSize(3286, 1080)), "measured");
 }
 
 QTEST_GUILESS_MAIN(TestDisplayScaling)

@@ -4,6 +4,7 @@
 //   XFT_DPI        Xft.dpi to publish on the server (unset: none)
 //   FACTOR_FILE    contents of factor.tmp beside the program (unset: no file)
 //   EXPECT_FACTOR  the QT_SCALE_FACTOR the step must set (unset: none)
+//   MONITORS       XRandR monitors to set up, "WxH+X+Y" separated by commas, "*" after the primary
 // Each variant runs its own copy of the program, so the factor files do not meet.
 #include "displayscaling.h"
 #include "hostplatform.h"
@@ -13,6 +14,7 @@
 #include <QtTest>
 
 bool publishXResources(const char *resources);
+bool setXMonitors(const char *monitors);
 
 namespace {
 
@@ -76,6 +78,8 @@ int main(int argc, char *argv[])
         if (!publishXResources(resources.constData()))
             return 2;
     }
+    if (qEnvironmentVariableIsSet("MONITORS") && !setXMonitors(qgetenv("MONITORS").constData()))
+        return 2;
     qunsetenv("QT_SCALE_FACTOR");
 
     prepareDisplayScaling();

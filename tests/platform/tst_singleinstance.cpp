@@ -23,6 +23,8 @@ private slots:
     void sendTimesOutWhenNobodyAnswers();
     void hostileClientsAreDropped();
     void defaultKeyUsesApplicationAndUser();
+    void longRuntimeFolder_data();
+    void longRuntimeFolder();
 
 private:
     static QString uniqueKey() { return QStringLiteral("tst-") + QUuid::createUuid().toString(QUuid::Id128); }
@@ -220,6 +222,28 @@ void TestSingleInstance::defaultKeyUsesApplicationAndUser()
     // A key with path characters stays inside the state folder.
     SingleInstance odd(QStringLiteral("../../etc/x y"));
     QCOMPARE(QFileInfo(odd.lockFilePath()).path(), QFileInfo(a.lockFilePath()).path());
+}
+
+// unix(7): a socket path holds at most 107 bytes besides its terminating NUL.
+void TestSingleInstance::longRuntimeFolder_data()
+{
+    QTest::addColumn<int>("socketPathBytes");
+    QTest::newRow("socket path of 107 bytes") << 107;
+    QTest::newRow("socket path of 108 bytes") << 108;
+}
+
+void TestSingleInstance::longRuntimeFolder()
+{
+    QFETCH(int, socketPathBytes);
+    const QString key = uniqueKey();
+    QTemporaryDir base;
+    const int nameBytes = QFileInfo(SingleInstance(key).serverName()).fileName().size() + 1;
+    const QString runtime = base.path() + QLatin1Char('/') + QString(socketPathBytes - nameBytes - base.path().size() - 1, QLatin1Char('r'));
+    QVERIFY(QDir().mkpath(runtime));
+    const auto restore = qScopeGuard([saved = qgetenv("XDG_RUNTIME_DIR")] { qputenv("XDG_RUNTIME_DIR", saved); });
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    QCOMPARE(SingleInstance(key).serverName().startsWith(runtime + QLatin1Char('/')), socketPathBytes <= 107);
+    expectFirstCopyReachable(key);
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)
