@@ -1,70 +1,67 @@
 #include "reportpackaging.h"
+#include "zipstreamwriter.h"
 
 #include <QDebug>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-
-#include <private/qzipwriter_p.h>
 
 namespace ReportPackaging {
 
 namespace {
 
-// The file's content as long as it was when opened, or false. readAll() gives
-// an empty array for a file over the QByteArray limit and a short one for a
-// file that shrinks or fails while read; either would go out as a wrong entry.
-bool readWhole(const QString &path, QByteArray *content)
+ZipStreamWriter::Outcome writeArchive(const QString &archivePath, const QStringList &filePaths,
+                                      qint64 byteLimit)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const qint64 size = file.size();
-    if (size < 0 || size > MaxEntrySize)
-        return false;
-    QByteArray bytes(int(size), Qt::Uninitialized);
-    for (qint64 done = 0; done < size;) {
-        const qint64 count = file.read(bytes.data() + done, size - done);
-        if (count <= 0)
-            return false;
-        done += count;
-    }
-    *content = bytes;
-    return true;
+    ZipStreamWriter writer(archivePath, byteLimit);
+    for (const QString &path : filePaths)
+        writer.addFile(path); // a file that cannot be read whole is left out
+    return writer.commit();
 }
 
-bool writeArchive(const QString &archivePath, const QStringList &filePaths)
+ZipStreamWriter::Outcome zipFolderWithin(const QString &archivePath, const QString &folderPath,
+                                         qint64 byteLimit)
 {
-    QZipWriter writer(archivePath, QIODevice::WriteOnly | QIODevice::Truncate);
-    if (writer.status() != QZipWriter::NoError)
+    const QDir folder(folderPath);
+    if (!folder.exists())
+        return ZipStreamWriter::Outcome::Failed;
+    QStringList paths;
+    // A link would mail whatever it points to, wherever that lies.
+    const QFileInfoList entries = folder.entryInfoList(QDir::Files | QDir::NoSymLinks, QDir::Unsorted);
+    for (const QFileInfo &entry : entries)
+        paths.append(entry.filePath());
+    return writeArchive(archivePath, paths, byteLimit);
+}
+
+// The database or screenshot archive under SizeLimit: true to go on, false
+// when it is too large to send. An archive that could not be written is
+// left out and the packaging goes on.
+bool zipLimitedFolder(const QString &archivePath, const QString &folderPath, QStringList &attachmentFiles)
+{
+    const ZipStreamWriter::Outcome outcome = zipFolderWithin(archivePath, folderPath, SizeLimit);
+    if (outcome == ZipStreamWriter::Outcome::OverLimit) {
+        qDebug() << "archive over the size limit:" << archivePath;
         return false;
-    for (const QString &path : filePaths) {
-        QByteArray content; // one file in memory at a time
-        if (readWhole(path, &content))
-            writer.addFile(QFileInfo(path).fileName(), content);
     }
-    writer.close();
-    return writer.status() == QZipWriter::NoError;
+    if (outcome == ZipStreamWriter::Outcome::Written) {
+        const qint64 size = QFileInfo(archivePath).size();
+        qDebug() << "archive size" << archivePath << size;
+        if (exceedsLimit(size))
+            return false;
+        attachmentFiles.append(archivePath);
+    }
+    return true;
 }
 
 } // namespace
 
 bool zipFolder(const QString &archivePath, const QString &folderPath)
 {
-    const QDir folder(folderPath);
-    if (!folder.exists())
-        return false;
-    QStringList paths;
-    // A link would mail whatever it points to, wherever that lies.
-    const QFileInfoList entries = folder.entryInfoList(QDir::Files | QDir::NoSymLinks, QDir::Unsorted);
-    for (const QFileInfo &entry : entries)
-        paths.append(entry.filePath());
-    return writeArchive(archivePath, paths);
+    return zipFolderWithin(archivePath, folderPath, ZipStreamWriter::NoLimit) == ZipStreamWriter::Outcome::Written;
 }
 
 bool zipFiles(const QString &archivePath, const QStringList &filePaths)
 {
-    return writeArchive(archivePath, filePaths);
+    return writeArchive(archivePath, filePaths, ZipStreamWriter::NoLimit) == ZipStreamWriter::Outcome::Written;
 }
 
 void packLogs(const QString &appDir, bool feedbackMode, QStringList &attachmentFiles)
@@ -99,29 +96,17 @@ bool packageAttachments(const ReportForm &form, const QString &appDir, bool feed
         packLogs(appDir, feedbackMode, attachmentFiles);
 
     const QString dbDir = appDir + QStringLiteral("/parvane_db");
-    if (form.attachDatabase && QFileInfo(dbDir).isDir()) {
-        const QString archive = appDir + QStringLiteral("/parvane_db.zip");
-        if (zipFolder(archive, dbDir)) {
-            if (exceedsLimit(QFileInfo(archive).size()))
-                return false;
-            attachmentFiles.append(archive);
-        }
-    }
+    if (form.attachDatabase && QFileInfo(dbDir).isDir()
+        && !zipLimitedFolder(appDir + QStringLiteral("/parvane_db.zip"), dbDir, attachmentFiles))
+        return false;
 
     if (form.screenshotCount <= 0 && form.photoPaths.isEmpty())
         return true;
 
     const QString screenDir = appDir + QStringLiteral("/ScreenPicture");
-    if (QFileInfo(screenDir).isDir()) {
-        const QString archive = appDir + QStringLiteral("/ScreenPicture.zip");
-        if (zipFolder(archive, screenDir)) {
-            const qint64 size = QFileInfo(archive).size();
-            qDebug() << "screenshot archive size" << size;
-            if (exceedsLimit(size))
-                return false;
-            attachmentFiles.append(archive);
-        }
-    }
+    if (QFileInfo(screenDir).isDir()
+        && !zipLimitedFolder(appDir + QStringLiteral("/ScreenPicture.zip"), screenDir, attachmentFiles))
+        return false;
 
     for (const QString &path : form.photoPaths) {
         if (QFileInfo(path).isFile())

@@ -16,20 +16,15 @@ constexpr qint64 SizeLimit = 15000000;
 // True when an archive of that size may not be sent.
 inline bool exceedsLimit(qint64 archiveSize) { return archiveSize > SizeLimit; }
 
-// Largest file the zip writer can take. It holds the content in one QByteArray
-// and deflates it into a second one of content + content/4096 + content/16384
-// + 11 bytes, which must fit as well (a QByteArray holds just under 2 GiB).
-constexpr qint64 MaxEntrySize = 2000000000;
-
 // Every file directly inside the folder (no hidden files, no sub-folders, no
 // symbolic links), each stored under its bare file name. False when the folder
 // does not exist or the archive could not be written.
 bool zipFolder(const QString &archivePath, const QString &folderPath);
 
-// The listed files, in order, under their bare file names. Files are read one
-// at a time; a file that cannot be read whole (unreadable, gone, larger than
-// MaxEntrySize, or shorter than its size while read) is left out, never stored
-// empty or cut. False when the archive could not be written.
+// The listed files, in order, under their bare file names. Files are streamed
+// in chunks; a file that cannot be read whole (unreadable, gone, shrinking or
+// growing while read, or too large for a zip without zip64) is left out, never
+// stored empty or cut. False when the archive could not be written.
 bool zipFiles(const QString &archivePath, const QStringList &filePaths);
 
 // The crash dump (Crash Report mode only) and the "*.log" files of appDir/Log.
@@ -37,6 +32,8 @@ void packLogs(const QString &appDir, bool feedbackMode, QStringList &attachmentF
 
 // Appends the archives and pictures to attachmentFiles. False only when the
 // database or screenshot archive exceeds SizeLimit; nothing after it is packed.
+// Such an archive is given up as soon as it is certain to exceed the limit,
+// and is not left on disk.
 bool packageAttachments(const ReportForm &form, const QString &appDir, bool feedbackMode,
                         QStringList &attachmentFiles);
 

@@ -3,6 +3,7 @@
 // tested with unzip -t.
 #include "reportpackaging.h"
 #include "testsupport.h"
+#include "zipstreamwriter.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -41,6 +42,17 @@ QStringList entryNames(const QString &archive)
     for (const QString &line : archiveEntries(archive))
         names.append(line.section(QLatin1Char(' '), 0, 0));
     return names;
+}
+
+// The entry's modification time as Python's zipfile reads it.
+QString entryTime(const QString &archive, int index)
+{
+    QByteArray out;
+    TestSupport::runProgram(QStringLiteral("/usr/bin/python3"),
+                            {QStringLiteral("-c"), QStringLiteral("import sys, zipfile\nprint('%04d-%02d-%02d %02d:%02d:%02d' % "
+                                                                  "zipfile.ZipFile(sys.argv[1]).infolist()[int(sys.argv[2])].date_time)"),
+                             archive, QString::number(index)}, &out);
+    return QString::fromUtf8(out).trimmed();
 }
 
 bool unzipTest(const QString &archive)
@@ -92,6 +104,9 @@ private slots:
     void zipFolderTakesDirectFilesOnly();
     void zipFolderMissingFolder();
     void zipFilesKeepsOrderAndLeavesOutUnreadable();
+    void entryRoundTrip_data();
+    void entryRoundTrip();
+    void entriesPastThe32BitEdgeAreLeftOut();
     void packLogs_data();
     void packLogs();
     void fixedOrder();
@@ -162,6 +177,76 @@ void TestReportPackaging::zipFilesKeepsOrderAndLeavesOutUnreadable()
              (QStringList{entryLine(QStringLiteral("z.log"), "zzz"),
                           entryLine(QStringLiteral("a.log"), "a")}));
     QVERIFY(!ReportPackaging::zipFiles(m_app + QStringLiteral("/no/such/dir/out.zip"), {}));
+}
+
+void TestReportPackaging::entryRoundTrip_data()
+{
+    QTest::addColumn<QString>("source"); // absolute, or a name made in the test folder
+    QTest::addColumn<QByteArray>("content"); // null: not made
+    QTest::addColumn<QDateTime>("modified");
+    QTest::addColumn<QString>("dosTime"); // empty: left out
+
+    const QDateTime when(QDate(2001, 2, 3), QTime(4, 5, 7));
+    const QString stored = QStringLiteral("2001-02-03 04:05:06"); // two-second steps
+    QTest::newRow("empty") << QStringLiteral("empty.db") << QByteArray("") << when << stored;
+    QTest::newRow("small-text") << QStringLiteral("notes.txt") << QByteArray("one line\n") << when << stored;
+    QTest::newRow("incompressible-several-chunks") << QStringLiteral("random.bin") << randomBytes(600000, 3) << when << stored;
+    QTest::newRow("non-ascii-name") << QStringLiteral("Pr\u00fcfung \u65e5\u5fd7.log") << QByteArray("x") << when << stored;
+    QTest::newRow("before-1980") << QStringLiteral("old.log") << QByteArray("x") << QDateTime(QDate(1975, 5, 5), QTime(5, 5))
+                                 << QStringLiteral("1980-01-01 00:00:00");
+    QTest::newRow("gone") << QStringLiteral("gone.log") << QByteArray() << when << QString();
+    QTest::newRow("grows-while-read") << QStringLiteral("/proc/self/status") << QByteArray() << when << QString();
+}
+
+void TestReportPackaging::entryRoundTrip()
+{
+    QFETCH(QString, source);
+    QFETCH(QByteArray, content);
+    QFETCH(QDateTime, modified);
+    QFETCH(QString, dosTime);
+
+    const QString path = source.startsWith(QLatin1Char('/')) ? source : m_app + QStringLiteral("/src/") + source;
+    if (!content.isNull()) {
+        QVERIFY(TestSupport::writeFile(path, content));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::Append) && file.setFileTime(modified, QFileDevice::FileModificationTime));
+    }
+    const QString first = m_app + QStringLiteral("/first.txt");
+    const QString last = m_app + QStringLiteral("/last.txt");
+    QVERIFY(TestSupport::writeFile(first, "first") && TestSupport::writeFile(last, "last"));
+    const QString archive = m_app + QStringLiteral("/out.zip");
+    QVERIFY(TestSupport::writeFile(archive, "stale archive of an earlier report"));
+
+    QVERIFY(ReportPackaging::zipFiles(archive, {first, path, last}));
+    QVERIFY(unzipTest(archive));
+    QStringList expected{entryLine(QStringLiteral("first.txt"), "first"), entryLine(QStringLiteral("last.txt"), "last")};
+    if (!dosTime.isEmpty()) {
+        expected.insert(1, entryLine(QFileInfo(path).fileName(), content));
+        QCOMPARE(entryTime(archive, 1), dosTime);
+    } else { // not a byte of a left-out entry stays behind
+        QVERIFY(ReportPackaging::zipFiles(m_app + QStringLiteral("/plain.zip"), {first, last}));
+        QCOMPARE(TestSupport::readFile(archive), TestSupport::readFile(m_app + QStringLiteral("/plain.zip")));
+    }
+    QCOMPARE(archiveEntries(archive), expected);
+}
+
+void TestReportPackaging::entriesPastThe32BitEdgeAreLeftOut()
+{
+    // The field maximum lowered to 5000 bytes stands in for 4 GiB.
+    const QString a = m_app + QStringLiteral("/a.bin"), b = m_app + QStringLiteral("/b.bin");
+    const QString zeros = m_app + QStringLiteral("/zeros.bin"), c = m_app + QStringLiteral("/c.txt");
+    QVERIFY(TestSupport::writeFile(a, randomBytes(3000, 5)) && TestSupport::writeFile(b, randomBytes(2100, 6)));
+    QVERIFY(TestSupport::writeFile(zeros, QByteArray(5001, '\0')) && TestSupport::writeFile(c, "c"));
+    const QString archive = m_app + QStringLiteral("/edge.zip");
+    ZipStreamWriter writer(archive);
+    writer.setFieldMax(5000);
+    QVERIFY(writer.addFile(a));
+    QVERIFY(!writer.addFile(b)); // would end past the edge, so c's offset would not fit
+    QVERIFY(!writer.addFile(zeros)); // its size does not fit, though it deflates to little
+    QVERIFY(writer.addFile(c));
+    QCOMPARE(writer.commit(), ZipStreamWriter::Outcome::Written);
+    QVERIFY(unzipTest(archive));
+    QCOMPARE(entryNames(archive), (QStringList{QStringLiteral("a.bin"), QStringLiteral("c.txt")}));
 }
 
 void TestReportPackaging::packLogs_data()
@@ -296,11 +381,15 @@ void TestReportPackaging::sizeLimit_data()
     QTest::addColumn<QString>("folder");
     QTest::addColumn<qint64>("archiveSize");
     QTest::addColumn<bool>("accepted");
+    QTest::addColumn<int>("zeros"); // a further file of that many zero bytes
 
-    QTest::newRow("db-limit-pass") << QStringLiteral("parvane_db") << ReportPackaging::SizeLimit << true;
-    QTest::newRow("db-limit-fail") << QStringLiteral("parvane_db") << ReportPackaging::SizeLimit + 1 << false;
-    QTest::newRow("screens-limit-pass") << QStringLiteral("ScreenPicture") << ReportPackaging::SizeLimit << true;
-    QTest::newRow("screens-limit-fail") << QStringLiteral("ScreenPicture") << ReportPackaging::SizeLimit + 1 << false;
+    const qint64 limit = ReportPackaging::SizeLimit;
+    QTest::newRow("db-limit-pass") << QStringLiteral("parvane_db") << limit << true << 0;
+    QTest::newRow("db-limit-fail") << QStringLiteral("parvane_db") << limit + 1 << false << 0;
+    QTest::newRow("screens-limit-pass") << QStringLiteral("ScreenPicture") << limit << true << 0;
+    QTest::newRow("screens-limit-fail") << QStringLiteral("ScreenPicture") << limit + 1 << false << 0;
+    QTest::newRow("db-files-over-limit-archive-at-it") << QStringLiteral("parvane_db") << limit << true << 40000000;
+    QTest::newRow("db-far-over-limit") << QStringLiteral("parvane_db") << 3 * limit << false << 0;
 }
 
 void TestReportPackaging::sizeLimit()
@@ -308,11 +397,16 @@ void TestReportPackaging::sizeLimit()
     QFETCH(QString, folder);
     QFETCH(qint64, archiveSize);
     QFETCH(bool, accepted);
+    QFETCH(int, zeros);
 
     QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/Log/app.log"), "log"));
     QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/ScreenPicture/s.png"), "s"));
     QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/p.png"), "p"));
+    if (zeros > 0)
+        QVERIFY(TestSupport::writeFile(m_app + QLatin1Char('/') + folder + QStringLiteral("/zeros.db"), QByteArray(zeros, '\0')));
     QVERIFY(fillFolderForArchiveSize(m_app + QLatin1Char('/') + folder, archiveSize));
+    const QString archive = m_app + QLatin1Char('/') + folder + QStringLiteral(".zip");
+    QVERIFY(TestSupport::writeFile(archive, "stale archive of an earlier report"));
 
     ReportForm form;
     form.attachLog = true;
@@ -321,8 +415,7 @@ void TestReportPackaging::sizeLimit()
     form.photoPaths = QStringList{m_app + QStringLiteral("/p.png")};
     QStringList files;
     QCOMPARE(ReportPackaging::packageAttachments(form, m_app, true, files), accepted);
-    const QString archive = m_app + QLatin1Char('/') + folder + QStringLiteral(".zip");
-    QCOMPARE(QFileInfo(archive).size(), archiveSize);
+    QCOMPARE(QFileInfo(archive).size(), accepted ? archiveSize : 0); // a refused archive is not kept
     QCOMPARE(files.contains(archive), accepted);
     if (accepted) {
         QCOMPARE(files.last(), m_app + QStringLiteral("/p.png"));
