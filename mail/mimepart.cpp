@@ -1,5 +1,6 @@
 #include "mimepart.h"
 
+#include "mimeheader_p.h"
 #include "mimelinefolder.h"
 #include "mimeowedtext.h"
 #include "mimesink.h"
@@ -105,17 +106,17 @@ bool MimePart::writeTo(MimeSink &sink)
 
 QString MimePart::headText() const
 {
-    QString text = QStringLiteral("Content-Type: ") + m_contentType;
+    QString text = QStringLiteral("Content-Type: ") + MimeHeader::value(m_contentType);
     if (!m_contentName.isEmpty())
-        text += QStringLiteral("; name=\"") + m_contentName + QLatin1Char('"');
+        text += QStringLiteral("; name=") + MimeHeader::quoted(m_contentName);
     if (!m_charset.isEmpty())
-        text += QStringLiteral("; charset=") + m_charset;
+        text += QStringLiteral("; charset=") + MimeHeader::value(m_charset);
     if (!m_boundary.isEmpty())
         text += QStringLiteral("; boundary=") + m_boundary;
     text += crlf;
     text += QStringLiteral("Content-Transfer-Encoding: ") + encodingName(m_encoding) + crlf;
     if (!m_contentId.isEmpty())
-        text += QStringLiteral("Content-ID: <") + m_contentId + QStringLiteral(">\r\n");
+        text += QStringLiteral("Content-ID: <") + MimeHeader::value(m_contentId) + QStringLiteral(">\r\n");
     text += m_header;
     text += crlf;
     return text;
@@ -124,10 +125,13 @@ QString MimePart::headText() const
 QString MimePart::encodeBody(const QByteArray &content, Encoding encoding, int maxLength)
 {
     switch (encoding) {
-    case Enc7Bit:
+    case Enc7Bit: {
         // Only ASCII passes unchanged: the text is cut down to Latin-1 and the
-        // bytes are read back as UTF-8.
-        return QString::fromUtf8(QString::fromUtf8(content).toLatin1());
+        // bytes are read back as UTF-8. (Sized conversions throughout: the
+        // byte-array overloads stop at the first NUL and would lose the rest.)
+        const QByteArray latin1 = QString::fromUtf8(content.constData(), content.size()).toLatin1();
+        return QString::fromUtf8(latin1.constData(), latin1.size());
+    }
     case EncBase64: {
         QString out;
         MimeLineFolder(maxLength, false).fold(QString::fromLatin1(content.toBase64()), out);
@@ -141,7 +145,7 @@ QString MimePart::encodeBody(const QByteArray &content, Encoding encoding, int m
     case Enc8Bit:
         break;
     }
-    return QString::fromUtf8(content);
+    return QString::fromUtf8(content.constData(), content.size());
 }
 
 // Base64 folded into lines of maxLength characters (a multiple of 4), done in

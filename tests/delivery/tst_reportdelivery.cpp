@@ -410,7 +410,7 @@ void TestReportDelivery::longCommentLineArrivesWhole()
              0);
     const QJsonObject mail = QJsonDocument::fromJson(json).object();
     QCOMPARE(mail.value(QStringLiteral("body")).toString(), ReportComposer::composeReportBody(longForm, context()));
-    QVERIFY(!ReportComposer::hasOverlongLine(TestSupport::readFile(record.value(QStringLiteral("path")).toString())));
+    QVERIFY(!ReportComposer::needsQuotedPrintable(TestSupport::readFile(record.value(QStringLiteral("path")).toString())));
 }
 
 void TestReportDelivery::connectionTypeOnTheWire_data()
