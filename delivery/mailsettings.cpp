@@ -67,7 +67,7 @@ void parseMailSettings(const QString &xml, const QString &productId, bool feedba
     }
 }
 
-bool downloadDocument(const QUrl &url, QByteArray *body, int timeoutMs)
+bool downloadDocument(const QUrl &url, QByteArray *body, int timeoutMs, const std::atomic<bool> *cancel)
 {
     // Manager, loop and timer all belong to the calling thread (the worker of
     // a delivery) and go away with this call, reply included.
@@ -83,11 +83,20 @@ bool downloadDocument(const QUrl &url, QByteArray *body, int timeoutMs)
         timedOut = true;
         reply->abort();
     });
+    QTimer watch;
+    if (cancel) {
+        QObject::connect(&watch, &QTimer::timeout, &loop, [reply, cancel] {
+            if (*cancel)
+                reply->abort(); // ends as an error, so the document is not taken
+        });
+        watch.start(100);
+    }
     if (!reply->isFinished()) {
         timer.start(qMax(0, timeoutMs));
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     timer.stop();
+    watch.stop();
 
     const bool ok = !timedOut && reply->isFinished() && reply->error() == QNetworkReply::NoError;
     if (ok && body)

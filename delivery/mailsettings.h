@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <atomic>
+
 class QUrl;
 
 // The plain password of an enciphered settings value (key 7309); empty when
@@ -18,6 +20,7 @@ void parseMailSettings(const QString &xml, const QString &productId, bool feedba
                        MailSettings &settings);
 
 // Blocking GET on the calling thread (runs a local event loop there). False on
-// a network error or when no reply finished within timeoutMs; *body is then
-// left untouched.
-bool downloadDocument(const QUrl &url, QByteArray *body, int timeoutMs = 30000);
+// a network error, when no reply finished within timeoutMs, or when *cancel
+// turned true (looked at every 100 ms); *body is then left untouched.
+bool downloadDocument(const QUrl &url, QByteArray *body, int timeoutMs = 30000,
+                      const std::atomic<bool> *cancel = nullptr);

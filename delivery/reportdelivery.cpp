@@ -9,6 +9,8 @@
 #include "reportpackaging.h"
 #include "smtpclient.h"
 
+#include <QScopeGuard>
+
 ReportDelivery::ReportDelivery(const ReportForm &form, const ReportContext &context,
                                const MailSettings &settings)
     : m_form(form)
@@ -44,11 +46,21 @@ int ReportDelivery::run()
 {
     m_attachmentFiles.clear();
     fetchMailSettings();
+    if (m_aborted)
+        return Cancelled;
     MimeText body;
     composeReportBody(body);
     if (!packageAttachments())
-        return OtherFailure;
+        return m_aborted ? Cancelled : OtherFailure;
     return deliverReport(body);
+}
+
+void ReportDelivery::abort()
+{
+    m_aborted = true;
+    QMutexLocker lock(&m_clientMutex);
+    if (m_client)
+        m_client->abort();
 }
 
 void ReportDelivery::fetchMailSettings()
@@ -56,7 +68,7 @@ void ReportDelivery::fetchMailSettings()
     // A failed download keeps the settings as they are; the delivery then
     // tries them and normally fails at connection or login.
     QByteArray document;
-    if (downloadDocument(m_settingsUrl, &document, m_downloadTimeout))
+    if (downloadDocument(m_settingsUrl, &document, m_downloadTimeout, &m_aborted))
         parseMailSettings(QString::fromUtf8(document), m_context.productId, m_context.feedbackMode,
                           m_settings);
 }
@@ -74,6 +86,8 @@ bool ReportDelivery::packageAttachments()
 
 int ReportDelivery::deliverReport(MimeText &body)
 {
+    if (m_aborted)
+        return Cancelled;
     log(0, QStringLiteral("Send to Email Start."));
     event(QStringLiteral("Feedback_Start_Send_to_Email"));
 
@@ -97,6 +111,7 @@ int ReportDelivery::deliverReport(MimeText &body)
     client.setUser(m_settings.senderAccount);
     client.setPassword(m_settings.senderPassword);
     client.setTraceEnabled(Deployment::smtpTrace());
+    client.setVerifyPeer(Deployment::smtpVerifyPeer());
     if (m_connectTimeout >= 0)
         client.setConnectionTimeout(m_connectTimeout);
     if (m_responseTimeout >= 0)
@@ -104,21 +119,37 @@ int ReportDelivery::deliverReport(MimeText &body)
     if (m_sendTimeout >= 0)
         client.setSendMessageTimeout(m_sendTimeout);
 
-    if (!client.connectToHost()) {
-        log(client.responseCode(), QString());
-        return NetworkFailure;
+    // From here abort() reaches the client; the registration ends before the
+    // client goes away, whichever way this returns.
+    {
+        QMutexLocker lock(&m_clientMutex);
+        m_client = &client;
     }
-    if (!client.login()) {
-        log(client.responseCode(), QStringLiteral("NDNAME"));
-        return OtherFailure;
-    }
+    const auto unregister = qScopeGuard([this] {
+        QMutexLocker lock(&m_clientMutex);
+        m_client = nullptr;
+    });
+    if (m_aborted)
+        client.abort();
+
+    // A step that failed because of abort() is no failure to log.
+    const auto failure = [this, &client](Outcome outcome, const QString &message) {
+        if (m_aborted)
+            return int(Cancelled);
+        log(client.responseCode(), message);
+        return int(outcome);
+    };
+    if (!client.connectToHost())
+        return failure(NetworkFailure, QString());
+    if (!client.login())
+        return failure(OtherFailure, QStringLiteral("NDNAME"));
 
     const std::unique_ptr<MimeMessage> message =
         ReportComposer::buildReportMessage(m_settings, m_context, &body, m_attachmentFiles);
-    if (!client.sendMail(*message)) {
-        log(client.responseCode(), QString());
-        return OtherFailure;
-    }
+    // An address with a control character is refused by the client before
+    // any command carries it; that ends here like any refused submission.
+    if (!client.sendMail(*message))
+        return failure(OtherFailure, QString());
     client.quit();
     event(QStringLiteral("Feedback_Sent_to_Email"));
     log(0, QStringLiteral("Send to Email Success."));

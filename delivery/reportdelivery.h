@@ -2,13 +2,16 @@
 
 #include "reportdata.h"
 
+#include <QMutex>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
 
+#include <atomic>
 #include <functional>
 
 class MimeText;
+class SmtpClient;
 
 // One report delivery: fetch the mail settings, compose the body, package the
 // attachments and send the mail. Built on the GUI thread from a snapshot of
@@ -17,7 +20,7 @@ class MimeText;
 class ReportDelivery
 {
 public:
-    enum Outcome { Submitted = 2, NetworkFailure = 3, OtherFailure = 4 };
+    enum Outcome { Submitted = 2, NetworkFailure = 3, OtherFailure = 4, Cancelled = 5 };
 
     ReportDelivery(const ReportForm &form, const ReportContext &context,
                    const MailSettings &settings);
@@ -28,8 +31,16 @@ public:
     void setSmtpTimeouts(int connectMs, int responseMs, int sendMs);
     void setDownloadTimeout(int ms); // default 30000
 
-    // The whole sequence; returns Submitted, NetworkFailure or OtherFailure.
+    // The whole sequence; returns Submitted, NetworkFailure, OtherFailure, or
+    // Cancelled after abort().
     int run();
+
+    // May be called from any thread while the delivery runs: a settings
+    // download or SMTP dialogue in flight ends within a tenth of a second
+    // (the connection closed without QUIT and without ending the message),
+    // and the delivery returns Cancelled instead of going on.
+    void abort();
+    bool isAborted() const { return m_aborted; }
 
     // The steps, in the order run() takes them.
     void fetchMailSettings();
@@ -54,4 +65,7 @@ private:
     int m_responseTimeout = -1;
     int m_sendTimeout = -1;
     int m_downloadTimeout = 30000;
+    std::atomic<bool> m_aborted{false};
+    QMutex m_clientMutex;
+    SmtpClient *m_client = nullptr; // the dialogue in flight, for abort()
 };

@@ -68,9 +68,12 @@ CFeedback::~CFeedback()
 {
     // The event loop may have ended while a submission still ran (the window
     // was closed during it). The worker only uses its delivery and emits
-    // signals on this object, so wait for it here; its queued signals die
-    // with the object.
+    // signals on this object: stop the delivery (so the process does not
+    // wait on a network reply) and wait for the worker; its queued signals
+    // die with the object.
     if (m_sendThread) {
+        if (m_delivery)
+            m_delivery->abort();
         m_sendThread->wait();
         delete m_sendThread;
         m_sendThread = nullptr;

@@ -39,15 +39,19 @@ private:
     ReportDelivery &m_delivery;
 };
 
-int runOnSendThread(ReportDelivery &delivery)
+// Once abortWhen (if given) answers true, the delivery is aborted from this thread.
+int runOnSendThread(ReportDelivery &delivery, const std::function<bool()> &abortWhen = {})
 {
     Runner runner(delivery);
     CSendThread thread(&runner);
     thread.start();
     // Keep this thread's event loop turning for in-test servers.
     QDeadlineTimer deadline(90000);
-    while (!thread.isFinished() && !deadline.hasExpired())
+    while (!thread.isFinished() && !deadline.hasExpired()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (abortWhen && abortWhen())
+            delivery.abort();
+    }
     thread.wait();
     return runner.outcome;
 }
@@ -162,6 +166,7 @@ private slots:
     void refusedPackagingSendsNothing();
     void failedDownloadKeepsSettings_data();
     void failedDownloadKeepsSettings();
+    void abortEndsTheDelivery();
 
 private:
     ReportForm form() const;
@@ -185,6 +190,7 @@ void TestReportDelivery::initTestCase()
 
 void TestReportDelivery::init()
 {
+    qunsetenv("FEEDBACK_SMTP_VERIFY_PEER");
     m_app = std::make_unique<QTemporaryDir>();
     m_appDir = m_app->path();
     QRandomGenerator random(99);
@@ -275,6 +281,9 @@ void TestReportDelivery::sequence_data()
                                               << QStringList{start, QStringLiteral("0|")} << first;
     QTest::newRow("wrong-password-535") << QStringLiteral("plain") << QStringLiteral("0") << QStringLiteral("wrong")
                                         << QStringList{} << 4 << QStringList{start, QStringLiteral("535|NDNAME")} << first;
+    // With the certificate check on, the self-signed server gets nothing.
+    QTest::newRow("tls-certificate-check-on") << QStringLiteral("tls") << QString() << Password << QStringList{} << 3
+                                              << QStringList{start, QStringLiteral("0|")} << first;
     QTest::newRow("recipient-rejected-550") << QStringLiteral("tls") << QString() << Password
                                             << QStringList{QStringLiteral("--reject-rcpt"), Recipient} << 4
                                             << QStringList{start, QStringLiteral("550|")} << first;
@@ -318,6 +327,8 @@ void TestReportDelivery::sequence()
         seen << action;
     });
 
+    if (QByteArray(QTest::currentDataTag()).endsWith("check-on"))
+        qputenv("FEEDBACK_SMTP_VERIFY_PEER", "on"); // until the next init()
     QCOMPARE(runOnSendThread(delivery), outcome);
     QCOMPARE(logEntries(m_appDir), log);
     QCOMPARE(seen, events);
@@ -520,6 +531,16 @@ void TestReportDelivery::failedDownloadKeepsSettings()
     QCOMPARE(after.senderPassword, settings.senderPassword);
     QCOMPARE(after.recipientAddress, settings.recipientAddress);
     QVERIFY(http.waitForOutput("emailinfo.xml"));
+}
+
+// A peer that never answers the TLS handshake, and the long default time-outs.
+void TestReportDelivery::abortEndsTheDelivery()
+{
+    ProbeServer probe;
+    ReportDelivery delivery(form(), context(), probeSettings(probe, QString()));
+    delivery.setSettingsUrl(nowhere());
+    QCOMPARE(runOnSendThread(delivery, [&probe] { return !probe.received.isEmpty(); }), int(ReportDelivery::Cancelled));
+    QCOMPARE(logEntries(m_appDir), QStringList{QStringLiteral("0|Send to Email Start.")});
 }
 
 QTEST_GUILESS_MAIN(TestReportDelivery)
