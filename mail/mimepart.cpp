@@ -160,7 +160,8 @@ int MimePart::base64LinesPiece(int maxLength)
     return lineBytes * qMax(1, (48 * 1024) / lineBytes);
 }
 
-bool MimePart::writeBase64Lines(MimeSink &sink, const QByteArray &content, int maxLength, bool continued)
+bool MimePart::writeBase64Lines(MimeSink &sink, const QByteArray &content, int maxLength, bool continued,
+                                QByteArray &out)
 {
     static const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
     // Two output characters for each 12 bits of input.
@@ -177,7 +178,6 @@ bool MimePart::writeBase64Lines(MimeSink &sink, const QByteArray &content, int m
     const int pieceBytes = base64LinesPiece(maxLength);
     const auto *data = reinterpret_cast<const uchar *>(content.constData());
     const int size = content.size();
-    QByteArray out;
     for (int offset = 0; offset < size; offset += pieceBytes) {
         const int n = qMin(pieceBytes, size - offset);
         const int lines = (n + lineBytes - 1) / lineBytes;
@@ -224,8 +224,9 @@ bool MimePart::writeBody(MimeSink &sink, const QByteArray &content, Encoding enc
     const int size = content.size();
     switch (encoding) {
     case EncBase64: {
+        QByteArray buffer;
         if (maxLength >= 4 && maxLength % 4 == 0)
-            return writeBase64Lines(sink, content, maxLength, false);
+            return writeBase64Lines(sink, content, maxLength, false, buffer);
         MimeLineFolder folder(maxLength, false);
         for (int offset = 0; offset < size; offset += base64Piece) {
             const int n = qMin(base64Piece, size - offset);
