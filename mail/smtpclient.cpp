@@ -22,8 +22,10 @@ namespace {
 // large message never sits in memory twice.
 constexpr int dataSlice = 64 * 1024;
 constexpr qint64 dataHighWater = 1024 * 1024;
-// Over TLS the slices go on a record at a time (see writeMessageData()).
+// Over TLS the slices go on a record at a time, and little is let wait in our
+// buffers (see writeMessageData()).
 constexpr int tlsRecordBytes = 16 * 1024;
+constexpr qint64 tlsHighWater = 4 * tlsRecordBytes;
 // A reply is a few lines of text. One that grows beyond this without ending
 // (an endless line, or continuation lines without end) is not waited on.
 constexpr qint64 maxReplyBytes = 1024 * 1024;
@@ -453,7 +455,9 @@ void SmtpClient::writeMessageData(MimeMessage &message)
     // drainTo(), it would encrypt and copy a megabyte at a time while the peer
     // waits, through buffers so large that each is fetched anew from the
     // system. Handed over a record (RFC 8446 5.1: 16 KiB) at a time and sent
-    // at once, the data flows on and the socket's buffers are reused.
+    // at once, the data flows on and the socket's buffers are reused; when
+    // the peer reads slower, the data waits in the system's socket buffer,
+    // not in growing buffers of ours.
     const bool tls = m_connectionType != PlainTcp;
     WireSink sink([this, tls](const QByteArray &slice) {
         for (int offset = 0; offset < slice.size();) {
@@ -465,7 +469,7 @@ void SmtpClient::writeMessageData(MimeMessage &message)
                 m_socket->flush();
             offset += n;
         }
-        return drainTo(dataHighWater);
+        return drainTo(tls ? tlsHighWater : dataHighWater);
     });
     bool ok = message.writeTo(sink) && sink.write(QByteArrayLiteral("\r\n")) && sink.flush();
     trace("C:", QStringLiteral("<message text, %1 bytes>").arg(sink.written()));
