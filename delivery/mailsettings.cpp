@@ -110,7 +110,8 @@ void parseMailSettings(const QString &xml, const QString &productId, bool feedba
     }
 }
 
-bool downloadDocument(const QUrl &url, QByteArray *body, int timeoutMs, int maxBytes)
+bool downloadDocument(const QUrl &url, QByteArray *body, int timeoutMs, const std::atomic<bool> *cancel,
+                      int maxBytes)
 {
     // Manager, loop and timer all belong to the calling thread (the worker of
     // a delivery) and go away with this call, reply included.
@@ -139,11 +140,20 @@ bool downloadDocument(const QUrl &url, QByteArray *body, int timeoutMs, int maxB
         timedOut = true;
         reply->abort();
     });
+    QTimer watch;
+    if (cancel) {
+        QObject::connect(&watch, &QTimer::timeout, &loop, [reply, cancel] {
+            if (*cancel)
+                reply->abort(); // ends as an error, so the document is not taken
+        });
+        watch.start(100);
+    }
     if (!reply->isFinished()) {
         timer.start(qMax(0, timeoutMs));
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     timer.stop();
+    watch.stop();
     if (!tooLarge && !timedOut)
         take();
 

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <atomic>
+
 class QUrl;
 
 // The plain password of an enciphered settings value (key 7309); empty when
@@ -27,8 +29,9 @@ void parseMailSettings(const QString &xml, const QString &productId, bool feedba
                        MailSettings &settings);
 
 // Blocking GET on the calling thread (runs a local event loop there). False on
-// a network error, when no reply finished within timeoutMs, or when the body
-// runs past maxBytes (the transfer is aborted there, so a huge body is never
-// held); *body is then left untouched.
+// a network error, when no reply finished within timeoutMs, when *cancel
+// turned true (looked at every 100 ms), or when the body runs past maxBytes
+// (the transfer is aborted there, so a huge body is never held); *body is
+// then left untouched.
 bool downloadDocument(const QUrl &url, QByteArray *body, int timeoutMs = 30000,
-                      int maxBytes = MaxSettingsDocumentSize);
+                      const std::atomic<bool> *cancel = nullptr, int maxBytes = MaxSettingsDocumentSize);

@@ -1,13 +1,17 @@
 #include "mailtransfer.h"
 
+#include "abortswitch.h"
 #include "deployment.h"
 #include "mimemessage.h"
 #include "reportdelivery.h"
 #include "smtpclient.h"
 
+#include <QScopeGuard>
+
 namespace MailTransfer {
 
-int send(const MailSettings &settings, const Timeouts &timeouts, const Build &build, const Log &log)
+int send(const MailSettings &settings, const Timeouts &timeouts, const Build &build, const Log &log,
+         AbortSwitch *abortSwitch)
 {
     bool isNumber = false;
     int type = 1; // empty: TLS from the first byte
@@ -29,6 +33,7 @@ int send(const MailSettings &settings, const Timeouts &timeouts, const Build &bu
     client.setUser(settings.senderAccount);
     client.setPassword(settings.senderPassword);
     client.setTraceEnabled(Deployment::smtpTrace());
+    client.setVerifyPeer(Deployment::smtpVerifyPeer());
     if (timeouts.connectMs >= 0)
         client.setConnectionTimeout(timeouts.connectMs);
     if (timeouts.responseMs >= 0)
@@ -36,20 +41,32 @@ int send(const MailSettings &settings, const Timeouts &timeouts, const Build &bu
     if (timeouts.sendMs >= 0)
         client.setSendMessageTimeout(timeouts.sendMs);
 
-    if (!client.connectToHost()) {
-        log(client.responseCode(), QString());
-        return ReportDelivery::NetworkFailure;
-    }
-    if (!client.login()) {
-        log(client.responseCode(), QStringLiteral("NDNAME"));
-        return ReportDelivery::OtherFailure;
-    }
+    // From here an abort reaches the client; it lets go of it before the
+    // client goes away, whichever way this returns.
+    if (abortSwitch)
+        abortSwitch->attach(&client);
+    const auto detach = qScopeGuard([abortSwitch] {
+        if (abortSwitch)
+            abortSwitch->detach();
+    });
+    // A step that failed because of an abort is no failure to log.
+    const auto failure = [&](int outcome, const QString &message) {
+        if (abortSwitch && abortSwitch->isAborted())
+            return int(ReportDelivery::Cancelled);
+        log(client.responseCode(), message);
+        return outcome;
+    };
 
+    if (!client.connectToHost())
+        return failure(ReportDelivery::NetworkFailure, QString());
+    if (!client.login())
+        return failure(ReportDelivery::OtherFailure, QStringLiteral("NDNAME"));
+
+    // An address with a control character is refused by the client before
+    // any command carries it; that ends here like any refused submission.
     const std::unique_ptr<MimeMessage> message = build();
-    if (!client.sendMail(*message)) {
-        log(client.responseCode(), QString());
-        return ReportDelivery::OtherFailure;
-    }
+    if (!client.sendMail(*message))
+        return failure(ReportDelivery::OtherFailure, QString());
     client.quit();
     return ReportDelivery::Submitted;
 }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+class AbortSwitch;
 class MimeMessage;
 
 // One message over SMTP: connect, log in, send, quit. Shared by the first
@@ -28,8 +29,11 @@ using Log = std::function<void(int code, const QString &message)>;
 using Build = std::function<std::unique_ptr<MimeMessage>()>;
 
 // ReportDelivery::Submitted when the server accepted the message (250 to
-// the final dot), NetworkFailure when no dialogue could be set up,
-// OtherFailure when the login or the transaction was refused.
-int send(const MailSettings &settings, const Timeouts &timeouts, const Build &build, const Log &log);
+// the final dot), NetworkFailure when no dialogue could be set up (the
+// server's certificate did not verify, when that is asked for, included),
+// OtherFailure when the login or the transaction was refused, Cancelled when
+// the switch stopped it (nothing is logged then).
+int send(const MailSettings &settings, const Timeouts &timeouts, const Build &build, const Log &log,
+         AbortSwitch *abortSwitch = nullptr);
 
 } // namespace MailTransfer

@@ -53,12 +53,12 @@ QString composeReportBody(const ReportForm &form, const ReportContext &context)
     return text;
 }
 
-bool hasOverlongLine(const QByteArray &text)
+bool needsQuotedPrintable(const QByteArray &text)
 {
     int length = 0;
     for (const char c : text) {
         length = (c == '\n' || c == '\r') ? 0 : length + 1;
-        if (length > MaxLineOctets)
+        if (length > MaxLineOctets || c == '\0')
             return true;
     }
     return false;
@@ -77,8 +77,8 @@ std::unique_ptr<MimeMessage> buildReportMessage(const MailSettings &settings,
     // RFC 5322 2.1.1: a line holds at most 998 octets, and servers refuse
     // mail with longer 8bit lines. A comment written as one long paragraph
     // goes out quoted-printable instead, whose soft line breaks keep every
-    // byte of it.
-    if (hasOverlongLine(body->text().toUtf8()))
+    // byte of it; so does one with a NUL pasted in, which it escapes.
+    if (needsQuotedPrintable(body->text().toUtf8()))
         body->setEncoding(MimePart::EncQuotedPrintable);
     message->addPart(body);
     for (const QString &path : attachmentFiles) {

@@ -26,10 +26,12 @@ QString composeReportBody(const ReportForm &form, const ReportContext &context);
 
 // Longest line SMTP servers take in a message (RFC 5322 2.1.1), line end excluded.
 constexpr int MaxLineOctets = 998;
-bool hasOverlongLine(const QByteArray &text);
+// Whether the text cannot go as 8bit: it holds a line longer than
+// MaxLineOctets, or a NUL (RFC 2045 2.8: 8bit data holds none).
+bool needsQuotedPrintable(const QByteArray &text);
 
-// The body goes quoted-printable when it holds a line longer than
-// MaxLineOctets; otherwise it stays 8bit text as composed.
+// The body goes quoted-printable when needsQuotedPrintable(); otherwise it
+// stays 8bit text as composed.
 // The message owns its addresses and attachments; the body part stays the
 // caller's and must outlive the message.
 std::unique_ptr<MimeMessage> buildReportMessage(const MailSettings &settings,

@@ -46,6 +46,10 @@ int ReportDelivery::run()
 {
     m_attachmentFiles.clear();
     fetchMailSettings();
+    // A cancelled report goes no further; one the window closed under is
+    // still packed, so that it can be kept.
+    if (isAborted() && !m_abort.keepsReport())
+        return Cancelled;
     MimeText body;
     composeReportBody(body);
     if (!packageAttachments())
@@ -60,7 +64,7 @@ void ReportDelivery::fetchMailSettings()
     // A failed download keeps the settings as they are; the delivery then
     // tries them and normally fails at connection or login.
     QByteArray document;
-    if (downloadDocument(m_settingsUrl, &document, m_downloadTimeout))
+    if (downloadDocument(m_settingsUrl, &document, m_downloadTimeout, m_abort.flag()))
         parseMailSettings(QString::fromUtf8(document), m_context.productId, m_context.feedbackMode,
                           m_settings);
 }
@@ -78,12 +82,14 @@ bool ReportDelivery::packageAttachments()
 
 int ReportDelivery::deliverReport(MimeText &body)
 {
-    log(0, QStringLiteral("Send to Email Start."));
-    event(QStringLiteral("Feedback_Start_Send_to_Email"));
-
     m_bodyText = body.text();
     if (m_messageId.isEmpty())
         m_messageId = MimeMessage::newMessageId(m_settings.senderAccount);
+    if (isAborted())
+        return Cancelled;
+    log(0, QStringLiteral("Send to Email Start."));
+    event(QStringLiteral("Feedback_Start_Send_to_Email"));
+
     const MailTransfer::Timeouts timeouts{m_connectTimeout, m_responseTimeout, m_sendTimeout};
     const int outcome = MailTransfer::send(
         m_settings, timeouts,
@@ -92,7 +98,7 @@ int ReportDelivery::deliverReport(MimeText &body)
             message->setMessageId(m_messageId);
             return message;
         },
-        [this](int code, const QString &message) { log(code, message); });
+        [this](int code, const QString &message) { log(code, message); }, &m_abort);
     if (outcome != Submitted)
         return outcome;
     event(QStringLiteral("Feedback_Sent_to_Email"));
@@ -106,7 +112,9 @@ void ReportDelivery::finishReport(int outcome)
     // limit) would be refused again, and is not kept.
     if (!m_outbox || m_messageId.isEmpty())
         return;
-    if (outcome != Submitted)
+    const bool failed = outcome == NetworkFailure || outcome == OtherFailure;
+    const bool interrupted = outcome == Cancelled && m_abort.keepsReport();
+    if (failed || interrupted)
         m_keptId = m_outbox->store(keptReport());
     if (!m_supersedes.isEmpty() && (outcome == Submitted || !m_keptId.isEmpty())) {
         m_outbox->removeLocked(m_supersedes);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "abortswitch.h"
 #include "outbox.h"
 #include "reportdata.h"
 
@@ -19,7 +20,7 @@ class MimeText;
 class ReportDelivery
 {
 public:
-    enum Outcome { Submitted = 2, NetworkFailure = 3, OtherFailure = 4 };
+    enum Outcome { Submitted = 2, NetworkFailure = 3, OtherFailure = 4, Cancelled = 5 };
 
     ReportDelivery(const ReportForm &form, const ReportContext &context,
                    const MailSettings &settings);
@@ -30,8 +31,18 @@ public:
     void setSmtpTimeouts(int connectMs, int responseMs, int sendMs);
     void setDownloadTimeout(int ms); // default 30000
 
-    // The whole sequence; returns Submitted, NetworkFailure or OtherFailure.
+    // The whole sequence; returns Submitted, NetworkFailure, OtherFailure, or
+    // Cancelled after abort().
     int run();
+
+    // May be called from any thread while the delivery runs: a settings
+    // download or SMTP dialogue in flight ends within a tenth of a second
+    // (the connection closed without QUIT and without ending the message),
+    // and the delivery returns Cancelled instead of going on. keepReport:
+    // the window closed under it, so the report is still packed and kept in
+    // the outbox to go later; otherwise the user cancelled and nothing is kept.
+    void abort(bool keepReport = false) { m_abort.abort(keepReport); }
+    bool isAborted() const { return m_abort.isAborted(); }
 
     // The steps, in the order run() takes them.
     void fetchMailSettings();
@@ -74,4 +85,5 @@ private:
     QString m_keptId;
     QString m_messageId;
     QString m_bodyText;
+    AbortSwitch m_abort;
 };

@@ -70,9 +70,12 @@ CFeedback::~CFeedback()
 {
     // The event loop may have ended while a submission still ran (the window
     // was closed during it). The worker only uses its delivery and emits
-    // signals on this object, so wait for it here; its queued signals die
-    // with the object.
+    // signals on this object: stop the delivery (so the process does not
+    // wait on a network reply; the report is kept in the outbox to go later)
+    // and wait for the worker; its queued signals die with the object.
     if (m_sendThread) {
+        if (m_delivery)
+            m_delivery->abort(true);
         m_sendThread->wait();
         delete m_sendThread;
         m_sendThread = nullptr;

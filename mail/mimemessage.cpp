@@ -1,6 +1,7 @@
 #include "mimemessage.h"
 
 #include "emailaddress.h"
+#include "mimeheader_p.h"
 #include "mimemultipart.h"
 #include "mimesink.h"
 #include "quotedprintable.h"
@@ -133,7 +134,7 @@ QString MimeMessage::messageId() const
 
 QString MimeMessage::encodedWord(const QString &text) const
 {
-    const QByteArray utf8 = text.toUtf8();
+    const QByteArray utf8 = MimeHeader::value(text).toUtf8();
     switch (m_headerEncoding) {
     case MimePart::EncBase64:
         return QStringLiteral("=?utf-8?B?") + QString::fromLatin1(utf8.toBase64()) + QStringLiteral("?=");
@@ -148,7 +149,7 @@ QString MimeMessage::encodedWord(const QString &text) const
         return QStringLiteral("=?utf-8?Q?") + encoded + QStringLiteral("?=");
     }
     default:
-        return text;
+        return MimeHeader::value(text);
     }
 }
 
@@ -166,7 +167,8 @@ QString MimeMessage::addressList(const QList<EmailAddress *> &list) const
     for (int i = 0; i < list.size(); ++i) {
         if (i > 0)
             text += QLatin1Char(',');
-        text += namePart(list.at(i)) + QStringLiteral(" <") + list.at(i)->address() + QLatin1Char('>');
+        text += namePart(list.at(i)) + QStringLiteral(" <") + MimeHeader::value(list.at(i)->address())
+            + QLatin1Char('>');
     }
     return text;
 }
@@ -177,25 +179,26 @@ QString MimeMessage::headerText() const
     QString text;
     // Without a sender the From line carries the null address "<>".
     text += QStringLiteral("From:") + namePart(m_sender) + QStringLiteral(" <")
-        + (m_sender ? m_sender->address() : QString()) + QLatin1Char('>') + crlf;
+        + MimeHeader::value(m_sender ? m_sender->address() : QString()) + QLatin1Char('>') + crlf;
     text += QStringLiteral("To:") + addressList(m_recipientsTo) + crlf;
     if (!m_recipientsCc.isEmpty())
         text += QStringLiteral("Cc:") + addressList(m_recipientsCc) + crlf;
     text += QStringLiteral("Subject: ") + encodedWord(m_subject) + crlf;
     if (m_replyTo) {
         text += QStringLiteral("Reply-To: ") + namePart(m_replyTo) + QStringLiteral(" <")
-            + m_replyTo->address() + QLatin1Char('>') + crlf;
+            + MimeHeader::value(m_replyTo->address()) + QLatin1Char('>') + crlf;
     }
     text += QStringLiteral("MIME-Version: 1.0\r\n");
     if (!m_inReplyTo.isEmpty()) {
-        text += QStringLiteral("In-Reply-To: <") + m_inReplyTo + QStringLiteral(">\r\n");
-        text += QStringLiteral("References: <") + m_inReplyTo + QStringLiteral(">\r\n");
+        const QString id = MimeHeader::value(m_inReplyTo);
+        text += QStringLiteral("In-Reply-To: <") + id + QStringLiteral(">\r\n");
+        text += QStringLiteral("References: <") + id + QStringLiteral(">\r\n");
     }
     text += QStringLiteral("Date: %1\r\n")
                 .arg(QDateTime::currentDateTime().toString(Qt::RFC2822Date));
     // Some receiving servers refuse mail without one, and relays do not
     // always add it.
-    text += QStringLiteral("Message-ID: <") + messageId() + QStringLiteral(">\r\n");
+    text += QStringLiteral("Message-ID: <") + MimeHeader::value(messageId()) + QStringLiteral(">\r\n");
     return text;
 }
 

@@ -2,10 +2,12 @@
 
 #include "mimeowedtext.h"
 
-#include <QCryptographicHash>
+#include <QRandomGenerator>
 #include <QSet>
 #include <QStringList>
 #include <QtGlobal>
+
+#include <algorithm>
 
 namespace {
 
@@ -22,13 +24,11 @@ const QStringList &typeTable()
 
 QString newBoundary()
 {
-    // The MD5 digest of one byte taken from Qt's pseudo-random generator.
-    QT_WARNING_PUSH
-    QT_WARNING_DISABLE_DEPRECATED
-    const char byte = char(qrand() & 0xFF);
-    QT_WARNING_POP
-    return QString::fromLatin1(
-        QCryptographicHash::hash(QByteArray(1, byte), QCryptographicHash::Md5).toHex());
+    // 128 bits from the system's secure source: nobody can write a text that
+    // holds the boundary before it is chosen.
+    quint32 words[4];
+    QRandomGenerator::system()->fillRange(words);
+    return QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(words), sizeof(words)).toHex());
 }
 
 // Whether target is root or lies somewhere inside it.
@@ -76,6 +76,36 @@ void MimeMultiPart::setMimeType(MultiPartType type)
     m_contentType = typeName(type);
 }
 
+bool MimeMultiPart::holdsDelimiter(const MimePart *part, const QString &delimiter)
+{
+    if (part->m_header.contains(delimiter))
+        return true;
+    if (const auto *multi = qobject_cast<const MimeMultiPart *>(part)) {
+        return QStringLiteral("--") + multi->m_boundary == delimiter
+            || std::any_of(multi->m_parts.cbegin(), multi->m_parts.cend(),
+                           [&](const MimePart *inner) { return holdsDelimiter(inner, delimiter); });
+    }
+    // Base64 text has no "-"; the other encodings keep the delimiter's
+    // characters as they are, so the raw content tells.
+    if (part->m_encoding == EncBase64)
+        return false;
+    const QByteArray bytes = delimiter.toLatin1();
+    if (part->m_owed && !part->m_owed->contentFile.isNull())
+        return part->m_owed->rawContent().contains(bytes);
+    return part->m_content.contains(bytes);
+}
+
+void MimeMultiPart::chooseBoundaryFreeOfParts()
+{
+    // RFC 2046 5.1.1: the delimiter must occur in none of the parts. A random
+    // boundary practically never does, but a part may be written to hold one
+    // seen before; then another is drawn.
+    while (std::any_of(m_parts.cbegin(), m_parts.cend(), [this](const MimePart *part) {
+        return holdsDelimiter(part, QStringLiteral("--") + m_boundary);
+    }))
+        m_boundary = newBoundary();
+}
+
 void MimeMultiPart::prepare()
 {
     resetPreparation();
@@ -93,6 +123,7 @@ void MimeMultiPart::prepare()
             part->m_deferBody = false;
             owedParts.push_back(part->owedText());
         }
+        chooseBoundaryFreeOfParts();
         m_content.clear();
         MimePart::prepare();
         m_owed->container = true;
@@ -101,12 +132,15 @@ void MimeMultiPart::prepare()
         return;
     }
 
-    QString text;
+    QStringList texts;
     for (MimePart *part : qAsConst(m_parts)) {
-        text += QStringLiteral("--") + m_boundary + QStringLiteral("\r\n");
         part->prepare();
-        text += part->toString();
+        texts << part->toString();
     }
+    chooseBoundaryFreeOfParts();
+    QString text;
+    for (const QString &partText : qAsConst(texts))
+        text += QStringLiteral("--") + m_boundary + QStringLiteral("\r\n") + partText;
     text += QStringLiteral("--") + m_boundary + QStringLiteral("--\r\n");
     m_content = text.toUtf8();
     MimePart::prepare();

@@ -6,6 +6,8 @@
 
 // A container part: its body is the given parts, each introduced by the
 // boundary line, and the closing boundary line. The parts are not owned.
+// The boundary is 32 hex digits of 128 random bits, drawn at construction and
+// drawn again at preparation in the rare case that a part holds it.
 class MimeMultiPart : public MimePart
 {
     Q_OBJECT
@@ -29,6 +31,10 @@ public:
     static QString typeName(MultiPartType type);
 
 private:
+    static bool holdsDelimiter(const MimePart *part, const QString &delimiter);
+    // Draws the boundary anew while one of the prepared parts holds it.
+    void chooseBoundaryFreeOfParts();
+
     QList<MimePart *> m_parts;
     MultiPartType m_type;
 };

@@ -33,6 +33,7 @@ static bool writeFileAsBase64(MimeSink &sink, const QString &path, int maxLength
         return true;
     const int pieceBytes = MimePart::base64LinesPiece(maxLength);
     QByteArray piece(pieceBytes, Qt::Uninitialized);
+    QByteArray text;
     bool continued = false;
     for (;;) {
         qint64 filled = 0;
@@ -45,7 +46,7 @@ static bool writeFileAsBase64(MimeSink &sink, const QString &path, int maxLength
         if (filled == 0)
             return true;
         if (!MimePart::writeBase64Lines(sink, QByteArray::fromRawData(piece.constData(), int(filled)),
-                                        maxLength, continued))
+                                        maxLength, continued, text))
             return false;
         continued = true;
         if (filled < pieceBytes)

@@ -1,5 +1,6 @@
 #include "mimepart.h"
 
+#include "mimeheader_p.h"
 #include "mimelinefolder.h"
 #include "mimeowedtext.h"
 #include "mimesink.h"
@@ -105,17 +106,17 @@ bool MimePart::writeTo(MimeSink &sink)
 
 QString MimePart::headText() const
 {
-    QString text = QStringLiteral("Content-Type: ") + m_contentType;
+    QString text = QStringLiteral("Content-Type: ") + MimeHeader::value(m_contentType);
     if (!m_contentName.isEmpty())
-        text += QStringLiteral("; name=\"") + m_contentName + QLatin1Char('"');
+        text += QStringLiteral("; name=") + MimeHeader::quoted(m_contentName);
     if (!m_charset.isEmpty())
-        text += QStringLiteral("; charset=") + m_charset;
+        text += QStringLiteral("; charset=") + MimeHeader::value(m_charset);
     if (!m_boundary.isEmpty())
         text += QStringLiteral("; boundary=") + m_boundary;
     text += crlf;
     text += QStringLiteral("Content-Transfer-Encoding: ") + encodingName(m_encoding) + crlf;
     if (!m_contentId.isEmpty())
-        text += QStringLiteral("Content-ID: <") + m_contentId + QStringLiteral(">\r\n");
+        text += QStringLiteral("Content-ID: <") + MimeHeader::value(m_contentId) + QStringLiteral(">\r\n");
     text += m_header;
     text += crlf;
     return text;
@@ -124,10 +125,13 @@ QString MimePart::headText() const
 QString MimePart::encodeBody(const QByteArray &content, Encoding encoding, int maxLength)
 {
     switch (encoding) {
-    case Enc7Bit:
+    case Enc7Bit: {
         // Only ASCII passes unchanged: the text is cut down to Latin-1 and the
-        // bytes are read back as UTF-8.
-        return QString::fromUtf8(QString::fromUtf8(content).toLatin1());
+        // bytes are read back as UTF-8. (Sized conversions throughout: the
+        // byte-array overloads stop at the first NUL and would lose the rest.)
+        const QByteArray latin1 = QString::fromUtf8(content.constData(), content.size()).toLatin1();
+        return QString::fromUtf8(latin1.constData(), latin1.size());
+    }
     case EncBase64: {
         QString out;
         MimeLineFolder(maxLength, false).fold(QString::fromLatin1(content.toBase64()), out);
@@ -141,7 +145,7 @@ QString MimePart::encodeBody(const QByteArray &content, Encoding encoding, int m
     case Enc8Bit:
         break;
     }
-    return QString::fromUtf8(content);
+    return QString::fromUtf8(content.constData(), content.size());
 }
 
 // Base64 folded into lines of maxLength characters (a multiple of 4), done in
@@ -156,7 +160,8 @@ int MimePart::base64LinesPiece(int maxLength)
     return lineBytes * qMax(1, (48 * 1024) / lineBytes);
 }
 
-bool MimePart::writeBase64Lines(MimeSink &sink, const QByteArray &content, int maxLength, bool continued)
+bool MimePart::writeBase64Lines(MimeSink &sink, const QByteArray &content, int maxLength, bool continued,
+                                QByteArray &out)
 {
     static const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
     // Two output characters for each 12 bits of input.
@@ -173,7 +178,6 @@ bool MimePart::writeBase64Lines(MimeSink &sink, const QByteArray &content, int m
     const int pieceBytes = base64LinesPiece(maxLength);
     const auto *data = reinterpret_cast<const uchar *>(content.constData());
     const int size = content.size();
-    QByteArray out;
     for (int offset = 0; offset < size; offset += pieceBytes) {
         const int n = qMin(pieceBytes, size - offset);
         const int lines = (n + lineBytes - 1) / lineBytes;
@@ -220,8 +224,9 @@ bool MimePart::writeBody(MimeSink &sink, const QByteArray &content, Encoding enc
     const int size = content.size();
     switch (encoding) {
     case EncBase64: {
+        QByteArray buffer;
         if (maxLength >= 4 && maxLength % 4 == 0)
-            return writeBase64Lines(sink, content, maxLength, false);
+            return writeBase64Lines(sink, content, maxLength, false, buffer);
         MimeLineFolder folder(maxLength, false);
         for (int offset = 0; offset < size; offset += base64Piece) {
             const int n = qMin(base64Piece, size - offset);

@@ -71,7 +71,10 @@ public:
     static bool writeBody(MimeSink &sink, const QByteArray &content, Encoding encoding, int maxLength);
     // Base64 in lines of maxLength characters (a multiple of 4) in one pass;
     // `continued` when the content follows earlier whole lines of the body.
-    static bool writeBase64Lines(MimeSink &sink, const QByteArray &content, int maxLength, bool continued);
+    // The text is made in `buffer`, which a caller writing many pieces keeps
+    // (a buffer of this size freed and fetched anew costs fresh pages each time).
+    static bool writeBase64Lines(MimeSink &sink, const QByteArray &content, int maxLength, bool continued,
+                                 QByteArray &buffer);
     // Input bytes of one piece of writeBase64Lines: a whole number of lines.
     static int base64LinesPiece(int maxLength);
 

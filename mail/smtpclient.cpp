@@ -4,10 +4,14 @@
 #include "mimemessage.h"
 #include "mimesink.h"
 #include "smtpdataencoder.h"
+#include "smtpreplyreader.h"
 
+#include <QDeadlineTimer>
 #include <QDebug>
+#include <QEventLoop>
 #include <QSslSocket>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include <functional>
 
@@ -18,9 +22,15 @@ namespace {
 // large message never sits in memory twice.
 constexpr int dataSlice = 64 * 1024;
 constexpr qint64 dataHighWater = 1024 * 1024;
+// Over TLS the slices go on a record at a time, and little is let wait in our
+// buffers (see writeMessageData()).
+constexpr int tlsRecordBytes = 16 * 1024;
+constexpr qint64 tlsHighWater = 4 * tlsRecordBytes;
 // A reply is a few lines of text. One that grows beyond this without ending
 // (an endless line, or continuation lines without end) is not waited on.
 constexpr qint64 maxReplyBytes = 1024 * 1024;
+// Longest single wait on the socket, so that abort() is noticed in time.
+constexpr int waitSlice = 100;
 
 // Encodes message text for the wire and passes it on in slices.
 class WireSink : public MimeSink
@@ -66,9 +76,16 @@ private:
     qint64 m_written = 0;
 };
 
-bool isDigit(char c)
+// RFC 5321 4.1.2: no part of a mailbox may hold a control character; CR or
+// LF in one would end the command line and start a command of the server's
+// choosing.
+bool hasControlCharacter(const QString &text)
 {
-    return c >= '0' && c <= '9';
+    for (const QChar c : text) {
+        if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -102,12 +119,18 @@ void SmtpClient::setConnectionType(ConnectionType type)
     case ImplicitSsl:
     case StartTls: {
         auto *ssl = new QSslSocket(this);
-        // The server's certificate is not verified.
-        ssl->setPeerVerifyMode(QSslSocket::VerifyNone);
+        ssl->setPeerVerifyMode(m_verifyPeer ? QSslSocket::VerifyPeer : QSslSocket::VerifyNone);
         m_socket = ssl;
         break;
     }
     }
+}
+
+void SmtpClient::setVerifyPeer(bool on)
+{
+    m_verifyPeer = on;
+    if (auto *ssl = qobject_cast<QSslSocket *>(m_socket))
+        ssl->setPeerVerifyMode(on ? QSslSocket::VerifyPeer : QSslSocket::VerifyNone);
 }
 
 void SmtpClient::socketStateChanged(QAbstractSocket::SocketState)
@@ -140,6 +163,75 @@ bool SmtpClient::failWith(SmtpError error)
     return false;
 }
 
+template <typename Operation>
+bool SmtpClient::guarded(Operation operation, bool authenticating)
+{
+    try {
+        throwIfAborted();
+        return operation();
+    } catch (const AbortedException &) {
+        return false;
+    } catch (const ResponseTimeoutException &) {
+    } catch (const SendMessageTimeoutException &) {
+    } catch (const ProtocolException &) {
+    }
+    return authenticating ? failWith(ErrAuthFailed) : false;
+}
+
+void SmtpClient::throwIfAborted()
+{
+    if (!m_abortRequested)
+        return;
+    if (!m_aborted) {
+        m_aborted = true;
+        trace("--", QStringLiteral("aborted"));
+        if (m_socket)
+            m_socket->abort();
+        emit smtpError(ErrAborted);
+    }
+    throw AbortedException();
+}
+
+template <typename Wait>
+bool SmtpClient::waitInSlices(int timeoutMs, Wait wait)
+{
+    // The socket's own waits keep the connection when their time is up, so a
+    // long wait can be taken in short pieces.
+    const QDeadlineTimer deadline(qMax(0, timeoutMs));
+    for (;;) {
+        throwIfAborted();
+        if (wait(int(qMin<qint64>(waitSlice, deadline.remainingTime()))))
+            return true;
+        if (m_socket->state() != QAbstractSocket::ConnectedState || deadline.hasExpired())
+            return false;
+    }
+}
+
+bool SmtpClient::waitUntilConnected()
+{
+    // QAbstractSocket::waitForConnected() gives the attempt up when its time
+    // is up, so it cannot be taken in slices: a local event loop waits for
+    // the socket instead, woken every slice to look at the clock and at abort().
+    const QDeadlineTimer deadline(qMax(0, m_connectionTimeout));
+    QEventLoop loop;
+    QTimer tick;
+    connect(m_socket, &QAbstractSocket::connected, &loop, &QEventLoop::quit);
+    connect(m_socket, &QAbstractSocket::errorOccurred, &loop, &QEventLoop::quit);
+    connect(&tick, &QTimer::timeout, &loop, [&] {
+        if (m_abortRequested || deadline.hasExpired())
+            loop.quit();
+    });
+    tick.start(waitSlice);
+    if (m_socket->state() != QAbstractSocket::ConnectedState)
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    throwIfAborted();
+    if (m_socket->state() == QAbstractSocket::ConnectedState)
+        return true;
+    trace("--", m_socket->errorString());
+    m_socket->abort();
+    return false;
+}
+
 bool SmtpClient::sendRecipients(const QList<EmailAddress *> &recipients, const QString &command)
 {
     for (const EmailAddress *rcpt : recipients) {
@@ -150,6 +242,19 @@ bool SmtpClient::sendRecipients(const QList<EmailAddress *> &recipients, const Q
     return true;
 }
 
+bool SmtpClient::hasUnsafeAddress(const MimeMessage &message) const
+{
+    if (hasControlCharacter(message.sender()->address()))
+        return true;
+    for (const auto type : {MimeMessage::To, MimeMessage::Cc, MimeMessage::Bcc}) {
+        for (const EmailAddress *rcpt : message.recipients(type)) {
+            if (hasControlCharacter(rcpt->address()))
+                return true;
+        }
+    }
+    return false;
+}
+
 bool SmtpClient::connectToHost()
 {
     if (!m_socket) {
@@ -157,27 +262,26 @@ bool SmtpClient::connectToHost()
         emit smtpError(ErrConnectTimeout);
         return false;
     }
-    trace("--", QStringLiteral("connecting to %1:%2").arg(m_host).arg(m_port));
-    if (m_connectionType == ImplicitSsl) {
-        static_cast<QSslSocket *>(m_socket)->connectToHostEncrypted(
-            m_host, quint16(m_port), QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
-    } else {
-        m_socket->connectToHost(m_host, quint16(m_port), QIODevice::ReadWrite,
-                                QAbstractSocket::AnyIPProtocol);
-    }
-    if (!m_socket->waitForConnected(m_connectionTimeout)) {
-        trace("--", m_socket->errorString());
-        emit smtpError(ErrConnectTimeout);
-        return false;
-    }
-    // Commands are short and each waits for its reply: do not let Nagle's
-    // algorithm hold one back behind unacknowledged data (the final "." after
-    // the message text would otherwise wait for a delayed ACK).
-    m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    return guarded([this] {
+        trace("--", QStringLiteral("connecting to %1:%2").arg(m_host).arg(m_port));
+        if (m_connectionType == ImplicitSsl) {
+            static_cast<QSslSocket *>(m_socket)->connectToHostEncrypted(
+                m_host, quint16(m_port), QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
+        } else {
+            m_socket->connectToHost(m_host, quint16(m_port), QIODevice::ReadWrite,
+                                    QAbstractSocket::AnyIPProtocol);
+        }
+        if (!waitUntilConnected())
+            return failWith(ErrConnectTimeout);
+        // Commands are short and each waits for its reply: do not let Nagle's
+        // algorithm hold one back behind unacknowledged data (the final "." after
+        // the message text would otherwise wait for a delayed ACK).
+        m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
 
-    try {
         if (!awaitReply(220))
             return failWith(ErrServerReply);
+        if (hasControlCharacter(m_name))
+            return failWith(ErrInvalidArgument);
         sendMessage(QStringLiteral("EHLO ") + m_name);
         if (!awaitReply(250))
             return failWith(ErrServerReply);
@@ -193,17 +297,13 @@ bool SmtpClient::connectToHost()
         m_socket->readAll();
         auto *ssl = static_cast<QSslSocket *>(m_socket);
         ssl->startClientEncryption();
-        if (!ssl->waitForEncrypted(m_connectionTimeout)) {
+        if (!waitInSlices(m_connectionTimeout, [ssl](int ms) { return ssl->waitForEncrypted(ms); })) {
             qDebug() << ssl->errorString();
             return failWith(ErrConnectTimeout);
         }
         sendMessage(QStringLiteral("EHLO ") + m_name);
         return awaitReply(250) || failWith(ErrServerReply);
-    } catch (const ResponseTimeoutException &) {
-        return false;
-    } catch (const SendMessageTimeoutException &) {
-        return false;
-    }
+    });
 }
 
 bool SmtpClient::login()
@@ -213,30 +313,28 @@ bool SmtpClient::login()
 
 bool SmtpClient::login(const QString &user, const QString &password, AuthMechanism method)
 {
-    try {
-        if (method == AuthPlain) {
-            QByteArray credentials;
-            credentials.append('\0').append(user.toUtf8()).append('\0').append(password.toUtf8());
-            writeCommand(QStringLiteral("AUTH PLAIN ") + QString::fromLatin1(credentials.toBase64()), true);
-            if (!awaitReply(235))
-                return failWith(ErrAuthFailed);
-        } else if (method == AuthLogin) {
-            sendMessage(QStringLiteral("AUTH LOGIN"));
-            if (!awaitReply(334))
-                return failWith(ErrAuthFailed);
-            writeCommand(QString::fromLatin1(user.toUtf8().toBase64()), true);
-            if (!awaitReply(334))
-                return failWith(ErrAuthFailed);
-            writeCommand(QString::fromLatin1(password.toUtf8().toBase64()), true);
-            if (!awaitReply(235))
-                return failWith(ErrAuthFailed);
-        }
-        return true;
-    } catch (const ResponseTimeoutException &) {
-        return failWith(ErrAuthFailed);
-    } catch (const SendMessageTimeoutException &) {
-        return failWith(ErrAuthFailed);
-    }
+    return guarded(
+        [&] {
+            if (method == AuthPlain) {
+                QByteArray credentials;
+                credentials.append('\0').append(user.toUtf8()).append('\0').append(password.toUtf8());
+                writeCommand(QStringLiteral("AUTH PLAIN ") + QString::fromLatin1(credentials.toBase64()), true);
+                if (!awaitReply(235))
+                    return failWith(ErrAuthFailed);
+            } else if (method == AuthLogin) {
+                sendMessage(QStringLiteral("AUTH LOGIN"));
+                if (!awaitReply(334))
+                    return failWith(ErrAuthFailed);
+                writeCommand(QString::fromLatin1(user.toUtf8().toBase64()), true);
+                if (!awaitReply(334))
+                    return failWith(ErrAuthFailed);
+                writeCommand(QString::fromLatin1(password.toUtf8().toBase64()), true);
+                if (!awaitReply(235))
+                    return failWith(ErrAuthFailed);
+            }
+            return true;
+        },
+        true);
 }
 
 bool SmtpClient::sendMail(MimeMessage &message)
@@ -244,7 +342,12 @@ bool SmtpClient::sendMail(MimeMessage &message)
     // A message without a sender has no envelope: refuse it before saying anything.
     if (!message.sender())
         return false;
-    try {
+    // Refused, not cleaned: a cleaned address could belong to someone else.
+    if (hasUnsafeAddress(message)) {
+        trace("--", QStringLiteral("refused: an address holds a control character"));
+        return failWith(ErrInvalidArgument);
+    }
+    return guarded([&] {
         sendMessage(QStringLiteral("MAIL FROM: <") + message.sender()->address() + QLatin1Char('>'));
         waitForResponse();
         qDebug().noquote() << QStringLiteral("SmtpClient::sendMail======responseCode===========")
@@ -265,16 +368,12 @@ bool SmtpClient::sendMail(MimeMessage &message)
         writeMessageData(message);
         sendMessage(QStringLiteral("."));
         return awaitReply(250);
-    } catch (const ResponseTimeoutException &) {
-        return false;
-    } catch (const SendMessageTimeoutException &) {
-        return false;
-    }
+    });
 }
 
 void SmtpClient::quit()
 {
-    if (!m_socket)
+    if (!m_socket || m_abortRequested)
         return;
     try {
         sendMessage(QStringLiteral("QUIT"));
@@ -283,6 +382,8 @@ void SmtpClient::quit()
         if (state == QAbstractSocket::ConnectedState || state == QAbstractSocket::ConnectingState
             || state == QAbstractSocket::HostLookupState)
             m_socket->disconnectFromHost();
+    } catch (...) {
+        // Aborted, or the server spoke out of turn: the connection is closed already.
     }
 }
 
@@ -291,17 +392,34 @@ void SmtpClient::sendMessage(const QString &text)
     writeCommand(text, false);
 }
 
+void SmtpClient::refuseEarlyReply()
+{
+    // RFC 5321 4.3: the server answers each command once it has it. Bytes
+    // that came before the command was sent belong to no command of ours
+    // (a "250" sent with the "354" would pass for the answer to the final
+    // "."), so the dialogue is out of step and is given up.
+    if (m_socket->bytesAvailable() == 0)
+        return;
+    trace("--", QStringLiteral("reply before its command: %1")
+                    .arg(QString::fromUtf8(m_socket->peek(80)).trimmed()));
+    m_socket->abort();
+    emit smtpError(ErrServerReply);
+    throw ProtocolException();
+}
+
 void SmtpClient::writeCommand(const QString &text, bool secret)
 {
+    throwIfAborted();
     if (secret) {
         const int blank = text.startsWith(QLatin1String("AUTH PLAIN ")) ? 11 : 0;
         trace("C:", text.left(blank) + QStringLiteral("<blanked>"));
     } else {
         trace("C:", text);
     }
+    if (m_socket && m_socket->state() == QAbstractSocket::ConnectedState)
+        refuseEarlyReply();
     if (!m_socket || m_socket->state() != QAbstractSocket::ConnectedState
-        || m_socket->write(text.toUtf8() + "\r\n") < 0
-        || !m_socket->waitForBytesWritten(m_sendMessageTimeout)) {
+        || m_socket->write(text.toUtf8() + "\r\n") < 0 || !drainTo(0)) {
         emit smtpError(ErrSendTimeout);
         throw SendMessageTimeoutException();
     }
@@ -315,11 +433,13 @@ bool SmtpClient::drainTo(qint64 limit)
             bytes += ssl->encryptedBytesToWrite();
         return bytes;
     };
-    while (queued() > limit) {
-        if (!m_socket->waitForBytesWritten(m_sendMessageTimeout))
-            return false;
-    }
-    return true;
+    return waitInSlices(m_sendMessageTimeout, [&](int ms) {
+        while (queued() > limit) {
+            if (!m_socket->waitForBytesWritten(ms))
+                return false;
+        }
+        return true;
+    });
 }
 
 void SmtpClient::writeMessageData(MimeMessage &message)
@@ -330,16 +450,34 @@ void SmtpClient::writeMessageData(MimeMessage &message)
         emit smtpError(ErrSendTimeout);
         throw SendMessageTimeoutException();
     }
-    WireSink sink([this](const QByteArray &slice) {
-        return m_socket->state() == QAbstractSocket::ConnectedState && m_socket->write(slice) >= 0
-            && drainTo(dataHighWater);
+    refuseEarlyReply();
+    // A TLS socket encrypts only when told to send. Left to the wait in
+    // drainTo(), it would encrypt and copy a megabyte at a time while the peer
+    // waits, through buffers so large that each is fetched anew from the
+    // system. Handed over a record (RFC 8446 5.1: 16 KiB) at a time and sent
+    // at once, the data flows on and the socket's buffers are reused; when
+    // the peer reads slower, the data waits in the system's socket buffer,
+    // not in growing buffers of ours.
+    const bool tls = m_connectionType != PlainTcp;
+    WireSink sink([this, tls](const QByteArray &slice) {
+        for (int offset = 0; offset < slice.size();) {
+            const int n = tls ? qMin(tlsRecordBytes, slice.size() - offset) : slice.size();
+            if (m_socket->state() != QAbstractSocket::ConnectedState
+                || m_socket->write(slice.constData() + offset, n) < 0)
+                return false;
+            if (tls)
+                m_socket->flush();
+            offset += n;
+        }
+        return drainTo(tls ? tlsHighWater : dataHighWater);
     });
     bool ok = message.writeTo(sink) && sink.write(QByteArrayLiteral("\r\n")) && sink.flush();
     trace("C:", QStringLiteral("<message text, %1 bytes>").arg(sink.written()));
     // Like any command: wait until the last of it is on its way.
-    if (ok && m_socket->bytesToWrite() > 0)
-        ok = m_socket->waitForBytesWritten(m_sendMessageTimeout);
+    if (ok)
+        ok = drainTo(0);
     if (!ok) {
+        throwIfAborted();
         emit smtpError(ErrSendTimeout);
         throw SendMessageTimeoutException();
     }
@@ -356,35 +494,36 @@ void SmtpClient::waitForResponse()
         emit smtpError(ErrResponseTimeout);
         throw ResponseTimeoutException();
     };
-    qint64 replyBytes = 0;
+    // The time-out bounds the whole reply: a server that trickles
+    // continuation lines does not hold the client beyond it.
+    const QDeadlineTimer deadline(qMax(0, m_responseTimeout));
+    SmtpReplyReader reply(maxReplyBytes);
     for (;;) {
-        // Lines already received are read before waiting for more.
-        if (!m_socket->canReadLine()) {
-            if (replyBytes + m_socket->bytesAvailable() > maxReplyBytes)
-                fail(QStringLiteral("reply too long"));
-            if (!m_socket->waitForReadyRead(m_responseTimeout))
-                fail(m_socket->errorString());
-        }
-        while (m_socket->canReadLine()) {
-            const QByteArray line = m_socket->readLine();
-            replyBytes += line.size();
-            if (replyBytes > maxReplyBytes)
-                fail(QStringLiteral("reply too long"));
-            m_responseText = QString::fromUtf8(line);
+        const SmtpReplyReader::Step step = reply.readLine(*m_socket);
+        switch (step) {
+        case SmtpReplyReader::NeedMore:
+            if (deadline.hasExpired()
+                || !waitInSlices(int(deadline.remainingTime()),
+                                 [this](int ms) { return m_socket->waitForReadyRead(ms); }))
+                fail(deadline.hasExpired() ? QStringLiteral("time-out") : m_socket->errorString());
+            break;
+        case SmtpReplyReader::TooLong:
+            fail(QStringLiteral("reply too long"));
+            break;
+        case SmtpReplyReader::Continued:
+        case SmtpReplyReader::Final: {
+            const QByteArray &line = reply.line();
+            m_responseText = QString::fromUtf8(line.constData(), line.size());
+            m_responseCode = reply.code();
             trace("S:", m_responseText.trimmed());
-            const bool numeric = line.size() >= 3 && isDigit(line[0]) && isDigit(line[1]) && isDigit(line[2]);
-            m_responseCode = numeric ? line.left(3).toInt() : 0;
             if (m_responseCode / 100 == 4)
                 emit smtpError(ErrServerReply);
             else if (m_responseCode / 100 == 5)
                 emit smtpError(ErrPermanentReply);
-            // A blank after the code ends the reply; so does the line end right
-            // after a bare code ("250" CR LF), which some servers send as their
-            // last line. A hyphen means more lines follow.
-            const QByteArray rest = line.mid(3);
-            if ((line.size() >= 4 && line[3] == ' ')
-                || (numeric && (rest == "\r\n" || rest == "\n")))
+            if (step == SmtpReplyReader::Final)
                 return;
+            break;
+        }
         }
     }
 }

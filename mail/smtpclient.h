@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <atomic>
+
 class EmailAddress;
 class MimeMessage;
 class QTcpSocket;
@@ -17,6 +19,10 @@ class QTcpSocket;
 //
 // With tracing on, the dialogue goes to the debug output, with the
 // credentials of AUTH blanked out.
+//
+// Every wait is bounded by its time-out as a whole (a reply by the response
+// time-out, however many lines it trickles in) and notices abort() within a
+// tenth of a second.
 class SmtpClient : public QObject
 {
     Q_OBJECT
@@ -31,7 +37,11 @@ public:
         ErrSendTimeout,
         ErrAuthFailed,
         ErrServerReply,
-        ErrPermanentReply
+        ErrPermanentReply,
+        // An address or the EHLO name holds a control character: it would end
+        // the command line early and start a command of its own.
+        ErrInvalidArgument,
+        ErrAborted
     };
     Q_ENUM(SmtpError)
 
@@ -59,6 +69,11 @@ public:
     void setSendMessageTimeout(int msec) { m_sendMessageTimeout = msec; }
     bool traceEnabled() const { return m_trace; }
     void setTraceEnabled(bool on) { m_trace = on; }
+    // Off by default: the server's certificate is not checked. On, a TLS
+    // server must present a certificate for the host name that the system's
+    // certificate store vouches for, or the connection ends in the handshake.
+    bool verifyPeer() const { return m_verifyPeer; }
+    void setVerifyPeer(bool on);
 
     ConnectionType connectionType() const { return m_connectionType; }
     // Replaces the socket; a type outside the enumeration leaves none, and
@@ -78,6 +93,11 @@ public:
     // Says QUIT without waiting for the answer.
     void quit();
 
+    // May be called from any thread. The operation in progress (and every
+    // later one) ends with false and ErrAborted; the connection is closed as
+    // it is, without QUIT and without ending the message data.
+    void abort() { m_abortRequested = true; }
+
 signals:
     void smtpError(SmtpClient::SmtpError error);
 
@@ -91,7 +111,7 @@ protected:
     // cannot be written in time.
     void sendMessage(const QString &text);
     // Reads one whole reply; throws ResponseTimeoutException when it does not
-    // come in time, or runs on beyond 1 MiB.
+    // come whole within the response time-out, or runs on beyond 1 MiB.
     void waitForResponse();
 
 private:
@@ -101,6 +121,29 @@ private:
     class SendMessageTimeoutException
     {
     };
+    // Thrown once the connection was closed on abort().
+    class AbortedException
+    {
+    };
+    // Thrown after the server spoke out of turn; the connection is closed.
+    class ProtocolException
+    {
+    };
+
+    // Runs a public operation: whatever it throws has been reported already
+    // and makes it false (a failed login also reports ErrAuthFailed).
+    template <typename Operation>
+    bool guarded(Operation operation, bool authenticating = false);
+    // Throws AbortedException (after closing the connection) once abort() was called.
+    void throwIfAborted();
+    // Repeats wait(slice) in slices of at most 100 ms until it answers true
+    // (true), the time is up or the connection is gone (false).
+    template <typename Wait>
+    bool waitInSlices(int timeoutMs, Wait wait);
+    bool waitUntilConnected();
+    // Throws ProtocolException when the server sent something before the
+    // command that is about to go out.
+    void refuseEarlyReply();
 
     void writeCommand(const QString &text, bool secret);
     void writeMessageData(MimeMessage &message);
@@ -111,6 +154,7 @@ private:
     // Emits the error and returns false, for one-line refusals.
     bool failWith(SmtpError error);
     bool sendRecipients(const QList<EmailAddress *> &recipients, const QString &command);
+    bool hasUnsafeAddress(const MimeMessage &message) const;
     void trace(const char *direction, const QString &text) const;
 
     QTcpSocket *m_socket = nullptr;
@@ -127,4 +171,7 @@ private:
     QString m_responseText;
     int m_responseCode = 0;
     bool m_trace = false;
+    bool m_verifyPeer = false;
+    std::atomic<bool> m_abortRequested{false};
+    bool m_aborted = false;
 };

@@ -52,4 +52,13 @@ bool smtpTrace()
     return qEnvironmentVariableIntValue("FEEDBACK_SMTP_TRACE") != 0;
 }
 
+bool smtpVerifyPeer()
+{
+    // The cache value comes as CMake writes a truth value (ON, TRUE, 1 ...).
+    const QString value =
+        deploymentValue("FEEDBACK_SMTP_VERIFY_PEER", FEEDBACK_DEFAULT_SMTP_VERIFY_PEER).toLower();
+    return value == QLatin1String("1") || value == QLatin1String("on") || value == QLatin1String("true")
+        || value == QLatin1String("yes");
+}
+
 } // namespace Deployment

@@ -22,5 +22,8 @@ QString smtpHost();
 QString supportMailbox();
 // FEEDBACK_SMTP_TRACE=1: the SMTP dialogue goes to the debug output.
 bool smtpTrace();
+// FEEDBACK_SMTP_VERIFY_PEER: whether the SMTP server's certificate must verify
+// against the system's certificate store (1/on/true/yes; anything else is off).
+bool smtpVerifyPeer();
 
 } // namespace Deployment

@@ -27,7 +27,7 @@ for target in "${targets[@]}"; do
     found=build-fuzz/corpus/$target
     mkdir -p "$seeds" "$found"
     echo "== $target: seed corpus"
-    "build-fuzz/$target" -runs=0 -timeout=10 -rss_limit_mb=2048 "$seeds"
+    "build-fuzz/$target" -runs=0 -timeout=10 -rss_limit_mb=2048 -artifact_prefix="build-fuzz/crash-$target-" "$seeds"
     echo "== $target: ${seconds} s"
     # New inputs go to the first folder, so the seed corpus stays as committed.
     log=build-fuzz/$target.log

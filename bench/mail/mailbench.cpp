@@ -2,7 +2,8 @@
 // files) and either writes its text to a file or sends it over SMTP to a local
 // sink, then prints the wall time and the peak resident memory of the process.
 //
-//   mailbench --files A B --port P          send to 127.0.0.1:P (plain TCP)
+//   mailbench --files A B --port P [--starttls | --tls]
+//                                           send to 127.0.0.1:P (plain TCP, STARTTLS or TLS)
 //   mailbench --files A B --write-eml PATH  write the message text to PATH
 
 #include "emailaddress.h"
@@ -78,7 +79,10 @@ int main(int argc, char *argv[])
         FileSink sink(&out);
         ok = out.open(QIODevice::WriteOnly) && message.writeTo(sink);
     } else {
-        SmtpClient client(QStringLiteral("127.0.0.1"), args.value(port + 1).toInt(), SmtpClient::PlainTcp);
+        const SmtpClient::ConnectionType type = args.contains(QStringLiteral("--tls")) ? SmtpClient::ImplicitSsl
+            : args.contains(QStringLiteral("--starttls"))                              ? SmtpClient::StartTls
+                                                                                        : SmtpClient::PlainTcp;
+        SmtpClient client(QStringLiteral("127.0.0.1"), args.value(port + 1).toInt(), type);
         ok = client.connectToHost() && client.sendMail(message);
         client.quit();
     }

@@ -1,12 +1,20 @@
 #!/usr/bin/python3
 """A fast SMTP sink for the benchmark: accepts everything and discards the
-data (it only counts it). Prints "LISTENING <port>" first."""
+data (it only counts it). Prints "LISTENING <port>" first, or with
+--cert/--key "LISTENING <port> <tls port>": the first port then also offers
+STARTTLS, the second speaks TLS from the first byte."""
 
+import argparse
 import asyncio
+import ssl
 import sys
 
 
 class Sink(asyncio.Protocol):
+    def __init__(self, context=None):
+        self.context = context
+        self.upgrading = False
+
     def connection_made(self, transport):
         self.transport = transport
         self.buffer = b""
@@ -16,6 +24,10 @@ class Sink(asyncio.Protocol):
         transport.write(b"220 sink ready\r\n")
 
     def data_received(self, data):
+        if self.upgrading:
+            # Decrypted before start_tls() has handed over the new transport.
+            self.buffer += data
+            return
         if self.in_data:
             self.receive_data(data)
             return
@@ -24,7 +36,14 @@ class Sink(asyncio.Protocol):
             line, self.buffer = self.buffer.split(b"\n", 1)
             verb = line.strip().split(b" ", 1)[0].upper()
             if verb in (b"EHLO", b"HELO"):
-                self.transport.write(b"250-sink\r\n250 8BITMIME\r\n")
+                offer = b"250-STARTTLS\r\n" if self.context else b""
+                self.transport.write(b"250-sink\r\n" + offer + b"250 8BITMIME\r\n")
+            elif verb == b"STARTTLS" and self.context:
+                # The client's handshake must wait for the TLS layer.
+                self.transport.pause_reading()
+                self.transport.write(b"220 go ahead\r\n")
+                asyncio.ensure_future(self.start_tls())
+                return
             elif verb == b"DATA":
                 self.transport.write(b"354 go ahead\r\n")
                 self.in_data = True
@@ -39,6 +58,14 @@ class Sink(asyncio.Protocol):
                 return
             else:
                 self.transport.write(b"250 ok\r\n")
+
+    async def start_tls(self):
+        context, self.context = self.context, None
+        self.upgrading = True
+        self.transport = await asyncio.get_running_loop().start_tls(
+            self.transport, self, context, server_side=True)
+        self.upgrading = False
+        self.data_received(b"")
 
     def receive_data(self, data):
         window = self.tail + data
@@ -57,11 +84,20 @@ class Sink(asyncio.Protocol):
 
 
 async def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--cert")
+    parser.add_argument("--key")
+    args = parser.parse_args()
     loop = asyncio.get_running_loop()
-    server = await loop.create_server(Sink, "127.0.0.1", 0)
-    print("LISTENING %d" % server.sockets[0].getsockname()[1], flush=True)
-    async with server:
-        await server.serve_forever()
+    context = None
+    if args.cert:
+        context = ssl.create_default_context(ssl.Purpose.CLIENT_AUTH)
+        context.load_cert_chain(args.cert, args.key)
+    servers = [await loop.create_server(lambda: Sink(context), "127.0.0.1", 0)]
+    if context:
+        servers.append(await loop.create_server(Sink, "127.0.0.1", 0, ssl=context))
+    print("LISTENING " + " ".join(str(s.sockets[0].getsockname()[1]) for s in servers), flush=True)
+    await asyncio.gather(*(s.serve_forever() for s in servers))
 
 
 if __name__ == "__main__":

@@ -242,16 +242,17 @@ void TestReportComposer::overlongLine_data()
     QTest::newRow("long-last-line") << QByteArray("short\n") + limit + 'a' << true;
     // Octets count, not characters: 500 two-octet characters are 1000 octets.
     QTest::newRow("utf8-octets") << QString(500, QChar(0x00e9)).toUtf8() << true;
+    QTest::newRow("nul-is-no-8bit-data") << QByteArray("a\0b", 3) << true;
 }
 
 void TestReportComposer::overlongLine()
 {
     QFETCH(QByteArray, text);
     QFETCH(bool, overlong);
-    QCOMPARE(ReportComposer::hasOverlongLine(text), overlong);
+    QCOMPARE(ReportComposer::needsQuotedPrintable(text), overlong);
 
     // Such a body goes out quoted-printable; any other stays 8bit.
-    MimeText body(QString::fromUtf8(text));
+    MimeText body(QString::fromUtf8(text.constData(), text.size()));
     const auto message = ReportComposer::buildReportMessage(MailSettings(), ReportContext(), &body, {});
     QCOMPARE(body.encoding(), overlong ? MimePart::EncQuotedPrintable : MimePart::Enc8Bit);
 }

@@ -44,15 +44,19 @@ private:
     ReportDelivery &m_delivery;
 };
 
-int runOnSendThread(ReportDelivery &delivery)
+// Once abortWhen (if given) answers true, the delivery is aborted from this thread.
+int runOnSendThread(ReportDelivery &delivery, const std::function<bool()> &abortWhen = {}, bool keepReport = false)
 {
     Runner runner(delivery);
     CSendThread thread(&runner);
     thread.start();
     // Keep this thread's event loop turning for in-test servers.
     QDeadlineTimer deadline(90000);
-    while (!thread.isFinished() && !deadline.hasExpired())
+    while (!thread.isFinished() && !deadline.hasExpired()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (abortWhen && abortWhen())
+            delivery.abort(keepReport);
+    }
     thread.wait();
     return runner.outcome;
 }
@@ -189,6 +193,8 @@ private slots:
     void outboxLimits_data();
     void outboxLimits();
     void interruptedWriteIsNeverListed();
+    void abortEndsTheDelivery_data();
+    void abortEndsTheDelivery();
 
 private:
     ReportForm form() const;
@@ -212,6 +218,7 @@ void TestReportDelivery::initTestCase()
 
 void TestReportDelivery::init()
 {
+    qunsetenv("FEEDBACK_SMTP_VERIFY_PEER");
     m_app = std::make_unique<QTemporaryDir>();
     m_appDir = m_app->path();
     QRandomGenerator random(99);
@@ -302,6 +309,9 @@ void TestReportDelivery::sequence_data()
                                               << QStringList{start, QStringLiteral("0|")} << first;
     QTest::newRow("wrong-password-535") << QStringLiteral("plain") << QStringLiteral("0") << QStringLiteral("wrong")
                                         << QStringList{} << 4 << QStringList{start, QStringLiteral("535|NDNAME")} << first;
+    // With the certificate check on, the self-signed server gets nothing.
+    QTest::newRow("tls-certificate-check-on") << QStringLiteral("tls") << QString() << Password << QStringList{} << 3
+                                              << QStringList{start, QStringLiteral("0|")} << first;
     QTest::newRow("recipient-rejected-550") << QStringLiteral("tls") << QString() << Password
                                             << QStringList{QStringLiteral("--reject-rcpt"), Recipient} << 4
                                             << QStringList{start, QStringLiteral("550|")} << first;
@@ -345,6 +355,8 @@ void TestReportDelivery::sequence()
         seen << action;
     });
 
+    if (QByteArray(QTest::currentDataTag()).endsWith("check-on"))
+        qputenv("FEEDBACK_SMTP_VERIFY_PEER", "on"); // until the next init()
     QCOMPARE(runOnSendThread(delivery), outcome);
     QCOMPARE(logEntries(m_appDir), log);
     QCOMPARE(seen, events);
@@ -422,7 +434,7 @@ void TestReportDelivery::longCommentLineArrivesWhole()
     QJsonObject record;
     const QJsonObject mail = lastMail(smtp, &record);
     QCOMPARE(mail.value(QStringLiteral("body")).toString(), ReportComposer::composeReportBody(longForm, context()));
-    QVERIFY(!ReportComposer::hasOverlongLine(TestSupport::readFile(record.value(QStringLiteral("path")).toString())));
+    QVERIFY(!ReportComposer::needsQuotedPrintable(TestSupport::readFile(record.value(QStringLiteral("path")).toString())));
 }
 
 void TestReportDelivery::connectionTypeOnTheWire_data()
@@ -672,6 +684,28 @@ void TestReportDelivery::interruptedWriteIsNeverListed()
     OutboxResender resender(outbox);
     resender.setSettingsUrl(nowhere());
     QVERIFY(resender.sendPending().isEmpty());
+}
+
+void TestReportDelivery::abortEndsTheDelivery_data()
+{
+    QTest::addColumn<bool>("keepReport");
+    QTest::newRow("cancelled by the user: dropped") << false;
+    QTest::newRow("window closed under it: kept") << true;
+}
+
+// A peer that never answers the TLS handshake, and the long default time-outs.
+void TestReportDelivery::abortEndsTheDelivery()
+{
+    QFETCH(bool, keepReport);
+    ProbeServer probe;
+    const Outbox outbox(m_appDir + QStringLiteral("/outbox"));
+    ReportDelivery delivery(form(), context(), probeSettings(probe, QString()));
+    delivery.setOutbox(outbox);
+    delivery.setSettingsUrl(nowhere());
+    QCOMPARE(runOnSendThread(delivery, [&probe] { return !probe.received.isEmpty(); }, keepReport),
+             int(ReportDelivery::Cancelled));
+    QCOMPARE(logEntries(m_appDir), QStringList{QStringLiteral("0|Send to Email Start.")});
+    QCOMPARE(outbox.entries().size(), keepReport ? 1 : 0);
 }
 
 QTEST_GUILESS_MAIN(TestReportDelivery)

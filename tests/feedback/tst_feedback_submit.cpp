@@ -25,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -540,7 +541,9 @@ void TestFeedbackSubmit::closeWhileSubmitting()
     QFETCH(bool, destroyAtOnce);
 
     // The settings answer late, so the worker is still busy when the window closes.
-    QVERIFY(serveSettings(TestSupport::unusedPort(), QStringLiteral("secret")));
+    QTcpServer smtp;
+    QVERIFY(smtp.listen(QHostAddress::LocalHost));
+    QVERIFY(serveSettings(destroyAtOnce ? smtp.serverPort() : TestSupport::unusedPort(), QStringLiteral("secret")));
     TestSupport::PeerProcess web;
     QVERIFY2(web.start(TestSupport::peerScript(QStringLiteral("http_server.py")),
                        {QStringLiteral("--root"), m_webRoot, QStringLiteral("--delay"),
@@ -563,8 +566,9 @@ void TestFeedbackSubmit::closeWhileSubmitting()
     QVERIFY2(QFile::exists(pending), "files still in use were removed at close");
 
     if (destroyAtOnce) {
-        m_window.reset(); // waits for the worker; its late signals go nowhere
+        m_window.reset(); // stops the worker and waits; its late signals go nowhere
         QVERIFY(!QFile::exists(pending));
+        QVERIFY2(!smtp.waitForNewConnection(0), "the delivery went on after the window was gone");
         QTest::qWait(50); // let any stray queued event surface
         return;
     }

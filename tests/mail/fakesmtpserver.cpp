@@ -101,6 +101,13 @@ void FakeSmtpServer::run()
             raw.replace(QLatin1String("\\r"), QLatin1String("\r")).replace(QLatin1String("\\n"), QLatin1String("\n"));
             socket->write(raw.toUtf8());
             socket->waitForBytesWritten(m_timeout);
+        } else if (step.startsWith(QLatin1String("T: "))) {
+            int sent = 0;
+            while (sent++ < 60 && socket->write(step.mid(3).toUtf8() + "\r\n") > 0
+                   && socket->waitForBytesWritten(m_timeout) && !socket->waitForDisconnected(50)) {
+            }
+            if (sent > 60)
+                fail(QStringLiteral("the client sat out the whole trickle"));
         } else if (step.startsWith(QLatin1String("C: "))) {
             QByteArray line;
             if (!readLine(*socket, m_timeout, &line)) {

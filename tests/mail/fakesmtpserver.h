@@ -11,6 +11,8 @@
 // transcript, one entry per step:
 //   "S: text"  send text and CR LF
 //   "R: text"  send text as it is, with \r and \n written as escapes
+//   "T: text"  send text and CR LF every 50 ms until the client goes away
+//              (a failure when it stays for 3 s)
 //   "C: text"  expect the client's next line to be text (CR LF removed)
 //   "DATA"     read the message data up to the final "." line and keep it
 //   "CLOSE"    close the connection

@@ -12,10 +12,10 @@
 #include "mimetext.h"
 #include "quotedprintable.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -148,6 +148,11 @@ void TestMimeSerialisation::messageHeader_data()
     QTest::newRow("reply-to-named-two-blanks")
         << QString() << one << Recipients() << Recipients() << E8 << QStringLiteral("Hi") << QStringLiteral("R") << QString()
         << QStringLiteral("From: <s@x.test>\r\nTo: <r@x.test>\r\nSubject: Hi\r\nReply-To:  R <rt@x.test>\r\n") + mime;
+    // A CR or LF in a header value would start a field of its own.
+    QTest::newRow("line-breaks-in-names-and-subject-become-blanks")
+        << QStringLiteral("Me\r\nBcc: x@x.test") << Recipients{{QStringLiteral("A\nB"), QStringLiteral("a@x.test")}}
+        << Recipients() << Recipients() << E8 << QStringLiteral("Hi\rX-Evil: 1") << "-" << QString()
+        << QStringLiteral("From: Me  Bcc: x@x.test <s@x.test>\r\nTo: A B <a@x.test>\r\nSubject: Hi X-Evil: 1\r\n") + mime;
     QTest::newRow("in-reply-to-and-references")
         << QString() << one << Recipients() << Recipients() << E8 << QStringLiteral("Hi") << "-" << QStringLiteral("id@x.test")
         << QStringLiteral("From: <s@x.test>\r\nTo: <r@x.test>\r\nSubject: Hi\r\n") + mime
@@ -279,6 +284,8 @@ void TestMimeSerialisation::partBody_data()
     QTest::newRow("qp-a-equals-b-crlf") << QByteArray("a=b\r\n") << MimePart::EncQuotedPrintable << QStringLiteral("a=3Db=0D=0A");
     QTest::newRow("8bit-utf8-unchanged") << QStringLiteral("gr\u00fc\u00df\r\n.\n").toUtf8() << MimePart::Enc8Bit
                                          << QStringLiteral("gr\u00fc\u00df\r\n.\n");
+    QTest::newRow("8bit-nul-keeps-the-rest") << QByteArray("a\0b\r\nc", 6) << MimePart::Enc8Bit << QStringLiteral("a\0b\r\nc");
+    QTest::newRow("7bit-nul-keeps-the-rest") << QByteArray("a\0b", 3) << MimePart::Enc7Bit << QStringLiteral("a\0b");
     QTest::newRow("7bit-ascii-unchanged") << QByteArray("plain ascii") << MimePart::Enc7Bit << QStringLiteral("plain ascii");
     QTest::newRow("7bit-beyond-latin1-becomes-question-mark")
         << QStringLiteral("a\u20acb").toUtf8() << MimePart::Enc7Bit << QStringLiteral("a?b");
@@ -317,8 +324,13 @@ void TestMimeSerialisation::partHead_data()
         << QStringLiteral("Content-Type: application/octet-stream; name=\"logs.zip\"\r\n"
                           "Content-Transfer-Encoding: base64\r\nContent-disposition: attachment\r\n\r\n\r\n");
     QTest::newRow("file-from-bytes")
-        << "file-bytes"
+        << "file:a b.bin"
         << QStringLiteral("Content-Type: application/octet-stream; name=\"a b.bin\"\r\n"
+                          "Content-Transfer-Encoding: base64\r\n\r\nAAE=\r\n");
+    // Linux file names may hold line breaks, quotes and backslashes.
+    QTest::newRow("file-name-line-break-quote-backslash")
+        << "file:a\r\nX: 1\"\\.bin"
+        << QStringLiteral("Content-Type: application/octet-stream; name=\"a  X: 1\\\"\\\\.bin\"\r\n"
                           "Content-Transfer-Encoding: base64\r\n\r\nAAE=\r\n");
     QTest::newRow("text-with-id-and-header-line")
         << "text"
@@ -334,8 +346,8 @@ void TestMimeSerialisation::partHead()
     if (kind == QLatin1String("attachment-path")) {
         // Not readable here: the body is empty, the announcement is whole.
         part = std::make_unique<MimeAttachment>(new QFile(QStringLiteral("C:/x/logs.zip")));
-    } else if (kind == QLatin1String("file-bytes")) {
-        part = std::make_unique<MimeFile>(QByteArray("\0\1", 2), QStringLiteral("a b.bin"));
+    } else if (kind.startsWith(QLatin1String("file:"))) {
+        part = std::make_unique<MimeFile>(QByteArray("\0\1", 2), kind.mid(5));
     } else {
         part = std::make_unique<MimeText>(QStringLiteral("hi"));
         part->setContentId(QStringLiteral("cid1"));
@@ -386,11 +398,19 @@ void TestMimeSerialisation::multipart()
     MimeMultiPart empty;
     const QString boundary = empty.boundary();
     QVERIFY(QRegularExpression(QStringLiteral("^[0-9a-f]{32}$")).match(boundary).hasMatch());
-    // The MD5 of a single byte.
-    bool found = false;
-    for (int b = 0; b < 256 && !found; ++b)
-        found = QCryptographicHash::hash(QByteArray(1, char(b)), QCryptographicHash::Md5).toHex() == boundary.toLatin1();
-    QVERIFY(found);
+    // Drawn from far more than 256 values, and again when a part holds it.
+    QSet<QString> drawn;
+    for (int i = 0; i < 300; ++i)
+        drawn.insert(MimeMultiPart().boundary());
+    QCOMPARE(drawn.size(), 300);
+    for (const bool streamed : {false, true}) {
+        MimeMultiPart container;
+        MimeText forged(QStringLiteral("--") + container.boundary() + QStringLiteral("\r\nContent-Type: text/html\r\n\r\nx"));
+        container.addPart(&forged);
+        CollectSink sink;
+        const QString text = streamed && container.writeTo(sink) ? QString::fromUtf8(sink.data) : container.toString();
+        QCOMPARE(text.count(QStringLiteral("--") + container.boundary()), 2);
+    }
     QCOMPARE(empty.toString(), QStringLiteral("Content-Type: multipart/related; boundary=") + boundary
                                    + QStringLiteral("\r\nContent-Transfer-Encoding: 8bit\r\n\r\n--") + boundary
                                    + QStringLiteral("--\r\n\r\n"));
@@ -475,7 +495,7 @@ void TestMimeSerialisation::pieceByPieceEqualsText()
     std::vector<std::unique_ptr<MimePart>> parts;
     const auto build = [&](MimeMultiPart &root, MimeMultiPart &inner) {
         parts.clear();
-        parts.push_back(std::make_unique<MimeText>(QStringLiteral("Body \u00e9\r\n.\r\nline")));
+        parts.push_back(std::make_unique<MimeText>(QStringLiteral("Body \u00e9\r\n.\r\nline\0after NUL")));
         root.addPart(parts.back().get());
         for (int i = 0; i < attachmentSizes.size(); ++i) {
             const QString path = dir.filePath(QStringLiteral("a%1.bin").arg(i));
@@ -495,6 +515,7 @@ void TestMimeSerialisation::pieceByPieceEqualsText()
     MimeMultiPart rootA(MimeMultiPart::Mixed), innerA;
     build(rootA, innerA);
     const QByteArray text = rootA.toString().toUtf8();
+    QVERIFY(text.contains(QByteArray("line\0after NUL\r\n--", 18)));
 
     MimeMultiPart rootB(MimeMultiPart::Mixed), innerB;
     std::vector<std::unique_ptr<MimePart>> keep = std::move(parts);

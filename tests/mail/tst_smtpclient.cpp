@@ -186,6 +186,10 @@ void TestSmtpClient::dialogue_data()
         << connected({QStringLiteral("C: STARTTLS"), QStringLiteral("R: 220 go ahead\\r\\n554 injected\\r\\n"),
                       QStringLiteral("TLS"), ehlo, QStringLiteral("S: 250 after tls"), quit})
         << "1" << Errors() << 250;
+    // The response time-out bounds a whole reply, however it trickles in.
+    QTest::newRow("trickled-greeting-times-out-like-silent")
+        << plain << "connect" << QStringList{QStringLiteral("T: 220-still there")}
+        << "0" << E({SmtpClient::ErrResponseTimeout}) << 220;
     QTest::newRow("implicit-tls-handshake-fails")
         << int(SmtpClient::ImplicitSsl) << "connect"
         << QStringList{QStringLiteral("R: 220 plain text server\\r\\n"), QStringLiteral("CLOSE")}
@@ -240,6 +244,18 @@ void TestSmtpClient::dialogue_data()
         << plain << "connect,send,quit"
         << connected({QStringLiteral("C: MAIL FROM: <s@x.test>"), QStringLiteral("S: 451 try later"), quit})
         << "10" << E({SmtpClient::ErrServerReply}) << 451;
+    // A reply sent before its command (a "250" with the "354") answers nothing.
+    QTest::newRow("reply-before-its-command-ends-the-dialogue")
+        << plain << "connect,send"
+        << submission(envelope() + QStringList{QStringLiteral("C: DATA"), QStringLiteral("R: 354 go\\r\\n250 ok\\r\\n")})
+        << "10" << E({SmtpClient::ErrServerReply}) << 354;
+    // Control characters in an address or the EHLO name never reach a command.
+    QTest::newRow("rcpt-with-crlf-refused-before-any-command") << plain << "connect,bcc=d@x.test>\r\nRCPT TO:<e@x.test,send,quit"
+        << connected({quit}) << "10" << E({SmtpClient::ErrInvalidArgument}) << 250;
+    QTest::newRow("rcpt-with-c1-control-refused") << plain << "connect,bcc=d@x.test\u0085,send,quit"
+        << connected({quit}) << "10" << E({SmtpClient::ErrInvalidArgument}) << 250;
+    QTest::newRow("ehlo-name-with-crlf-refused") << plain << "name=localhost\r\nMAIL FROM:<e@x.test>,connect"
+        << QStringList{greeting} << "0" << E({SmtpClient::ErrInvalidArgument}) << 220;
     QTest::newRow("message-rejected-after-data")
         << plain << "connect,send,quit"
         << submission(envelope() + QStringList{QStringLiteral("C: DATA"), QStringLiteral("S: 354 go"), QStringLiteral("DATA"),
@@ -298,6 +314,10 @@ void TestSmtpClient::dialogue()
                 got += client.sendMail(message) ? QLatin1Char('1') : QLatin1Char('0');
             else if (step == QLatin1String("quit"))
                 client.quit();
+            else if (step.startsWith(QLatin1String("bcc=")))
+                message.recipients(MimeMessage::Bcc).first()->setAddress(step.mid(4));
+            else if (step.startsWith(QLatin1String("name=")))
+                client.setName(step.mid(5));
         }
         QCOMPARE(client.responseCode(), code);
         emitted = errorsOf(spy);

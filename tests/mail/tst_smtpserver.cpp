@@ -13,6 +13,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSignalSpy>
+#include <QSslConfiguration>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -38,6 +39,8 @@ private slots:
     void initTestCase();
     void delivery_data();
     void delivery();
+    void certificateCheck_data();
+    void certificateCheck();
 
 private:
     QTemporaryDir m_dir;
@@ -161,6 +164,33 @@ void TestSmtpServer::delivery()
     QVERIFY(sent.contains(comment));
     QCOMPARE(withoutDate(received), withoutDate(serverView(sent)));
     QVERIFY(!received.contains("bcc@x.test"));
+}
+
+void TestSmtpServer::certificateCheck_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<bool>("trusted"); // the test certificate in the certificate store
+    QTest::newRow("tls-untrusted") << "tls" << false;
+    QTest::newRow("starttls-untrusted") << "starttls" << false;
+    QTest::newRow("tls-trusted") << "tls" << true;
+}
+
+void TestSmtpServer::certificateCheck()
+{
+    QFETCH(QString, mode);
+    QFETCH(bool, trusted);
+    TestSupport::PeerProcess server;
+    QVERIFY(server.start(TestSupport::peerScript(QStringLiteral("smtp_server.py")),
+                         {QStringLiteral("--mode"), mode, QStringLiteral("--cert"), m_cert, QStringLiteral("--key"), m_key}));
+    // The store is the default configuration a socket starts from.
+    const QSslConfiguration store = QSslConfiguration::defaultConfiguration();
+    QSslConfiguration withTestCertificate = store;
+    withTestCertificate.addCaCertificates(m_cert);
+    QSslConfiguration::setDefaultConfiguration(trusted ? withTestCertificate : store);
+    SmtpClient client(QStringLiteral("localhost"), server.port(), mode == QLatin1String("tls") ? SmtpClient::ImplicitSsl : SmtpClient::StartTls);
+    QSslConfiguration::setDefaultConfiguration(store);
+    client.setVerifyPeer(true);
+    QCOMPARE(client.connectToHost(), trusted); // unverified: ends in the handshake, before a word is said
 }
 
 QTEST_GUILESS_MAIN(TestSmtpServer)
