@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -21,5 +22,9 @@ bool isAcceptableSize(const QSize &size);
 // (such as "JFIF") means "by the contents". Returns a null pixmap when the
 // file is not a picture or is absurdly large.
 QPixmap load(const QString &path, const char *formatHint, const QSize &box = QSize(45, 40));
+
+// The same for a picture already in memory (a screen grab whose file is
+// still being written).
+QPixmap fromImage(const QImage &picture, const QSize &box = QSize(45, 40));
 
 } // namespace PictureThumbnail

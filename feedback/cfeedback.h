@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class MimeText;
 class QCloseEvent;
@@ -25,9 +26,11 @@ class QListWidgetItem;
 class QMovie;
 class QNetworkAccessManager;
 class QNetworkReply;
+class QPixmap;
 class QPushButton;
 class QTranslator;
 class ReportDelivery;
+class ScreenshotWriter;
 
 // The feedback window, and the state of the report it sends: the mode, the
 // addresses and mail settings, the product's names, the attached pictures and
@@ -167,8 +170,11 @@ private:
     void fillVersionList(QComboBox *list, const QString &caption, const QJsonValue &choices);
     void connectSignals();
     void requestVersionLists();
+    void finishStartUp();
     void setMailIdentity();
     bool addTile(QListWidget *list, const QString &path, const char *formatHint, bool screenshot);
+    void listTile(QListWidget *list, const QString &path, const QPixmap &thumbnail, bool screenshot);
+    void screenshotSaved(const QString &path, bool saved);
     void removeScreenshot(QPushButton *closeButton);
     void removePicture(QPushButton *closeButton);
     void showFailure(const QString &text);
@@ -216,6 +222,10 @@ private:
     bool m_cleanupPending = false;
     QMovie *m_loadingMovie = nullptr;
     QNetworkAccessManager *m_network = nullptr;
+    // Screenshots are encoded and written while the window is already up.
+    ScreenshotWriter *m_screenshotWriter = nullptr;
+    // Set-up that nothing on screen waits for; run after the first paint.
+    std::vector<std::function<void()>> m_startUpSteps;
 
     FileDialogHook m_fileDialog;
     MessageBoxHook m_messageBox;

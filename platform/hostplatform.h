@@ -3,7 +3,9 @@
 #include "adapterchoice.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QList>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +29,12 @@ struct ScreenMetrics
 // Usable before any Qt application object exists.
 ScreenMetrics screenMetrics();
 bool enableDpiAwareness();
+// The desktop's pixels inside area (physical pixels, from the origin of the
+// virtual desktop), read in one step through memory shared with the display
+// server. A null image when the display cannot be read that way (no shared
+// memory extension, a server on another machine, an unusual pixel layout):
+// the caller then grabs through Qt.
+QImage grabDesktop(const QRect &area);
 // Folder of the running executable, without a trailing slash; empty when unknown.
 QString executableDirectory();
 
