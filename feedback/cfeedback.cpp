@@ -3,6 +3,7 @@
 #include "deliverylog.h"
 #include "deployment.h"
 #include "hostinfo.h"
+#include "hostplatform.h"
 #include "mailsettings.h"
 #include "pzstylebutton.h"
 #include "pzstylewidgettitle.h"
@@ -43,6 +44,7 @@ CFeedback::CFeedback(bool feedbackMode, const QString &userEmail, const QString 
     , m_feedbackMode(feedbackMode)
     , m_hostPath(hostPath)
     , m_userEmail(userEmail)
+    , m_desktopGrab(startDesktopGrab())
     , m_screenshotWriter(new ScreenshotWriter(this))
 {
     // The translator goes in before the tree is built, so every text below

@@ -31,6 +31,9 @@ class QPushButton;
 class QTranslator;
 class ReportDelivery;
 class ScreenshotWriter;
+namespace HostPlatform {
+class DesktopGrab;
+}
 
 // The feedback window, and the state of the report it sends: the mode, the
 // addresses and mail settings, the product's names, the attached pictures and
@@ -73,6 +76,9 @@ public:
     void addScreenshot(const QString &path);
     void addPicture(const QString &path);
     void takeAutoScreenshot();
+    // The primary screen as the display server reads it through shared
+    // memory; null where the platform is not X11.
+    static std::unique_ptr<HostPlatform::DesktopGrab> startDesktopGrab();
     void clearPictureLists();
 
     // Submission flow.
@@ -222,6 +228,9 @@ private:
     bool m_cleanupPending = false;
     QMovie *m_loadingMovie = nullptr;
     QNetworkAccessManager *m_network = nullptr;
+    // The start-up screenshot, read by the display server while the window
+    // is being built.
+    std::unique_ptr<HostPlatform::DesktopGrab> m_desktopGrab;
     // Screenshots are encoded and written while the window is already up.
     ScreenshotWriter *m_screenshotWriter = nullptr;
     // Set-up that nothing on screen waits for; run after the first paint.

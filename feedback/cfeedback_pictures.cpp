@@ -197,12 +197,11 @@ void CFeedback::takeAutoScreenshot()
     QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect geometry = screen->geometry();
-    // The fast way reads physical pixels, which is what Qt's grab returns too.
-    const qreal ratio = screen->devicePixelRatio();
-    QImage grab = HostPlatform::grabDesktop(
-        QRect(0, 0, qRound(geometry.width() * ratio), qRound(geometry.height() * ratio)));
+    // Asked for while the window was built (at start-up), or now.
+    const auto desktop = m_desktopGrab ? std::move(m_desktopGrab) : startDesktopGrab();
+    QImage grab = desktop ? desktop->take() : QImage();
     if (grab.isNull()) {
+        const QRect geometry = screen->geometry();
         grab = screen->grabWindow(0, 0, 0, geometry.width(), geometry.height()).toImage();
         grab.setDevicePixelRatio(1.0); // a plain picture, like the file it becomes
     }
@@ -221,6 +220,19 @@ void CFeedback::takeAutoScreenshot()
     // for the file, and a save that fails takes its tile away again.
     listTile(m_ui.listWidget_Screen, path, PictureThumbnail::fromImage(grab), true);
     m_screenshotWriter->save(grab, path);
+}
+
+std::unique_ptr<HostPlatform::DesktopGrab> CFeedback::startDesktopGrab()
+{
+    // Qt's grab is several copies of the screen through the socket and in
+    // memory; this one is the server writing once into shared memory. Same
+    // part of the desktop: from its origin, the primary screen's size in
+    // physical pixels.
+    QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen || QGuiApplication::platformName() != QLatin1String("xcb"))
+        return nullptr;
+    const QSizeF size = QSizeF(screen->geometry().size()) * screen->devicePixelRatio();
+    return std::make_unique<HostPlatform::DesktopGrab>(QRect(QPoint(0, 0), size.toSize()));
 }
 
 void CFeedback::screenshotSaved(const QString &path, bool saved)

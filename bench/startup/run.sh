@@ -63,3 +63,6 @@ printf "  ratio program / bare dialog: median %s, best %s (goal <= 1.0)\n" \
     "$(ratio "$(column program 2)" "$(column dialog 2)")" "$(ratio "$(best program)" "$(best dialog)")"
 printf "  ratio program / bare dialog, first paint: median %s\n" \
     "$(ratio "$(column program 5)" "$(column dialog 5)")"
+# Each round runs both back to back, under much the same load from elsewhere.
+printf "  ratio program / bare dialog within each round: median %s\n" "$(awk '
+    $1 == "dialog" {d = $2} $1 == "program" && d > 0 {printf "%.4f\n", $2 / d}' "$WORK/times" | median)"

@@ -68,7 +68,7 @@ private slots:
     {
         QFETCH(QRect, area);
         QFETCH(QRect, read);
-        const QImage grab = HostPlatform::grabDesktop(area);
+        const QImage grab = HostPlatform::DesktopGrab(area).take();
         if (read.isEmpty()) {
             QVERIFY(grab.isNull());
             return;
