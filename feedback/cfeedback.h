@@ -76,9 +76,6 @@ public:
     void addScreenshot(const QString &path);
     void addPicture(const QString &path);
     void takeAutoScreenshot();
-    // The primary screen as the display server reads it through shared
-    // memory; null where the platform is not X11.
-    static std::unique_ptr<HostPlatform::DesktopGrab> startDesktopGrab();
     void clearPictureLists();
 
     // Submission flow.
@@ -181,6 +178,9 @@ private:
     bool addTile(QListWidget *list, const QString &path, const char *formatHint, bool screenshot);
     void listTile(QListWidget *list, const QString &path, const QPixmap &thumbnail, bool screenshot);
     void screenshotSaved(const QString &path, bool saved);
+    // The primary screen as the display server reads it through shared
+    // memory; null where the platform is not X11.
+    static std::unique_ptr<HostPlatform::DesktopGrab> startDesktopGrab();
     void removeScreenshot(QPushButton *closeButton);
     void removePicture(QPushButton *closeButton);
     void showFailure(const QString &text);
