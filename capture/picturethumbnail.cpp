@@ -177,4 +177,19 @@ QPixmap load(const QString &path, const char *formatHint, const QSize &box)
     return QPixmap::fromImage(std::move(image));
 }
 
+QPixmap fromImage(const QImage &picture, const QSize &box)
+{
+    if (picture.isNull())
+        return QPixmap();
+    const QSize target = targetSize(picture.size(), box);
+    if (target == picture.size())
+        return QPixmap::fromImage(picture);
+    // Sampled down to a few times the tile first, which reads only the rows
+    // it keeps: reading every pixel of a desktop-sized grab costs more than
+    // all the rest of the tile. Then smoothed, as the reader scales a file.
+    const QSize sampled = (target * 4).boundedTo(picture.size());
+    const QImage coarse = picture.scaled(sampled, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    return QPixmap::fromImage(coarse.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
 } // namespace PictureThumbnail

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -27,5 +28,9 @@ bool isAcceptable(const QSize &decoded, qint64 bytes);
 // (such as "JFIF") means "by the contents". Returns a null pixmap when the
 // file is not a picture or would take too much memory to decode.
 QPixmap load(const QString &path, const char *formatHint, const QSize &box = QSize(45, 40));
+
+// The same for a picture already in memory (a screen grab whose file is
+// still being written).
+QPixmap fromImage(const QImage &picture, const QSize &box = QSize(45, 40));
 
 } // namespace PictureThumbnail

@@ -3,10 +3,12 @@
 #include "deliverylog.h"
 #include "deployment.h"
 #include "hostinfo.h"
+#include "hostplatform.h"
 #include "mailsettings.h"
 #include "pzstylebutton.h"
 #include "pzstylewidgettitle.h"
 #include "reportdelivery.h"
+#include "screenshotwriter.h"
 #include "skinconfig.h"
 
 #include <QApplication>
@@ -31,8 +33,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextStream>
+#include <QTimer>
 #include <QTranslator>
 #include <QVariant>
+
+#include <utility>
 
 CFeedback::CFeedback(bool feedbackMode, const QString &userEmail, const QString &hostPath,
                      QWidget *parent)
@@ -40,15 +45,19 @@ CFeedback::CFeedback(bool feedbackMode, const QString &userEmail, const QString 
     , m_feedbackMode(feedbackMode)
     , m_hostPath(hostPath)
     , m_userEmail(userEmail)
+    , m_desktopGrab(startDesktopGrab())
+    , m_screenshotWriter(new ScreenshotWriter(this))
 {
     // The translator goes in before the tree is built, so every text below
     // comes out translated.
     loadTranslation();
+    // Before the tree exists: changing the flags re-applies the style sheet
+    // to every child, which costs a noticeable part of the start-up.
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
     m_ui.setupUi(this);
     setContentsMargins(5, 5, 5, 5); // room for the shadow around the body
 
-    setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
     m_skinPath = SkinConfig::instance().skinDirectory();
     m_systemIsIos = true;
     m_submitState = 0;
@@ -64,6 +73,24 @@ CFeedback::CFeedback(bool feedbackMode, const QString &userEmail, const QString 
     m_productId = readProductInfo(QStringLiteral("PZ_PID"));
     m_smtpHost = Deployment::smtpHost();
     m_smtpPort = QStringLiteral("465");
+
+    // Nothing that can follow the first paint runs before it: the start-up
+    // screenshot is written, the version lists are asked for and analytics
+    // set up once the window has been painted (see event()), or as soon as
+    // the event loop runs when the window has not been shown.
+    m_screenshotWriter->hold();
+    m_startUpSteps.push_back([this] { m_screenshotWriter->release(); });
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible())
+            finishStartUp();
+    });
+}
+
+void CFeedback::finishStartUp()
+{
+    const auto steps = std::exchange(m_startUpSteps, {});
+    for (const auto &step : steps)
+        step();
 }
 
 CFeedback::~CFeedback()
@@ -147,8 +174,11 @@ void CFeedback::loadTranslation()
     const QString appName = readProductInfo(QStringLiteral("PZ_APP_NAME"));
     m_brandName = readProductInfo(QStringLiteral("PZ_BRANDNAME"));
     m_productName = productNameFromPath(m_hostPath);
-    m_gaRequest.init(m_brandName + QLatin1Char(' ') + appName + QStringLiteral(" (Windows version)"),
-                     Deployment::analyticsBase());
+    // Configuring analytics works out the machine identifier, which nothing
+    // on screen needs.
+    const QString category = m_brandName + QLatin1Char(' ') + appName + QStringLiteral(" (Windows version)");
+    const QString analyticsBase = Deployment::analyticsBase();
+    m_startUpSteps.push_back([this, category, analyticsBase] { m_gaRequest.init(category, analyticsBase); });
 
     const QString appDir = QCoreApplication::applicationDirPath();
     QFile languageFile(appDir + QStringLiteral("/Language/language"));
@@ -344,17 +374,23 @@ void CFeedback::connectSignals()
     connect(this, SIGNAL(SignalSendSuccess()), this, SLOT(SlotSendSuccess()));
     connect(this, SIGNAL(SignalOtherFail()), this, SLOT(SlotOtherFail()));
     connect(this, SIGNAL(SignalThreadFinish()), this, SLOT(SlotThreadFinished()));
+    connect(m_screenshotWriter, &ScreenshotWriter::finished, this, &CFeedback::screenshotSaved);
 }
 
 void CFeedback::requestVersionLists()
 {
-    m_network = new QNetworkAccessManager(this);
-    connect(m_network, &QNetworkAccessManager::finished, this, [this](QNetworkReply *reply) {
-        const QByteArray body = reply->readAll();
-        reply->deleteLater();
-        loadVersionLists(body);
+    // The address is the one of now; the request goes once the window is up
+    // (the lists it brings refill combo boxes the user has not opened yet).
+    const QUrl url = Deployment::versionListUrl();
+    m_startUpSteps.push_back([this, url] {
+        m_network = new QNetworkAccessManager(this);
+        connect(m_network, &QNetworkAccessManager::finished, this, [this](QNetworkReply *reply) {
+            const QByteArray body = reply->readAll();
+            reply->deleteLater();
+            loadVersionLists(body);
+        });
+        m_network->get(QNetworkRequest(url));
     });
-    m_network->get(QNetworkRequest(Deployment::versionListUrl()));
 }
 
 void CFeedback::loadVersionLists(const QByteArray &json)
@@ -418,6 +454,9 @@ void CFeedback::SlotMessageReceived(QString message)
 bool CFeedback::event(QEvent *event)
 {
     const bool result = PZStyleDialog::event(event);
+    // After the frame is out, not before it.
+    if (event->type() == QEvent::Paint && !m_startUpSteps.empty())
+        QTimer::singleShot(0, this, &CFeedback::finishStartUp);
     // The style sheet has set dlgRadius by the first polish; publish it for
     // every styled window and round the window's own top and bottom.
     if (event->type() == QEvent::Polish && !m_polished) {
@@ -443,7 +482,9 @@ void CFeedback::closeEvent(QCloseEvent *event)
     saveDraft();
     // While a worker runs it still reads and sends the archives: their
     // removal waits until it has finished (SlotThreadFinished or the
-    // destructor). The window itself hides at once.
+    // destructor). The window itself hides at once. A screenshot still being
+    // written is dropped.
+    m_screenshotWriter->discardAll();
     if (m_sendThread)
         m_cleanupPending = true;
     else

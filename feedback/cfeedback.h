@@ -17,6 +17,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class MimeText;
 class QCloseEvent;
@@ -29,10 +30,15 @@ class QListWidgetItem;
 class QMovie;
 class QNetworkAccessManager;
 class QNetworkReply;
+class QPixmap;
 class QPushButton;
 class QTimer;
 class QTranslator;
 class ReportDelivery;
+class ScreenshotWriter;
+namespace HostPlatform {
+class DesktopGrab;
+}
 
 // The feedback window, and the state of the report it sends: the mode, the
 // addresses and mail settings, the product's names, the attached pictures and
@@ -186,8 +192,14 @@ private:
     void fillVersionList(QComboBox *list, const QString &caption, const QJsonValue &choices);
     void connectSignals();
     void requestVersionLists();
+    void finishStartUp();
     void setMailIdentity();
     bool addTile(QListWidget *list, const QString &path, const char *formatHint, bool screenshot);
+    void listTile(QListWidget *list, const QString &path, const QPixmap &thumbnail, bool screenshot);
+    void screenshotSaved(const QString &path, bool saved);
+    // The primary screen as the display server reads it through shared
+    // memory; null where the platform is not X11.
+    static std::unique_ptr<HostPlatform::DesktopGrab> startDesktopGrab();
     void removeScreenshot(QPushButton *closeButton);
     void removePicture(QPushButton *closeButton);
     void showFailure(const QString &text);
@@ -242,6 +254,13 @@ private:
     bool m_cleanupPending = false;
     QMovie *m_loadingMovie = nullptr;
     QNetworkAccessManager *m_network = nullptr;
+    // The start-up screenshot, read by the display server while the window
+    // is being built.
+    std::unique_ptr<HostPlatform::DesktopGrab> m_desktopGrab;
+    // Screenshots are encoded and written while the window is already up.
+    ScreenshotWriter *m_screenshotWriter = nullptr;
+    // Set-up that nothing on screen waits for; run after the first paint.
+    std::vector<std::function<void()>> m_startUpSteps;
 
     // The outbox and the report of the last delivery: its entry (empty when
     // not kept), its parts and settings for "save as file", and the form it

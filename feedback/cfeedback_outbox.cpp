@@ -8,6 +8,7 @@
 #include "outboxresender.h"
 #include "reportcomposer.h"
 #include "reportdelivery.h"
+#include "screenshotwriter.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -208,6 +209,9 @@ bool CFeedback::saveDraft()
 {
     if (m_draftKey.isEmpty() || !draftWanted())
         return false;
+    // The draft keeps copies of the screenshot files: one still being
+    // written is waited for.
+    m_screenshotWriter->waitForPending();
     const ReportForm form = reportForm();
     ReportDraft draft;
     draft.comment = form.comment;
@@ -236,7 +240,9 @@ void CFeedback::restoreDraft()
     m_ui.lineEdit_Brand->setText(draft->phoneBrand);
     m_ui.lineEdit_Model->setText(draft->phoneModel);
     if (!draft->screenshots.isEmpty()) {
-        // The draft's screenshots take the place of this start's.
+        // The draft's screenshots take the place of this start's, whose
+        // file may not be written yet.
+        m_screenshotWriter->discardAll();
         clearPictureLists();
         removePath(screenshotFolder());
         QDir().mkpath(screenshotFolder());

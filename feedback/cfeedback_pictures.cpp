@@ -3,10 +3,12 @@
 #include "cfeedback.h"
 
 #include "cscreenimg.h"
+#include "hostplatform.h"
 #include "imgview.h"
 #include "picturethumbnail.h"
 #include "pzmessagebox.h"
 #include "pzstylebutton.h"
+#include "screenshotwriter.h"
 #include "skinconfig.h"
 
 #include <QDateTime>
@@ -106,9 +108,14 @@ bool CFeedback::addTile(QListWidget *list, const QString &path, const char *form
         showFailure(tr("Failed to upload pictures! Please try again."));
         return false;
     }
+    listTile(list, path, pixmap, screenshot);
+    return true;
+}
 
+void CFeedback::listTile(QListWidget *list, const QString &path, const QPixmap &thumbnail, bool screenshot)
+{
     auto *tile = new ImgView();
-    tile->setPicture(pixmap);
+    tile->setPicture(thumbnail);
     auto *item = new QListWidgetItem();
     item->setSizeHint(QSize(52, 41));
     item->setFlags(Qt::NoItemFlags); // only the tile reacts, not the item
@@ -131,7 +138,6 @@ bool CFeedback::addTile(QListWidget *list, const QString &path, const char *form
         connect(tile, &ImgView::SignalClose, this,
                 [this](QPushButton *button) { removePicture(button); });
     }
-    return true;
 }
 
 namespace {
@@ -157,7 +163,9 @@ void CFeedback::removeScreenshot(QPushButton *closeButton)
     QListWidgetItem *item = m_screenItems.value(closeButton);
     disposeTile(m_ui.listWidget_Screen, item);
     m_ui.captureButton->setEnabled(true);
-    QFile::remove(m_screenPaths.value(closeButton));
+    const QString path = m_screenPaths.value(closeButton);
+    m_screenshotWriter->discard(path);
+    QFile::remove(path);
     delete item;
     m_screenItems.remove(closeButton);
     m_screenPaths.remove(closeButton);
@@ -191,8 +199,14 @@ void CFeedback::takeAutoScreenshot()
     QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect geometry = screen->geometry();
-    const QPixmap grab = screen->grabWindow(0, 0, 0, geometry.width(), geometry.height());
+    // Asked for while the window was built (at start-up), or now.
+    const auto desktop = m_desktopGrab ? std::move(m_desktopGrab) : startDesktopGrab();
+    QImage grab = desktop ? desktop->take() : QImage();
+    if (grab.isNull()) {
+        const QRect geometry = screen->geometry();
+        grab = screen->grabWindow(0, 0, 0, geometry.width(), geometry.height()).toImage();
+        grab.setDevicePixelRatio(1.0); // a plain picture, like the file it becomes
+    }
 
     const QString folder = screenshotFolder();
     const QString path = folder + QStringLiteral("/feedback")
@@ -201,8 +215,34 @@ void CFeedback::takeAutoScreenshot()
     QDir dir;
     if (!dir.exists(folder) && !dir.mkdir(folder))
         return;
-    if (!grab.isNull() && grab.save(path))
-        addScreenshot(path);
+    if (grab.isNull())
+        return;
+    // The tile comes from the grab in memory; encoding the PNG would hold up
+    // the window for longer than anything else at start-up. Packaging waits
+    // for the file, and a save that fails takes its tile away again.
+    listTile(m_ui.listWidget_Screen, path, PictureThumbnail::fromImage(grab), true);
+    m_screenshotWriter->save(grab, path);
+}
+
+std::unique_ptr<HostPlatform::DesktopGrab> CFeedback::startDesktopGrab()
+{
+    // Qt's grab is several copies of the screen through the socket and in
+    // memory; this one is the server writing once into shared memory. Same
+    // part of the desktop: from its origin, the primary screen's size in
+    // physical pixels.
+    QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen || QGuiApplication::platformName() != QLatin1String("xcb"))
+        return nullptr;
+    const QSizeF size = QSizeF(screen->geometry().size()) * screen->devicePixelRatio();
+    return std::make_unique<HostPlatform::DesktopGrab>(QRect(QPoint(0, 0), size.toSize()));
+}
+
+void CFeedback::screenshotSaved(const QString &path, bool saved)
+{
+    if (saved)
+        return;
+    if (QPushButton *closeButton = m_screenPaths.key(path, nullptr))
+        removeScreenshot(closeButton);
 }
 
 void CFeedback::clearPictureLists()

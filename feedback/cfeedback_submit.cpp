@@ -7,6 +7,7 @@
 #include "mimetext.h"
 #include "pzstylebutton.h"
 #include "reportdelivery.h"
+#include "screenshotwriter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,6 +36,12 @@ void CFeedback::SlotSendEmail()
         m_ui.ButtonSubmit->setEnabled(false);
         return;
     }
+
+    // The report takes every screenshot file: one still being written is
+    // waited for (a save that fails takes its tile away before the form is
+    // read), and the set-up that waited for the first paint is done now.
+    finishStartUp();
+    m_screenshotWriter->waitForPending();
 
     disableInputs();
     showDraftNote(false);
@@ -167,6 +174,7 @@ void CFeedback::SlotOtherFail()
 
 void CFeedback::SlotClickUrlLabel(QString link)
 {
+    m_screenshotWriter->discardAll();
     removePath(screenshotFolder());
     if (link == QLatin1String("try again")) {
         holdKeptEntry();

@@ -3,9 +3,13 @@
 #include "adapterchoice.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QList>
+#include <QRect>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 // The system queries behind display scaling and the host facts. The rules
 // that turn their answers into results live elsewhere (ScalingDecision,
@@ -41,6 +45,29 @@ bool isX64Executable(const QString &path);
 
 QString systemDiskSerial();
 QList<AdapterChoice::Adapter> networkAdapters();
+
+// The desktop's pixels inside area (physical pixels from the origin of the
+// virtual desktop, cut to the screen), copied by the display server into
+// memory shared with us. The request goes out at construction, so the server
+// works while the caller does other things; take() waits for the pixels.
+// take() gives a null image when the display cannot be read this way (no
+// shared memory, a server on another machine, an unusual pixel layout): the
+// caller then grabs through Qt.
+class DesktopGrab
+{
+public:
+    explicit DesktopGrab(const QRect &area);
+    ~DesktopGrab();
+    DesktopGrab(const DesktopGrab &) = delete;
+    DesktopGrab &operator=(const DesktopGrab &) = delete;
+
+    // Once; later calls give a null image.
+    QImage take();
+
+private:
+    struct Request;
+    std::unique_ptr<Request> m_request;
+};
 
 // Parsers for the Linux sources, exposed for tests.
 // The source device of the "/" mount in /proc/self/mountinfo; empty when absent.

@@ -1,5 +1,6 @@
 #include "imgview.h"
 #include "picturethumbnail.h"
+#include "screenshotwriter.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -12,6 +13,7 @@
 #include <QTemporaryDir>
 
 #include <array>
+#include <memory>
 
 namespace {
 
@@ -186,6 +188,82 @@ private slots:
         QCOMPARE(pixmap.isNull(), !size.isValid());
         if (size.isValid())
             QCOMPARE(pixmap.size(), size);
+    }
+
+    void thumbnailFromImage_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("desktop") << QSize(1920, 1080) << QSize(45, 25);
+        QTest::newRow("tall") << QSize(400, 4000) << QSize(4, 40);
+        QTest::newRow("smaller than the tile") << QSize(20, 10) << QSize(20, 10);
+        QTest::newRow("none") << QSize() << QSize(0, 0);
+    }
+    void thumbnailFromImage()
+    {
+        QFETCH(QSize, picture);
+        const QImage image = picture.isValid() ? filled(picture.width(), picture.height(), qRgb(10, 120, 200)) : QImage();
+        const QPixmap thumbnail = PictureThumbnail::fromImage(image);
+        QTEST(thumbnail.size(), "size");
+        if (!thumbnail.isNull())
+            QCOMPARE(thumbnail.toImage().pixel(thumbnail.width() / 2, thumbnail.height() / 2), qRgb(10, 120, 200));
+    }
+
+    // What the caller does while a save is under way, and what is left.
+    void screenshotWriter_data()
+    {
+        QTest::addColumn<QString>("meanwhile"); // "", "discard", "discard all" or "destroy"
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<bool>("folderExists");
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<int>("reported"); // -1 not at all, else the reported result
+        QTest::newRow("written") << "" << false << true << true << 1;
+        QTest::newRow("held, written on waiting") << "" << true << true << true << 1;
+        QTest::newRow("no folder") << "" << false << false << false << 0;
+        QTest::newRow("discarded while writing") << "discard" << false << true << false << -1;
+        QTest::newRow("discarded while held") << "discard" << true << true << false << -1;
+        QTest::newRow("all discarded") << "discard all" << false << true << false << -1;
+        QTest::newRow("writer destroyed while writing") << "destroy" << false << true << false << -1;
+    }
+    void screenshotWriter()
+    {
+        QFETCH(QString, meanwhile);
+        QFETCH(bool, held);
+        QFETCH(bool, folderExists);
+        QFETCH(int, reported);
+        QTemporaryDir folder;
+        const QString target = folder.filePath(folderExists ? "shot.png" : "missing/shot.png");
+        QImage picture(800, 600, QImage::Format_RGB32); // noise: slow to encode
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                picture.setPixel(x, y, QRandomGenerator::global()->generate());
+
+        auto writer = std::make_unique<ScreenshotWriter>();
+        QSignalSpy spy(writer.get(), &ScreenshotWriter::finished);
+        if (held)
+            writer->hold();
+        writer->save(picture, target);
+        if (meanwhile == "discard")
+            writer->discard(target);
+        else if (meanwhile == "discard all")
+            writer->discardAll();
+        // Callers remove the file of a discarded save; one that ended first may be there.
+        if (!meanwhile.isEmpty())
+            QFile::remove(target);
+        if (meanwhile == "destroy")
+            writer.reset();
+        else
+            writer->waitForPending();
+        QCoreApplication::processEvents(); // a report must not come twice
+
+        QTEST(QFileInfo::exists(target), "written");
+        if (QFileInfo::exists(target))
+            QCOMPARE(QImage(target), picture);
+        // No temporary file either.
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), QFileInfo::exists(target) ? 1 : 0);
+        QCOMPARE(spy.count(), reported < 0 ? 0 : 1);
+        if (reported >= 0)
+            QCOMPARE(spy.at(0), (QVariantList{target, bool(reported)}));
     }
 
     void initTestCase()

@@ -191,9 +191,10 @@ void TestFeedbackSetup::productInfo()
     QCOMPARE(window->productId(), productId);
     QCOMPARE(window->brandName(), brand);
     QCOMPARE(window->reportContext().productId, productId);
-    const QString hit = window->analytics().hitUrlText(QStringLiteral("A"));
-    QVERIFY2(hit.contains(QStringLiteral("&ec=") + category + QStringLiteral("&ea=A")), qPrintable(hit));
-    QVERIFY(hit.startsWith(QStringLiteral("http://127.0.0.1:1/collect?")));
+    // Analytics is set up once the event loop runs.
+    const auto hit = [&] { return window->analytics().hitUrlText(QStringLiteral("A")); };
+    QTRY_VERIFY2(hit().contains(QStringLiteral("&ec=") + category + QStringLiteral("&ea=A")), qPrintable(hit()));
+    QVERIFY(hit().startsWith(QStringLiteral("http://127.0.0.1:1/collect?")));
 }
 
 void TestFeedbackSetup::initialStates_data()

@@ -25,6 +25,8 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRandomGenerator>
+#include <QScreen>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -94,6 +96,8 @@ private slots:
     void closeWhileSubmitting();
     void draftRestoredAndDiscarded();
     void retryReplacesKeptCopy();
+    void closeWhileScreenshotIsWritten_data();
+    void closeWhileScreenshotIsWritten();
 
 private:
     void makeWindow(bool feedbackMode, const QString &userEmail = QString());
@@ -319,8 +323,8 @@ void TestFeedbackSubmit::resultLink()
     makeWindow(true, QStringLiteral("john@example.com"));
     Ui_CFeedback &ui = m_window->form();
     m_window->setLaunchInfo(QString(), QString(), QString());
+    QTRY_COMPARE(WindowTest::screenshotFiles().size(), 1);
     const QStringList before = WindowTest::screenshotFiles();
-    QCOMPARE(before.size(), 1);
     QCOMPARE(ui.listWidget_Screen->count(), 1);
     const QString picture = m_work.path() + QStringLiteral("/linked.png");
     QVERIFY(WindowTest::writePicture(picture, "PNG"));
@@ -345,8 +349,8 @@ void TestFeedbackSubmit::resultLink()
     QCOMPARE(ui.plainTextEdit_Content->toPlainText(), contentKept ? QStringLiteral("first report") : QString());
     QCOMPARE(ui.listWidget_Photo->count(), 0);
     QCOMPARE(ui.listWidget_Screen->count(), screenshots);
+    QTRY_COMPARE(WindowTest::screenshotFiles().size(), screenshots);
     const QStringList after = WindowTest::screenshotFiles();
-    QCOMPARE(after.size(), screenshots);
     if (screenshots > 0)
         QVERIFY(after.first() != before.first());
     QVERIFY(QFile::exists(picture)); // the user's picture is only referred to
@@ -495,14 +499,21 @@ void TestFeedbackSubmit::delivery()
         mail = saveDir + QLatin1Char('/') + mails.first();
     }
 
-    // Read the mail back with an independent parser.
+    // Read the mail back with an independent parser; the screenshots come
+    // out of their archive (a damaged entry fails its checksum here).
     const char *script = R"PY(
-import email, json, sys
+import base64, email, io, json, sys, zipfile
 from email import policy
 with open(sys.argv[1], 'rb') as f:
     message = email.message_from_binary_file(f, policy=policy.default)
 body = message.get_body(preferencelist=('plain',))
+shots = {}
+for part in message.iter_attachments():
+    if part.get_filename() == 'ScreenPicture.zip':
+        with zipfile.ZipFile(io.BytesIO(part.get_content())) as archive:
+            shots = {name: base64.b64encode(archive.read(name)).decode() for name in archive.namelist()}
 print(json.dumps({
+    'screenshots': shots,
     'subject': str(message['Subject']),
     'to': str(message['To']),
     'from': str(message['From']),
@@ -526,6 +537,13 @@ print(json.dumps({
     QVERIFY2(body.contains(QStringLiteral("user@example.com")), qPrintable(body));
     QVERIFY2(body.contains(QStringLiteral("The export button does nothing.")), qPrintable(body));
     QVERIFY2(body.contains(QStringLiteral("Still here.")), qPrintable(body));
+
+    // Submitted right after start-up, while the screenshot may still have
+    // been written: the whole grab arrives.
+    const QJsonObject shots = parsed.value(QStringLiteral("screenshots")).toObject();
+    QCOMPARE(shots.size(), 1);
+    const QImage shot = QImage::fromData(QByteArray::fromBase64(shots.begin().value().toString().toLatin1()), "PNG");
+    QCOMPARE(shot.size(), QGuiApplication::primaryScreen()->size());
 }
 
 void TestFeedbackSubmit::closeWhileSubmitting_data()
@@ -601,7 +619,7 @@ void TestFeedbackSubmit::draftRestoredAndDiscarded()
         QCOMPARE(ui.lineEdit_Brand->text(), discard ? QString() : QStringLiteral("Acme"));
         QCOMPARE(ui.listWidget_Photo->count(), discard ? 0 : 1);
         QCOMPARE(ui.listWidget_Screen->count(), 1);
-        QCOMPARE(WindowTest::screenshotFiles().size(), 1);
+        QTRY_COMPARE(WindowTest::screenshotFiles().size(), 1);
         QCOMPARE(note->isHidden(), discard);
         if (!discard)
             emit note->linkActivated(QStringLiteral("discard"));
@@ -627,6 +645,50 @@ void TestFeedbackSubmit::retryReplacesKeptCopy()
     QVERIFY(!kept.contains(QString()) && kept.first() != kept.last());
     QCOMPARE(Outbox().entries().size(), 1);
     QCOMPARE(Outbox().entries().first().id, kept.last());
+}
+
+void TestFeedbackSubmit::closeWhileScreenshotIsWritten_data()
+{
+    QTest::addColumn<bool>("painted"); // the save has begun, or waits for the first paint
+    QTest::addColumn<bool>("destroyAtOnce");
+
+    QTest::newRow("closed before the first paint") << false << true;
+    QTest::newRow("closed while writing, event loop goes on") << true << false;
+    QTest::newRow("closed while writing, window destroyed at once") << true << true;
+}
+
+void TestFeedbackSubmit::closeWhileScreenshotIsWritten()
+{
+    QFETCH(bool, painted);
+    QFETCH(bool, destroyAtOnce);
+
+    // A busy screen takes a while to encode.
+    QImage noise(QGuiApplication::primaryScreen()->size(), QImage::Format_RGB32);
+    for (int y = 0; y < noise.height(); ++y) {
+        auto *line = reinterpret_cast<quint32 *>(noise.scanLine(y));
+        for (int x = 0; x < noise.width(); ++x)
+            line[x] = QRandomGenerator::global()->generate();
+    }
+    QLabel cover;
+    cover.setWindowFlags(Qt::FramelessWindowHint);
+    cover.setPixmap(QPixmap::fromImage(noise));
+    cover.setGeometry(QGuiApplication::primaryScreen()->geometry());
+    cover.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&cover));
+
+    makeWindow(true, QStringLiteral("user@example.com"));
+    m_window->setLaunchInfo(QString(), QString(), QString());
+    m_window->show();
+    if (painted) { // the first paint lets the save begin; the noise keeps it busy
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QTest::qWait(50);
+    }
+    QVERIFY(m_window->close());
+    if (!destroyAtOnce)
+        QTest::qWait(100);
+    m_window.reset(); // waits for a save still running
+    QVERIFY2(QDir(CFeedback::screenshotFolder()).entryList(QDir::Files | QDir::Hidden).isEmpty(),
+             qPrintable(WindowTest::screenshotFiles().join(QLatin1Char(' '))));
 }
 
 QTEST_MAIN(TestFeedbackSubmit)

@@ -38,7 +38,7 @@ void cleanAppDir()
     for (const char *folder : {"Language", "FeedbackRes", "ScreenPicture", "Log", "parvane_db"})
         QDir(dir + QLatin1Char('/') + QLatin1String(folder)).removeRecursively();
     for (const char *file : {"productinfo.xml", "crashcore.zip", "crashcore.dmp", "ScreenPicture.zip",
-                             "parvane_db.zip"})
+                             "parvane_db.zip", "ScreenPicture"})
         QFile::remove(dir + QLatin1Char('/') + QLatin1String(file));
     // Outbox and drafts (the data folder lies in the build tree).
     QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)).removeRecursively();

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QString>
+#include <QThreadPool>
+
+#include <memory>
+#include <vector>
+
+// Writes grabbed screen pictures to their files off the GUI thread, so that a
+// window can show itself while the PNG is still being encoded.
+//
+// Each picture goes to a temporary file beside its final name and is renamed
+// into place only when complete: a file under the final name is never partial
+// (the report packs every file of the screenshot folder). A save that is no
+// longer wanted (its tile removed, the folder emptied, the window closed)
+// ends without leaving any file, even when it is half-way through.
+//
+// finished() reports every save that was not discarded, exactly once, on the
+// writer's thread: queued when the save ends, or at once from waitForPending().
+class ScreenshotWriter : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ScreenshotWriter(QObject *parent = nullptr);
+    // Discards what is still running and waits for it.
+    ~ScreenshotWriter() override;
+
+    // Starts writing picture to path as PNG and returns at once; while the
+    // writer is held, the save waits for release().
+    void save(const QImage &picture, const QString &path);
+    // Keeps new saves from starting, so that they do not compete for the
+    // processor with what must happen first (a window's first paint).
+    void hold();
+    void release();
+    // Releases, blocks until every save has ended, then reports those not yet
+    // reported.
+    void waitForPending();
+    // The file at path is not wanted any more: a save of it that is still
+    // running leaves nothing behind and is not reported.
+    void discard(const QString &path);
+    void discardAll();
+
+signals:
+    void finished(const QString &path, bool saved);
+
+private:
+    struct Job;
+    void start(const std::shared_ptr<Job> &job);
+    void run(const std::shared_ptr<Job> &job);
+    void reportEnded();
+
+    std::vector<std::shared_ptr<Job>> m_jobs; // asked for, not yet reported
+    std::vector<std::shared_ptr<Job>> m_held; // asked for while held
+    bool m_holding = false;
+    QThreadPool m_pool;
+};
