@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSaveFile>
 #include <QScreen>
 #include <QToolButton>
 #include <QWindow>
@@ -511,8 +512,12 @@ void CScreenImg::SlotSaveInClipboard()
         + QDateTime::currentDateTime().toString(QStringLiteral("yyMMddhhmmss")) + QStringLiteral(".png");
     m_savedRegion = selectedPicture();
     // The folder is the feedback window's; a failed save still hands the path
-    // back and the clipboard still receives the picture.
-    m_savedRegion.save(path);
+    // back and the clipboard still receives the picture. The report packs
+    // every file of that folder, so the picture goes to a temporary name and
+    // is renamed only when complete.
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && m_savedRegion.save(&file, "PNG"))
+        file.commit();
     qDebug() << path;
     if (QClipboard *clipboard = QGuiApplication::clipboard())
         clipboard->setPixmap(m_savedRegion, QClipboard::Clipboard);
