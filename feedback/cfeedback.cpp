@@ -1,5 +1,6 @@
 #include "cfeedback.h"
 
+#include "creportdetails.h"
 #include "deliverylog.h"
 #include "deployment.h"
 #include "hostinfo.h"
@@ -68,6 +69,8 @@ CFeedback::CFeedback(bool feedbackMode, const QString &userEmail, const QString 
     applyLayoutSwitches();
     connectSignals();
     addOutboxLines();
+    addPreviewWidgets();
+    addDeliveryWidgets();
     requestVersionLists();
 
     m_productId = readProductInfo(QStringLiteral("PZ_PID"));
@@ -462,6 +465,7 @@ bool CFeedback::event(QEvent *event)
     if (event->type() == QEvent::Polish && !m_polished) {
         m_polished = true;
         qApp->setProperty("dlgRadius", m_dlgRadius);
+        setDetailsLinkText(); // in the skin's link colour, known from now on
         m_ui.widget_guide->setStyleSheet(
             QStringLiteral("QWidget#widget_guide { border-top-left-radius: %1px;"
                            "border-top-right-radius: %2px; }")
@@ -480,6 +484,8 @@ void CFeedback::closeEvent(QCloseEvent *event)
 {
     // Before the screenshots go: the draft keeps copies of them.
     saveDraft();
+    if (m_details)
+        m_details->close();
     // While a worker runs it still reads and sends the archives: their
     // removal waits until it has finished (SlotThreadFinished or the
     // destructor). The window itself hides at once. A screenshot still being
