@@ -457,6 +457,10 @@ void CFeedback::SlotMessageReceived(QString message)
 bool CFeedback::event(QEvent *event)
 {
     const bool result = PZStyleDialog::event(event);
+    // The details are a window of their own, which would otherwise stay on
+    // screen (and in the picture, when the window hides for a capture).
+    if (event->type() == QEvent::Hide && m_details)
+        m_details->close();
     // After the frame is out, not before it.
     if (event->type() == QEvent::Paint && !m_startUpSteps.empty())
         QTimer::singleShot(0, this, &CFeedback::finishStartUp);
@@ -465,7 +469,8 @@ bool CFeedback::event(QEvent *event)
     if (event->type() == QEvent::Polish && !m_polished) {
         m_polished = true;
         qApp->setProperty("dlgRadius", m_dlgRadius);
-        setDetailsLinkText(); // in the skin's link colour, known from now on
+        if (m_detailsLink) // not yet built when a skin switch polishes the window during set-up
+            setDetailsLinkText(); // in the skin's link colour, known from now on
         m_ui.widget_guide->setStyleSheet(
             QStringLiteral("QWidget#widget_guide { border-top-left-radius: %1px;"
                            "border-top-right-radius: %2px; }")
@@ -484,8 +489,6 @@ void CFeedback::closeEvent(QCloseEvent *event)
 {
     // Before the screenshots go: the draft keeps copies of them.
     saveDraft();
-    if (m_details)
-        m_details->close();
     // While a worker runs it still reads and sends the archives: their
     // removal waits until it has finished (SlotThreadFinished or the
     // destructor). The window itself hides at once. A screenshot still being
