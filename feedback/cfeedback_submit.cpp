@@ -24,7 +24,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
-#include <QVBoxLayout>
 
 namespace {
 
