@@ -20,6 +20,8 @@
 namespace {
 
 const QSize ThumbnailBox(96, 72);
+// Rows listed per archive; a folder of thousands of files would hold up the window.
+constexpr int MaxListedFiles = 200;
 
 QLabel *heading(const QString &text, QWidget *parent)
 {
@@ -163,10 +165,12 @@ void CReportDetails::fillFiles(const ReportPreview &preview)
         } else {
             item->setText(1, QStringLiteral("\u2026"));
         }
-        for (const ReportPlan::File &file : archive.files) {
+        for (const ReportPlan::File &file : archive.files.mid(0, MaxListedFiles)) {
             auto *child = new QTreeWidgetItem(item, {QFileInfo(file.path).fileName(), sizeText(file.size)});
             child->setToolTip(0, file.path);
         }
+        if (archive.files.size() > MaxListedFiles)
+            new QTreeWidgetItem(item, {tr("and %n more file(s)", nullptr, archive.files.size() - MaxListedFiles)});
         if (archive.files.isEmpty())
             new QTreeWidgetItem(item, {tr("(no files)")});
     }

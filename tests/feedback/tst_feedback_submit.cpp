@@ -3,6 +3,7 @@
 // while a delivery runs.
 
 #include "cfeedback.h"
+#include "creportdetails.h"
 #include "imgview.h"
 #include "pzstylebutton.h"
 #include "reportdelivery.h"
@@ -30,6 +31,7 @@
 #include <QScreen>
 #include <QTcpServer>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <memory>
@@ -96,6 +98,7 @@ private slots:
     void closeWhileSubmitting_data();
     void closeWhileSubmitting();
     void cancelWhileSending();
+    void whatIsSent();
     void draftRestoredAndDiscarded();
     void retryReplacesKeptCopy();
     void closeWhileScreenshotIsWritten_data();
@@ -666,6 +669,36 @@ void TestFeedbackSubmit::cancelWhileSending()
     QVERIFY(Outbox().entries().isEmpty());
     QTest::qWait(500); // time for a message the server took to show
     QVERIFY2(!smtp.output().contains("mail_from"), smtp.output().constData());
+}
+
+// The link opens the details without waiting for them; they fill in with the
+// text and files as the delivery would send them, and the size line warns
+// about database files too large to send as soon as their box is ticked.
+void TestFeedbackSubmit::whatIsSent()
+{
+    QVERIFY(TestSupport::writeFile(WindowTest::appDir() + QStringLiteral("/Log/app.log"), "started"));
+    QByteArray database(16000000, Qt::Uninitialized);
+    QRandomGenerator(9).fillRange(reinterpret_cast<quint32 *>(database.data()), database.size() / 4);
+    QVERIFY(TestSupport::writeFile(WindowTest::appDir() + QStringLiteral("/parvane_db/main.db"), database));
+    makeWindow(true, QStringLiteral("user@example.com"));
+    m_window->setLaunchInfo(QString(), QString(), QString());
+    m_window->form().plainTextEdit_Content->setPlainText(QStringLiteral("shown before it is sent"));
+    m_window->show();
+    emit m_window->findChild<QLabel *>(QStringLiteral("label_WhatIsSent"))->linkActivated(QStringLiteral("details"));
+    auto *details = m_window->findChild<CReportDetails *>();
+    QVERIFY(details && details->isVisible());
+    auto *text = details->findChild<QPlainTextEdit *>(QStringLiteral("plainTextEdit_ReportText"));
+    QTRY_VERIFY(text->toPlainText().endsWith(QStringLiteral("shown before it is sent")));
+    const auto *files = details->findChild<QTreeWidget *>(QStringLiteral("treeWidget_Files"));
+    QTRY_VERIFY(!files->findItems(QStringLiteral("app.log"), Qt::MatchExactly | Qt::MatchRecursive).isEmpty());
+    QVERIFY(files->findItems(QStringLiteral("main.db"), Qt::MatchExactly | Qt::MatchRecursive).isEmpty());
+
+    auto *sizeLine = m_window->findChild<QLabel *>(QStringLiteral("label_SendSize"));
+    QTRY_VERIFY(!sizeLine->text().isEmpty());
+    QVERIFY(!sizeLine->property("warning").toBool());
+    m_window->form().CheckBoxAttachDB->setChecked(true);
+    QTRY_VERIFY_WITH_TIMEOUT(sizeLine->property("warning").toBool(), 10000);
+    QTRY_VERIFY(!files->findItems(QStringLiteral("main.db"), Qt::MatchExactly | Qt::MatchRecursive).isEmpty());
 }
 
 // Typed and closed: the next start for the same product and mode restores
