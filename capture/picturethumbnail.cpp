@@ -146,11 +146,16 @@ QImage readWith(QImageReader &reader, const Headers &headers, const QSize &box)
 
 QPixmap load(const QString &path, const char *formatHint, const QSize &box)
 {
+    return QPixmap::fromImage(loadImage(path, formatHint, box));
+}
+
+QImage loadImage(const QString &path, const char *formatHint, const QSize &box)
+{
     if (path.isEmpty())
-        return QPixmap();
+        return QImage();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QPixmap();
+        return QImage();
     const Headers headers{PictureHeaders::gifScreen(file), PictureHeaders::iconImageSize(file),
                           PictureHeaders::jpegFrame(file), PictureHeaders::pngInterlaced(file)};
 
@@ -172,9 +177,7 @@ QPixmap load(const QString &path, const char *formatHint, const QSize &box)
         reader.setDecideFormatFromContent(true);
         image = readWith(reader, headers, box);
     }
-    if (image.isNull())
-        return QPixmap();
-    return QPixmap::fromImage(std::move(image));
+    return image;
 }
 
 QPixmap fromImage(const QImage &picture, const QSize &box)

@@ -28,6 +28,8 @@ bool isAcceptable(const QSize &decoded, qint64 bytes);
 // (such as "JFIF") means "by the contents". Returns a null pixmap when the
 // file is not a picture or would take too much memory to decode.
 QPixmap load(const QString &path, const char *formatHint, const QSize &box = QSize(45, 40));
+// The same as an image, which unlike a pixmap may be made on any thread.
+QImage loadImage(const QString &path, const char *formatHint, const QSize &box);
 
 // The same for a picture already in memory (a screen grab whose file is
 // still being written).

@@ -11,8 +11,10 @@
 namespace MailTransfer {
 
 int send(const MailSettings &settings, const Timeouts &timeouts, const Build &build, const Log &log,
-         AbortSwitch *abortSwitch)
+         AbortSwitch *abortSwitch, Watch *watch)
 {
+    if (watch && watch->connecting)
+        watch->connecting();
     bool isNumber = false;
     int type = 1; // empty: TLS from the first byte
     if (!settings.connectType.isEmpty()) {
@@ -40,6 +42,15 @@ int send(const MailSettings &settings, const Timeouts &timeouts, const Build &bu
         client.setResponseTimeout(timeouts.responseMs);
     if (timeouts.sendMs >= 0)
         client.setSendMessageTimeout(timeouts.sendMs);
+    if (watch) {
+        // Both run on this thread, inside the client's calls.
+        if (watch->progress)
+            QObject::connect(&client, &SmtpClient::messageProgress, watch->progress);
+        QObject::connect(&client, &SmtpClient::smtpError, [watch](SmtpClient::SmtpError error) {
+            if (error == SmtpClient::ErrMessageTooLarge)
+                watch->refusedForSize = true;
+        });
+    }
 
     // From here an abort reaches the client; it lets go of it before the
     // client goes away, whichever way this returns.

@@ -23,6 +23,18 @@ struct Timeouts
     int sendMs = -1;
 };
 
+// What a caller may follow of one transfer; every member is optional.
+struct Watch
+{
+    // Called once the connection is being set up.
+    std::function<void()> connecting;
+    // The message's bytes on their way, of its total (see SmtpClient::messageProgress).
+    std::function<void(qint64 sent, qint64 total)> progress;
+    // Set when the message was larger than the server takes: nothing was
+    // sent, and the same message would be refused again.
+    bool refusedForSize = false;
+};
+
 // (reply code, message) of a failed step; "NDNAME" marks a refused login.
 using Log = std::function<void(int code, const QString &message)>;
 // Builds the message once the login succeeded.
@@ -32,8 +44,9 @@ using Build = std::function<std::unique_ptr<MimeMessage>()>;
 // the final dot), NetworkFailure when no dialogue could be set up (the
 // server's certificate did not verify, when that is asked for, included),
 // OtherFailure when the login or the transaction was refused, Cancelled when
-// the switch stopped it (nothing is logged then).
+// the switch stopped it (nothing is logged then). A message larger than the
+// server's announced limit is an OtherFailure, logged like any refused one.
 int send(const MailSettings &settings, const Timeouts &timeouts, const Build &build, const Log &log,
-         AbortSwitch *abortSwitch = nullptr);
+         AbortSwitch *abortSwitch = nullptr, Watch *watch = nullptr);
 
 } // namespace MailTransfer

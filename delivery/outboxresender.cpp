@@ -83,12 +83,14 @@ OutboxResender::Result OutboxResender::resend(const OutboxEntry &entry, const QB
     int lastCode = 0;
     QString lastMessage;
     MimeText body;
+    MailTransfer::Watch watch;
     const int outcome = MailTransfer::send(
         settings, m_timeouts, [&] { return ReportComposer::buildKeptMessage(report, settings, &body); },
         [&](int code, const QString &message) {
             lastCode = code;
             lastMessage = message;
-        });
+        },
+        nullptr, &watch);
     if (outcome == ReportDelivery::Submitted) {
         m_outbox.removeLocked(entry.id);
         result.status = Sent;
@@ -96,6 +98,14 @@ OutboxResender::Result OutboxResender::resend(const OutboxEntry &entry, const QB
         return result;
     }
     const QString server = settings.smtpHost + QLatin1Char(':') + settings.smtpPort;
+    if (watch.refusedForSize) {
+        // It would be refused on every later attempt too.
+        m_outbox.removeLocked(entry.id);
+        result.status = Gone;
+        result.reason = QStringLiteral("larger than %1 takes, dropped").arg(server);
+        m_outbox.log(result.line());
+        return result;
+    }
     if (outcome == ReportDelivery::NetworkFailure)
         result.reason = QStringLiteral("no mail dialogue with %1 (reply %2)").arg(server).arg(lastCode);
     else if (lastMessage == QLatin1String("NDNAME"))

@@ -15,7 +15,8 @@ class QTextStream;
 // Message-ID) with the sender and recipient those settings give for the
 // report's product and mode. When the settings cannot be fetched, the
 // fallback account is used if there is one; otherwise the reports wait.
-// An entry is removed only after the server accepted its mail.
+// An entry is removed only after the server accepted its mail, or refused it
+// as larger than it takes (which it would do again).
 class OutboxResender
 {
 public:

@@ -11,6 +11,8 @@
 
 #include <QFileInfo>
 
+#include <cctype>
+
 ReportDelivery::ReportDelivery(const ReportForm &form, const ReportContext &context,
                                const MailSettings &settings)
     : m_form(form)
@@ -54,6 +56,8 @@ int ReportDelivery::run()
     composeReportBody(body);
     if (!packageAttachments())
         return OtherFailure;
+    if (isCancelled())
+        return Cancelled;
     const int outcome = deliverReport(body);
     finishReport(outcome);
     return outcome;
@@ -63,6 +67,7 @@ void ReportDelivery::fetchMailSettings()
 {
     // A failed download keeps the settings as they are; the delivery then
     // tries them and normally fails at connection or login.
+    step(FetchingSettings);
     QByteArray document;
     if (downloadDocument(m_settingsUrl, &document, m_downloadTimeout, m_abort.flag()))
         parseMailSettings(QString::fromUtf8(document), m_context.productId, m_context.feedbackMode,
@@ -76,6 +81,7 @@ void ReportDelivery::composeReportBody(MimeText &body)
 
 bool ReportDelivery::packageAttachments()
 {
+    step(Packing);
     return ReportPackaging::packageAttachments(m_form, m_context.appDir, m_context.feedbackMode,
                                                m_attachmentFiles);
 }
@@ -91,6 +97,9 @@ int ReportDelivery::deliverReport(MimeText &body)
     event(QStringLiteral("Feedback_Start_Send_to_Email"));
 
     const MailTransfer::Timeouts timeouts{m_connectTimeout, m_responseTimeout, m_sendTimeout};
+    MailTransfer::Watch watch;
+    watch.connecting = [this] { step(Connecting); };
+    watch.progress = [this](qint64 sent, qint64 total) { step(Sending, sent, total); };
     const int outcome = MailTransfer::send(
         m_settings, timeouts,
         [&] {
@@ -98,7 +107,8 @@ int ReportDelivery::deliverReport(MimeText &body)
             message->setMessageId(m_messageId);
             return message;
         },
-        [this](int code, const QString &message) { log(code, message); }, &m_abort);
+        [this](int code, const QString &message) { log(code, message); }, &m_abort, &watch);
+    m_refusedForSize = watch.refusedForSize;
     if (outcome != Submitted)
         return outcome;
     event(QStringLiteral("Feedback_Sent_to_Email"));
@@ -109,8 +119,9 @@ int ReportDelivery::deliverReport(MimeText &body)
 void ReportDelivery::finishReport(int outcome)
 {
     // A report refused before the mail step (an archive over the size
-    // limit) would be refused again, and is not kept.
-    if (!m_outbox || m_messageId.isEmpty())
+    // limit), or by the server as larger than it takes, would be refused
+    // again, and is not kept.
+    if (!m_outbox || m_messageId.isEmpty() || m_refusedForSize)
         return;
     const bool failed = outcome == NetworkFailure || outcome == OtherFailure;
     const bool interrupted = outcome == Cancelled && m_abort.keepsReport();
@@ -143,6 +154,28 @@ KeptReport ReportDelivery::keptReport() const
 void ReportDelivery::log(int code, const QString &message) const
 {
     DeliveryLog::writeFeedbackLog(m_context.appDir, code, message);
+}
+
+void ReportDelivery::step(Step step, qint64 sent, qint64 total) const
+{
+    if (m_progress)
+        m_progress(step, sent, total);
+}
+
+QString ReportDelivery::referenceOf(const QString &messageId)
+{
+    // The id's random part comes before the "@".
+    QString digits;
+    for (const QChar c : messageId.left(messageId.indexOf(QLatin1Char('@')))) {
+        if (digits.size() == 12)
+            break;
+        if (c.unicode() < 0x80 && std::isxdigit(c.unicode()))
+            digits += c.toUpper();
+    }
+    QString reference;
+    for (int i = 0; i < digits.size(); i += 4)
+        reference += (i > 0 ? QStringLiteral("-") : QString()) + digits.mid(i, 4);
+    return reference;
 }
 
 void ReportDelivery::event(const QString &action) const

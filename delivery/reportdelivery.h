@@ -21,6 +21,10 @@ class ReportDelivery
 {
 public:
     enum Outcome { Submitted = 2, NetworkFailure = 3, OtherFailure = 4, Cancelled = 5 };
+    // Where the delivery is; Sending comes with the bytes of the mail sent
+    // of its total, the others with 0 of 0.
+    enum Step { FetchingSettings, Packing, Connecting, Sending };
+    using Progress = std::function<void(Step step, qint64 sent, qint64 total)>;
 
     ReportDelivery(const ReportForm &form, const ReportContext &context,
                    const MailSettings &settings);
@@ -30,6 +34,9 @@ public:
     // Tests only; the defaults are the SMTP client's own.
     void setSmtpTimeouts(int connectMs, int responseMs, int sendMs);
     void setDownloadTimeout(int ms); // default 30000
+    // Called on the delivery's thread as it goes from step to step and while
+    // the mail is being sent (see SmtpClient::messageProgress).
+    void setProgress(Progress progress) { m_progress = std::move(progress); }
 
     // The whole sequence; returns Submitted, NetworkFailure, OtherFailure, or
     // Cancelled after abort().
@@ -43,6 +50,8 @@ public:
     // the outbox to go later; otherwise the user cancelled and nothing is kept.
     void abort(bool keepReport = false) { m_abort.abort(keepReport); }
     bool isAborted() const { return m_abort.isAborted(); }
+    // Aborted, and nothing of it is to be kept.
+    bool isCancelled() const { return isAborted() && !m_abort.keepsReport(); }
 
     // The steps, in the order run() takes them.
     void fetchMailSettings();
@@ -65,10 +74,20 @@ public:
 
     MailSettings settings() const { return m_settings; }
     QStringList attachmentFiles() const { return m_attachmentFiles; }
+    // The mail's Message-ID, once the delivery reached the mail step.
+    QString messageId() const { return m_messageId; }
+    // The server refused the mail as larger than it takes.
+    bool refusedForSize() const { return m_refusedForSize; }
+
+    // A short reference a user can quote and support can find in the
+    // received mail's Message-ID: its first 12 hexadecimal digits, upper
+    // case, in groups of four ("7F3A-19C2-B4D1"). Empty for an id without.
+    static QString referenceOf(const QString &messageId);
 
 private:
     void log(int code, const QString &message) const;
     void event(const QString &action) const;
+    void step(Step step, qint64 sent = 0, qint64 total = 0) const;
 
     ReportForm m_form;
     ReportContext m_context;
@@ -85,5 +104,7 @@ private:
     QString m_keptId;
     QString m_messageId;
     QString m_bodyText;
+    bool m_refusedForSize = false;
+    Progress m_progress;
     AbortSwitch m_abort;
 };

@@ -1,8 +1,8 @@
 #include "reportpackaging.h"
+#include "reportplan.h"
 #include "zipstreamwriter.h"
 
 #include <QDebug>
-#include <QDir>
 #include <QFileInfo>
 
 namespace ReportPackaging {
@@ -18,36 +18,30 @@ ZipStreamWriter::Outcome writeArchive(const QString &archivePath, const QStringL
     return writer.commit();
 }
 
-ZipStreamWriter::Outcome zipFolderWithin(const QString &archivePath, const QString &folderPath,
-                                         qint64 byteLimit)
+QStringList pathsOf(const QVector<ReportPlan::File> &files)
 {
-    const QDir folder(folderPath);
-    if (!folder.exists())
-        return ZipStreamWriter::Outcome::Failed;
     QStringList paths;
-    // A link would mail whatever it points to, wherever that lies.
-    const QFileInfoList entries = folder.entryInfoList(QDir::Files | QDir::NoSymLinks, QDir::Unsorted);
-    for (const QFileInfo &entry : entries)
-        paths.append(entry.filePath());
-    return writeArchive(archivePath, paths, byteLimit);
+    for (const ReportPlan::File &file : files)
+        paths.append(file.path);
+    return paths;
 }
 
 // The database or screenshot archive under SizeLimit: true to go on, false
 // when it is too large to send. An archive that could not be written is
 // left out and the packaging goes on.
-bool zipLimitedFolder(const QString &archivePath, const QString &folderPath, QStringList &attachmentFiles)
+bool zipLimited(const ReportPlan::Archive &archive, QStringList &attachmentFiles)
 {
-    const ZipStreamWriter::Outcome outcome = zipFolderWithin(archivePath, folderPath, SizeLimit);
+    const ZipStreamWriter::Outcome outcome = writeArchive(archive.path, pathsOf(archive.files), SizeLimit);
     if (outcome == ZipStreamWriter::Outcome::OverLimit) {
-        qDebug() << "archive over the size limit:" << archivePath;
+        qDebug() << "archive over the size limit:" << archive.path;
         return false;
     }
     if (outcome == ZipStreamWriter::Outcome::Written) {
-        const qint64 size = QFileInfo(archivePath).size();
-        qDebug() << "archive size" << archivePath << size;
+        const qint64 size = QFileInfo(archive.path).size();
+        qDebug() << "archive size" << archive.path << size;
         if (exceedsLimit(size))
             return false;
-        attachmentFiles.append(archivePath);
+        attachmentFiles.append(archive.path);
     }
     return true;
 }
@@ -56,7 +50,9 @@ bool zipLimitedFolder(const QString &archivePath, const QString &folderPath, QSt
 
 bool zipFolder(const QString &archivePath, const QString &folderPath)
 {
-    return zipFolderWithin(archivePath, folderPath, ZipStreamWriter::NoLimit) == ZipStreamWriter::Outcome::Written;
+    if (!QFileInfo(folderPath).isDir())
+        return false;
+    return zipFiles(archivePath, pathsOf(ReportPlan::folderFiles(folderPath)));
 }
 
 bool zipFiles(const QString &archivePath, const QStringList &filePaths)
@@ -66,53 +62,32 @@ bool zipFiles(const QString &archivePath, const QStringList &filePaths)
 
 void packLogs(const QString &appDir, bool feedbackMode, QStringList &attachmentFiles)
 {
-    if (!feedbackMode) {
-        const QString dump = appDir + QStringLiteral("/crashcore.dmp");
-        const QString archive = appDir + QStringLiteral("/crashcore.zip");
-        if (QFileInfo::exists(dump) && zipFiles(archive, {dump}))
-            attachmentFiles.append(archive);
-    }
+    ReportForm logsOnly;
+    logsOnly.attachLog = true;
+    packagePlan(ReportPlan::make(logsOnly, appDir, feedbackMode), attachmentFiles);
+}
 
-    const QString logDir = appDir + QStringLiteral("/Log");
-    if (!QFileInfo(logDir).isDir())
-        return;
-    // Smallest first; the delivery's own feedback.log is one of them.
-    const QFileInfoList entries = QDir(logDir).entryInfoList(
-        QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDir::Size | QDir::Reversed);
-    QStringList logs;
-    for (const QFileInfo &entry : entries) {
-        if (entry.isFile() && entry.suffix() == QLatin1String("log"))
-            logs.append(entry.filePath());
+bool packagePlan(const ReportPlan &plan, QStringList &attachmentFiles)
+{
+    for (const ReportPlan::Archive &archive : plan.archives) {
+        if (archive.sizeLimited) {
+            if (!zipLimited(archive, attachmentFiles))
+                return false;
+        } else if (zipFiles(archive.path, pathsOf(archive.files))) {
+            attachmentFiles.append(archive.path);
+        }
     }
-    const QString archive = logDir + QStringLiteral("/log.zip");
-    if (zipFiles(archive, logs))
-        attachmentFiles.append(archive);
+    for (const ReportPlan::File &picture : plan.pictures) {
+        if (QFileInfo(picture.path).isFile()) // it may have gone while the archives were written
+            attachmentFiles.append(picture.path);
+    }
+    return true;
 }
 
 bool packageAttachments(const ReportForm &form, const QString &appDir, bool feedbackMode,
                         QStringList &attachmentFiles)
 {
-    if (form.attachLog)
-        packLogs(appDir, feedbackMode, attachmentFiles);
-
-    const QString dbDir = appDir + QStringLiteral("/parvane_db");
-    if (form.attachDatabase && QFileInfo(dbDir).isDir()
-        && !zipLimitedFolder(appDir + QStringLiteral("/parvane_db.zip"), dbDir, attachmentFiles))
-        return false;
-
-    if (form.screenshotCount <= 0 && form.photoPaths.isEmpty())
-        return true;
-
-    const QString screenDir = appDir + QStringLiteral("/ScreenPicture");
-    if (QFileInfo(screenDir).isDir()
-        && !zipLimitedFolder(appDir + QStringLiteral("/ScreenPicture.zip"), screenDir, attachmentFiles))
-        return false;
-
-    for (const QString &path : form.photoPaths) {
-        if (QFileInfo(path).isFile())
-            attachmentFiles.append(path);
-    }
-    return true;
+    return packagePlan(ReportPlan::make(form, appDir, feedbackMode), attachmentFiles);
 }
 
 } // namespace ReportPackaging

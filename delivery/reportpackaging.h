@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reportdata.h"
+#include "reportplan.h"
 
 #include <QString>
 #include <QStringList>
@@ -30,10 +31,13 @@ bool zipFiles(const QString &archivePath, const QStringList &filePaths);
 // The crash dump (Crash Report mode only) and the "*.log" files of appDir/Log.
 void packLogs(const QString &appDir, bool feedbackMode, QStringList &attachmentFiles);
 
-// Appends the archives and pictures to attachmentFiles. False only when the
-// database or screenshot archive exceeds SizeLimit; nothing after it is packed.
-// Such an archive is given up as soon as it is certain to exceed the limit,
-// and is not left on disk.
+// Builds the plan's archives in order and appends them and its pictures to
+// attachmentFiles. False only when a size-limited archive exceeds SizeLimit;
+// nothing after it is packed. Such an archive is given up as soon as it is
+// certain to exceed the limit, and is not left on disk.
+bool packagePlan(const ReportPlan &plan, QStringList &attachmentFiles);
+
+// packagePlan() of the plan the form makes now.
 bool packageAttachments(const ReportForm &form, const QString &appDir, bool feedbackMode,
                         QStringList &attachmentFiles);
 

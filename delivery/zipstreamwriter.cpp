@@ -10,7 +10,6 @@
 namespace {
 
 constexpr int ChunkSize = 256 * 1024;
-constexpr int DeflateLevel = 6;
 
 // Record sizes without the file name (APPNOTE 4.3.7, 4.3.12, 4.3.16).
 constexpr qint64 LocalHeaderSize = 30;
@@ -82,7 +81,7 @@ class Deflater
 public:
     Deflater()
     {
-        m_ok = deflateInit2(&m_stream, DeflateLevel, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) == Z_OK;
+        m_ok = deflateInit2(&m_stream, ZipStreamWriter::DeflateLevel, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) == Z_OK;
     }
     ~Deflater()
     {
@@ -101,6 +100,16 @@ private:
 };
 
 } // namespace
+
+qint64 ZipStreamWriter::entryOverhead(int nameBytes)
+{
+    return LocalHeaderSize + CentralHeaderSize + 2 * qint64(nameBytes);
+}
+
+qint64 ZipStreamWriter::endRecordSize()
+{
+    return EndRecordSize;
+}
 
 ZipStreamWriter::ZipStreamWriter(const QString &archivePath, qint64 byteLimit)
     : m_file(archivePath), m_byteLimit(byteLimit), m_fieldMax(PlainFieldMax)

@@ -31,6 +31,13 @@ class ZipStreamWriter
 public:
     enum class Outcome { Written, OverLimit, Failed };
     static constexpr qint64 NoLimit = -1;
+    static constexpr int DeflateLevel = 6;
+
+    // What an archive holds besides the compressed data: per entry its local
+    // header and central directory record (with the name in each), and once
+    // the end record.
+    static qint64 entryOverhead(int nameBytes);
+    static qint64 endRecordSize();
 
     explicit ZipStreamWriter(const QString &archivePath, qint64 byteLimit = NoLimit);
     ZipStreamWriter(const ZipStreamWriter &) = delete;

@@ -1,5 +1,6 @@
 #include "cfeedback.h"
 
+#include "creportdetails.h"
 #include "deliverylog.h"
 #include "deployment.h"
 #include "hostinfo.h"
@@ -68,6 +69,8 @@ CFeedback::CFeedback(bool feedbackMode, const QString &userEmail, const QString 
     applyLayoutSwitches();
     connectSignals();
     addOutboxLines();
+    addPreviewWidgets();
+    addDeliveryWidgets();
     requestVersionLists();
 
     m_productId = readProductInfo(QStringLiteral("PZ_PID"));
@@ -454,6 +457,10 @@ void CFeedback::SlotMessageReceived(QString message)
 bool CFeedback::event(QEvent *event)
 {
     const bool result = PZStyleDialog::event(event);
+    // The details are a window of their own, which would otherwise stay on
+    // screen (and in the picture, when the window hides for a capture).
+    if (event->type() == QEvent::Hide && m_details)
+        m_details->close();
     // After the frame is out, not before it.
     if (event->type() == QEvent::Paint && !m_startUpSteps.empty())
         QTimer::singleShot(0, this, &CFeedback::finishStartUp);
@@ -462,6 +469,8 @@ bool CFeedback::event(QEvent *event)
     if (event->type() == QEvent::Polish && !m_polished) {
         m_polished = true;
         qApp->setProperty("dlgRadius", m_dlgRadius);
+        if (m_detailsLink) // not yet built when a skin switch polishes the window during set-up
+            setDetailsLinkText(); // in the skin's link colour, known from now on
         m_ui.widget_guide->setStyleSheet(
             QStringLiteral("QWidget#widget_guide { border-top-left-radius: %1px;"
                            "border-top-right-radius: %2px; }")

@@ -6,19 +6,24 @@
 #include "outbox.h"
 #include "pzstyledialog.h"
 #include "reportdata.h"
+#include "reportdelivery.h"
+#include "reportpreview.h"
 #include "ui_cfeedback.h"
 
 #include <QByteArray>
 #include <QColor>
 #include <QMap>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <QVector>
 
 #include <functional>
 #include <memory>
 #include <vector>
 
+class CReportDetails;
 class MimeText;
 class QCloseEvent;
 class QComboBox;
@@ -31,11 +36,13 @@ class QMovie;
 class QNetworkAccessManager;
 class QNetworkReply;
 class QPixmap;
+class QProgressBar;
 class QPushButton;
 class QTimer;
 class QTranslator;
-class ReportDelivery;
 class ScreenshotWriter;
+template <typename T>
+class QFutureWatcher;
 namespace HostPlatform {
 class DesktopGrab;
 }
@@ -48,6 +55,11 @@ class DesktopGrab;
 // window member: Submit takes a snapshot of the form and of the report state
 // on the GUI thread and hands it to a ReportDelivery, which the worker runs.
 // The settings the delivery ends with are copied back when it has finished.
+//
+// Beside Submit the window says what a report would carry ("What is sent?",
+// a dialog) and how large its mail would be. While a report is on its way
+// the loading view shows the step and the bytes sent, and Cancel brings the
+// form back as it was. The success page names a reference to quote.
 class CFeedback : public PZStyleDialog, public DeliveryRunner
 {
     Q_OBJECT
@@ -87,6 +99,14 @@ public:
     void disableInputs();
     void restoreForm();
     void updateResultView();
+    // Stops the running submission; the form comes back as it was before
+    // Submit, nothing is sent or kept.
+    void cancelSubmission();
+
+    // What a report sent now would carry: the details dialog, and the
+    // preview behind it and the size line (made off the GUI thread).
+    void showReportDetails();
+    void refreshPreview();
 
     // The worker routine, run on the send thread.
     void runDelivery() override;
@@ -181,6 +201,7 @@ public slots:
 
 protected:
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -209,6 +230,18 @@ private:
     void setMailSettings(const MailSettings &settings);
     void showResultPage(bool success, const QString &tips, const QString &description);
     void addOutboxLines();
+    QString linkHtml(const char *target, const QString &text) const;
+    QList<QWidget *> formInputs() const;
+    void addPreviewWidgets();
+    void setDetailsLinkText();
+    void addDeliveryWidgets();
+    void placeSubmitExtras();
+    void placeLoadingExtras();
+    void previewPlanned();
+    void previewEstimated();
+    void updateSizeLine();
+    void showDeliveryStep(ReportDelivery::Step step, qint64 sent, qint64 total);
+    void restoreAfterCancel();
     void settleOutbox(bool accepted);
     void holdKeptEntry();
     void scheduleRetry(int attempt);
@@ -281,6 +314,28 @@ private:
     QStringList m_draftVersions; // until the version lists are downloaded
     QLabel *m_draftNote = nullptr;
     QLabel *m_savedLine = nullptr;
+
+    // Beside Submit: the link to the details and the size of the mail.
+    QLabel *m_detailsLink = nullptr;
+    QLabel *m_sizeLine = nullptr;
+    QPointer<CReportDetails> m_details;
+    // The preview of the form as it was last read: listed, then estimated.
+    // Results of an older form than the last one asked for are dropped.
+    ReportPreview m_preview;
+    int m_previewRound = 0;  // the last one asked for
+    int m_estimateRound = 0; // the one being estimated
+    QTimer *m_previewTimer = nullptr;
+    QFutureWatcher<ReportPreview> *m_planner = nullptr;
+    QFutureWatcher<ReportPreview> *m_estimator = nullptr;
+
+    // The loading view's step, progress and Cancel; the success page's reference.
+    QLabel *m_stepLine = nullptr;
+    QProgressBar *m_sendProgress = nullptr;
+    QLabel *m_cancelLink = nullptr;
+    QLabel *m_referenceLine = nullptr;
+    bool m_cancelling = false;
+    // Which inputs were enabled when Submit was pressed, in formInputs() order.
+    QVector<bool> m_inputsEnabled;
 
     FileDialogHook m_fileDialog;
     MessageBoxHook m_messageBox;

@@ -33,12 +33,6 @@ namespace {
 const char *const DiscardLink = "discard";
 const char *const SaveLink = "save";
 
-QString link(const char *target, const QString &text, const QColor &colour)
-{
-    return QStringLiteral("<a href=\"%1\"><span style=\"color:%2\">%3</span></a>")
-        .arg(QLatin1String(target), colour.name(), text.toHtmlEscaped());
-}
-
 } // namespace
 
 // Two lines in room the window already has, so no widget of the form moves:
@@ -113,7 +107,7 @@ void CFeedback::settleOutbox(bool accepted)
     if (m_lastKept)
         line = tr("Your report is saved and will be sent automatically.") + QLatin1Char(' ');
     if (!accepted && !m_lastReport.messageId.isEmpty())
-        line += link(SaveLink, tr("Save report as file\u2026"), m_linkColor);
+        line += linkHtml(SaveLink, tr("Save report as file\u2026"));
     m_savedLine->setText(line);
     m_savedLine->setVisible(!line.isEmpty());
 }
@@ -286,6 +280,6 @@ void CFeedback::showDraftNote(bool visible)
 {
     if (visible)
         m_draftNote->setText(tr("Draft restored.") + QLatin1Char(' ')
-                             + link(DiscardLink, tr("Discard"), m_linkColor));
+                             + linkHtml(DiscardLink, tr("Discard")));
     m_draftNote->setVisible(visible);
 }

@@ -2,6 +2,7 @@
 
 #include "cfeedback.h"
 
+#include "creportdetails.h"
 #include "deliverylog.h"
 #include "deployment.h"
 #include "mimetext.h"
@@ -14,13 +15,23 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMovie>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
+
+namespace {
+
+const char *const CancelLink = "cancel";
+constexpr int ProgressSteps = 1000; // the bar counts in thousandths: a mail may pass 2 GB
+constexpr int SideMargin = 40;
+
+} // namespace
 
 void CFeedback::SlotSendEmail()
 {
@@ -43,6 +54,11 @@ void CFeedback::SlotSendEmail()
     finishStartUp();
     m_screenshotWriter->waitForPending();
 
+    // Cancel brings the form back exactly so, also what was disabled then
+    // (a list that is full keeps its button off).
+    m_inputsEnabled.clear();
+    for (QWidget *input : formInputs())
+        m_inputsEnabled.append(input->isEnabled());
     disableInputs();
     showDraftNote(false);
     m_submitState = 1;
@@ -57,6 +73,11 @@ void CFeedback::SlotSendEmail()
     m_delivery = std::make_unique<ReportDelivery>(reportForm(), reportContext(), mailSettings());
     m_delivery->setAnalytics([this](const QString &action) { m_gaRequest.sendEvent(action); });
     m_delivery->setOutbox(m_outbox);
+    m_delivery->setProgress([this](ReportDelivery::Step step, qint64 sent, qint64 total) {
+        // On the send thread: the window hears of it queued, on its own thread.
+        QMetaObject::invokeMethod(
+            this, [this, step, sent, total] { showDeliveryStep(step, sent, total); }, Qt::QueuedConnection);
+    });
     if (m_heldEntry)
         m_delivery->setSupersedes(m_keptId);
     if (m_deliveryHook)
@@ -65,29 +86,131 @@ void CFeedback::SlotSendEmail()
     m_sendThread->start(QThread::InheritPriority);
 }
 
+QList<QWidget *> CFeedback::formInputs() const
+{
+    return {m_ui.lineedit_EmailText, m_ui.plainTextEdit_Content, m_ui.comboBox,
+            m_ui.comboBox_Android,   m_ui.lineEdit_Model,        m_ui.lineEdit_Brand,
+            m_ui.captureButton,      m_ui.addImage,              m_ui.listWidget_Screen,
+            m_ui.listWidget_Photo,   m_ui.CheckBoxAttachDB,      m_ui.CheckBoxAttachLog};
+}
+
 void CFeedback::disableInputs()
 {
-    const QList<QWidget *> inputs = {
-        m_ui.lineedit_EmailText, m_ui.plainTextEdit_Content, m_ui.comboBox,
-        m_ui.comboBox_Android,   m_ui.lineEdit_Model,        m_ui.lineEdit_Brand,
-        m_ui.captureButton,      m_ui.addImage,              m_ui.listWidget_Screen,
-        m_ui.listWidget_Photo,   m_ui.CheckBoxAttachDB,      m_ui.CheckBoxAttachLog};
-    for (QWidget *input : inputs)
+    for (QWidget *input : formInputs())
         input->setEnabled(false);
 }
 
 void CFeedback::restoreForm()
 {
     m_savedLine->hide();
+    m_referenceLine->hide();
     m_ui.widget_SubView->hide();
     m_ui.widget_Submit->show();
-    const QList<QWidget *> inputs = {
-        m_ui.lineedit_EmailText, m_ui.plainTextEdit_Content, m_ui.comboBox,
-        m_ui.comboBox_Android,   m_ui.lineEdit_Model,        m_ui.lineEdit_Brand,
-        m_ui.captureButton,      m_ui.addImage,              m_ui.listWidget_Screen,
-        m_ui.listWidget_Photo,   m_ui.CheckBoxAttachDB,      m_ui.CheckBoxAttachLog};
-    for (QWidget *input : inputs)
+    for (QWidget *input : formInputs())
         input->setEnabled(true);
+}
+
+// The step, a thin progress bar and Cancel go around the animation and its
+// text, and the reference of the success page in the band above the result
+// (where the failure pages say the report is kept): all in room the result
+// area has, none in a layout of the design, so nothing of it moves.
+void CFeedback::addDeliveryWidgets()
+{
+    m_stepLine = new QLabel(m_ui.frameLoading);
+    m_stepLine->setObjectName(QStringLiteral("label_SubStep"));
+    m_stepLine->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_sendProgress = new QProgressBar(m_ui.frameLoading);
+    m_sendProgress->setObjectName(QStringLiteral("progressBar_Send"));
+    m_sendProgress->setRange(0, ProgressSteps);
+    m_sendProgress->setTextVisible(false);
+    m_sendProgress->hide();
+    m_cancelLink = new QLabel(m_ui.frameLoading);
+    m_cancelLink->setObjectName(QStringLiteral("label_SubCancel"));
+    connect(m_cancelLink, &QLabel::linkActivated, this, [this] { cancelSubmission(); });
+    m_ui.frameLoading->installEventFilter(this);
+    m_ui.label_Submitting->installEventFilter(this);
+
+    m_referenceLine = new QLabel(m_ui.widget_mian);
+    m_referenceLine->setObjectName(QStringLiteral("label_SubReference"));
+    // Selectable, so that it can be copied into a mail to support.
+    m_referenceLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_referenceLine->hide();
+    auto *row = new QHBoxLayout();
+    row->setContentsMargins(SideMargin, 0, SideMargin, 0);
+    row->addWidget(m_referenceLine);
+    m_ui.verticalLayout_7->insertLayout(m_ui.verticalLayout_7->indexOf(m_ui.widget_SubView), row);
+}
+
+void CFeedback::placeLoadingExtras()
+{
+    const Qt::LayoutDirection direction = m_ui.frameLoading->layoutDirection();
+    const QRect area = m_ui.frameLoading->rect();
+    const QRect text = QStyle::visualRect(direction, area, m_ui.label_Submitting->geometry());
+    // Cancel at the end of the row; the bar and the step line centred below it.
+    const QSize cancel = m_cancelLink->sizeHint();
+    m_cancelLink->setGeometry(QStyle::visualRect(
+        direction, area,
+        QRect(area.width() - SideMargin - cancel.width(), text.center().y() - cancel.height() / 2, cancel.width(),
+              cancel.height())));
+    // The label is as tall as the row; its text sits at its centre.
+    const int below = text.center().y() + m_ui.label_Submitting->fontMetrics().height() / 2 + 3;
+    m_sendProgress->setGeometry(QStyle::visualRect(direction, area, QRect((area.width() - 240) / 2, below, 240, 4)));
+    m_stepLine->setGeometry(SideMargin, below + 6, area.width() - 2 * SideMargin, m_stepLine->fontMetrics().height());
+}
+
+// Queued from the send thread.
+void CFeedback::showDeliveryStep(ReportDelivery::Step step, qint64 sent, qint64 total)
+{
+    if (m_submitState != 1 || m_cancelling)
+        return;
+    switch (step) {
+    case ReportDelivery::FetchingSettings:
+        m_stepLine->setText(tr("Getting the mail settings\u2026"));
+        break;
+    case ReportDelivery::Packing:
+        m_stepLine->setText(tr("Packing the files\u2026"));
+        break;
+    case ReportDelivery::Connecting:
+        m_stepLine->setText(tr("Connecting to the mail server\u2026"));
+        break;
+    case ReportDelivery::Sending:
+        m_stepLine->setText(
+            tr("Sending: %1 of %2").arg(CReportDetails::sizeText(sent), CReportDetails::sizeText(total)));
+        m_sendProgress->setValue(total > 0 ? int(sent * ProgressSteps / total) : 0);
+        // All of it is on its way; what is left is the server's answer,
+        // and a message the server may have taken is not to be called off.
+        if (sent >= total)
+            m_cancelLink->hide();
+        break;
+    }
+    m_sendProgress->setVisible(step == ReportDelivery::Sending);
+}
+
+void CFeedback::cancelSubmission()
+{
+    if (m_submitState != 1 || !m_delivery || m_cancelling)
+        return;
+    m_cancelling = true;
+    m_cancelLink->hide();
+    m_stepLine->setText(tr("Cancelling\u2026"));
+    m_delivery->abort(false);
+}
+
+// The worker ended without an outcome: the form is back as it was before
+// Submit, with what was typed and attached (screenshot files included),
+// and the next Submit starts afresh in the same mode.
+void CFeedback::restoreAfterCancel()
+{
+    m_submitState = 0;
+    m_cancelling = false;
+    if (m_loadingMovie)
+        m_loadingMovie->stop();
+    m_ui.widget_SubView->hide();
+    m_ui.widget_Submit->show();
+    const QList<QWidget *> inputs = formInputs();
+    for (int i = 0; i < inputs.size(); ++i)
+        inputs.at(i)->setEnabled(m_inputsEnabled.value(i, true));
+    refreshPreview();
 }
 
 void CFeedback::updateResultView()
@@ -99,6 +222,12 @@ void CFeedback::updateResultView()
         m_ui.widget_SubView->show();
         m_ui.frame->hide();
         m_ui.frameLoading->show();
+        m_stepLine->clear();
+        m_sendProgress->hide();
+        m_sendProgress->setValue(0);
+        m_cancelLink->setText(linkHtml(CancelLink, tr("Cancel")));
+        m_cancelLink->show();
+        placeLoadingExtras();
         // One animation per submission; the previous one goes now.
         QMovie *previous = m_loadingMovie;
         m_loadingMovie = new QMovie(m_skinPath + QStringLiteral("/gif/loading.gif"), QByteArray(), this);
@@ -151,6 +280,9 @@ void CFeedback::showResultPage(bool success, const QString &tips, const QString 
 void CFeedback::SlotSendSuccess()
 {
     applyDeliveryResult();
+    const QString reference = m_delivery ? ReportDelivery::referenceOf(m_delivery->messageId()) : QString();
+    m_referenceLine->setText(tr("Reference: %1").arg(reference));
+    m_referenceLine->setVisible(!reference.isEmpty());
     settleOutbox(true);
     m_submitState = 2;
     updateResultView();
@@ -201,9 +333,15 @@ void CFeedback::openMailLink(const QString &address)
 
 void CFeedback::SlotThreadFinished()
 {
-    // Every later submission from this window goes as Feedback.
-    m_feedbackMode = true;
+    // No outcome came: the user cancelled, and the report was not sent.
+    const bool cancelled = m_submitState == 1;
+    // Every later submission from this window goes as Feedback; a crash
+    // report that was called off is still one.
+    if (!cancelled)
+        m_feedbackMode = true;
     finishWorker();
+    if (cancelled)
+        restoreAfterCancel();
 }
 
 void CFeedback::finishWorker()
@@ -242,25 +380,26 @@ void CFeedback::runDelivery()
         emit SignalThreadFinish();
         return;
     }
+    // A delivery the user cancelled goes no further and ends without an
+    // outcome, so the window shows no result page.
     fetchMailSettings();
+    const auto cancelled = [this] { return m_delivery->isCancelled(); };
     MimeText body;
-    composeReportBody(body);
-    if (!packageAttachments()) {
-        emit SignalOtherFail();
-    } else {
-        const int outcome = deliverReport(body);
-        // Kept (or not) before the window hears of the outcome.
-        m_delivery->finishReport(outcome);
-        switch (outcome) {
-        case ReportDelivery::Submitted:
-            emit SignalSendSuccess();
-            break;
-        case ReportDelivery::NetworkFailure:
-            emit SignalNetWorkFail();
-            break;
-        default:
+    if (!cancelled()) {
+        composeReportBody(body);
+        const bool packed = packageAttachments();
+        if (!packed && !cancelled())
             emit SignalOtherFail();
-            break;
+        if (packed && !cancelled()) {
+            const int outcome = deliverReport(body);
+            // Kept (or not) before the window hears of the outcome.
+            m_delivery->finishReport(outcome);
+            if (outcome == ReportDelivery::Submitted)
+                emit SignalSendSuccess();
+            else if (outcome == ReportDelivery::NetworkFailure)
+                emit SignalNetWorkFail();
+            else if (outcome != ReportDelivery::Cancelled)
+                emit SignalOtherFail();
         }
     }
     emit SignalThreadFinish();

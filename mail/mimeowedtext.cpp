@@ -54,6 +54,18 @@ static bool writeFileAsBase64(MimeSink &sink, const QString &path, int maxLength
     }
 }
 
+// Length of the Base64 text writeFileAsBase64() makes of the file: 4
+// characters for every 3 bytes begun, CR LF between lines.
+static qint64 base64FileLength(const QString &path, int maxLength)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    const qint64 chars = (file.size() + 2) / 3 * 4;
+    const qint64 lines = (chars + maxLength - 1) / maxLength;
+    return chars + (lines > 0 ? 2 * (lines - 1) : 0);
+}
+
 QString MimeOwedText::text() const
 {
     if (!bodyOwed)
@@ -78,7 +90,8 @@ bool MimeOwedText::write(MimeSink &sink) const
         if (!sink.write("--" + boundary.toUtf8() + "--\r\n"))
             return false;
     } else if (!contentFile.isNull() && encoding == MimePart::EncBase64 && maxLength >= 4 && maxLength % 4 == 0) {
-        if (!writeFileAsBase64(sink, contentFile, maxLength))
+        if (!sink.measurePlainLines(base64FileLength(contentFile, maxLength))
+            && !writeFileAsBase64(sink, contentFile, maxLength))
             return false;
     } else if (!MimePart::writeBody(sink, rawContent(), encoding, maxLength)) {
         return false;

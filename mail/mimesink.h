@@ -13,4 +13,13 @@ public:
     // line ending a CR LF pair, no line beginning with "." and no line end at
     // its end (a Base64 body). A sink may pass such text on unexamined.
     virtual bool writePlainLines(const QByteArray &bytes) { return write(bytes); }
+    // A sink that only measures takes plain lines by their length alone and
+    // answers true; then a file's Base64 body is measured from the file's
+    // size instead of being read and encoded. Other sinks answer false and
+    // are handed the bytes.
+    virtual bool measurePlainLines(qint64 length)
+    {
+        Q_UNUSED(length)
+        return false;
+    }
 };

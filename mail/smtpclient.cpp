@@ -8,7 +8,9 @@
 
 #include <QDeadlineTimer>
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QEventLoop>
+#include <QMetaMethod>
 #include <QSslSocket>
 #include <QTcpSocket>
 #include <QTimer>
@@ -70,6 +72,7 @@ public:
     }
 
     qint64 written() const { return m_written; }
+    qint64 stuffedDots() const { return m_encoder.stuffedDots(); }
 
 private:
     // Only whole slices go on while more text follows, so that the network
@@ -88,6 +91,101 @@ private:
     QByteArray m_buffer;
     qint64 m_written = 0;
 };
+
+// Measures a message as a server counts it against its size limit (RFC
+// 1870): every line ending CR LF, without the dots of transparency and
+// without the final ".".
+class CountingSink : public MimeSink
+{
+public:
+    bool write(const QByteArray &bytes) override
+    {
+        m_scratch.clear();
+        m_encoder.encode(bytes, m_scratch);
+        m_count += m_scratch.size();
+        return true;
+    }
+
+    bool writePlainLines(const QByteArray &bytes) override
+    {
+        m_count += bytes.size();
+        m_encoder.passedUnchanged(bytes);
+        return true;
+    }
+
+    bool measurePlainLines(qint64 length) override
+    {
+        m_count += length;
+        if (length > 0)
+            m_encoder.passedUnchanged(QByteArrayLiteral("A")); // plain lines end in no line end
+        return true;
+    }
+
+    qint64 count() const { return m_count; }
+
+private:
+    SmtpDataEncoder m_encoder{false};
+    QByteArray m_scratch;
+    qint64 m_count = 0;
+};
+
+// Passes the progress of the message data on: from 0, never backwards, the
+// total only once all of it is on its way, and in between not more often
+// than every 50 ms.
+class ProgressThrottle
+{
+public:
+    ProgressThrottle(qint64 total, std::function<void(qint64, qint64)> report)
+        : m_total(total)
+        , m_report(std::move(report))
+    {
+        if (m_total >= 0)
+            pass(0);
+    }
+
+    void update(qint64 sent)
+    {
+        if (m_total <= 0 || m_clock.elapsed() < 50)
+            return;
+        sent = qBound(qint64(0), sent, m_total - 1);
+        if (sent > m_last)
+            pass(sent);
+    }
+
+    void finish()
+    {
+        if (m_total >= 0 && m_last < m_total)
+            pass(m_total);
+    }
+
+private:
+    void pass(qint64 sent)
+    {
+        m_last = sent;
+        m_clock.start();
+        m_report(sent, m_total);
+    }
+
+    const qint64 m_total;
+    std::function<void(qint64, qint64)> m_report;
+    qint64 m_last = -1;
+    QElapsedTimer m_clock;
+};
+
+// RFC 1870 4: the EHLO keyword SIZE, with the largest message size the
+// server takes as an optional number; no number, or 0, means no fixed limit.
+qint64 announcedSizeLimit(const QStringList &replyLines)
+{
+    for (const QString &line : replyLines) {
+        const QStringList words = line.mid(4).simplified().split(QLatin1Char(' '));
+        if (words.first().compare(QLatin1String("SIZE"), Qt::CaseInsensitive) != 0)
+            continue;
+        bool ok = false;
+        const qint64 limit = words.value(1).toLongLong(&ok);
+        return ok && limit > 0 ? limit : 0;
+    }
+    return 0;
+}
 
 // RFC 5321 4.1.2: no part of a mailbox may hold a control character; CR or
 // LF in one would end the command line and start a command of the server's
@@ -275,6 +373,7 @@ bool SmtpClient::connectToHost()
         emit smtpError(ErrConnectTimeout);
         return false;
     }
+    m_sizeLimit = 0;
     return guarded([this] {
         trace("--", QStringLiteral("connecting to %1:%2").arg(m_host).arg(m_port));
         if (m_connectionType == ImplicitSsl) {
@@ -298,6 +397,7 @@ bool SmtpClient::connectToHost()
         sendMessage(QStringLiteral("EHLO ") + m_name);
         if (!awaitReply(250))
             return failWith(ErrServerReply);
+        m_sizeLimit = announcedSizeLimit(m_replyLines);
         if (m_connectionType != StartTls)
             return true;
 
@@ -314,8 +414,13 @@ bool SmtpClient::connectToHost()
             qDebug() << ssl->errorString();
             return failWith(ErrConnectTimeout);
         }
+        // What the server offered in the clear no longer counts either.
+        m_sizeLimit = 0;
         sendMessage(QStringLiteral("EHLO ") + m_name);
-        return awaitReply(250) || failWith(ErrServerReply);
+        if (!awaitReply(250))
+            return failWith(ErrServerReply);
+        m_sizeLimit = announcedSizeLimit(m_replyLines);
+        return true;
     });
 }
 
@@ -361,6 +466,18 @@ bool SmtpClient::sendMail(MimeMessage &message)
         return failWith(ErrInvalidArgument);
     }
     return guarded([&] {
+        // Counted only when someone needs the number (a pass over the
+        // message, which measures attached files by their size).
+        const bool watched = isSignalConnected(QMetaMethod::fromSignal(&SmtpClient::messageProgress));
+        m_messageSize = (m_sizeLimit > 0 || watched) ? messageSize(message) : -1;
+        // The server would take the whole upload and refuse it at the end.
+        // MAIL FROM goes as it always did, without a SIZE parameter.
+        if (m_sizeLimit > 0 && m_messageSize > m_sizeLimit) {
+            trace("--", QStringLiteral("refused: the message has %1 bytes, the server takes at most %2")
+                            .arg(m_messageSize)
+                            .arg(m_sizeLimit));
+            return failWith(ErrMessageTooLarge);
+        }
         sendMessage(QStringLiteral("MAIL FROM: <") + message.sender()->address() + QLatin1Char('>'));
         waitForResponse();
         qDebug().noquote() << QStringLiteral("SmtpClient::sendMail======responseCode===========")
@@ -382,6 +499,14 @@ bool SmtpClient::sendMail(MimeMessage &message)
         sendMessage(QStringLiteral("."));
         return awaitReply(250);
     });
+}
+
+qint64 SmtpClient::messageSize(MimeMessage &message)
+{
+    CountingSink counter;
+    message.writeTo(counter);
+    counter.write(QByteArrayLiteral("\r\n")); // as writeMessageData() ends it
+    return counter.count();
 }
 
 void SmtpClient::quit()
@@ -438,16 +563,18 @@ void SmtpClient::writeCommand(const QString &text, bool secret)
     }
 }
 
+qint64 SmtpClient::queuedBytes() const
+{
+    qint64 bytes = m_socket->bytesToWrite();
+    if (auto *ssl = qobject_cast<QSslSocket *>(m_socket))
+        bytes += ssl->encryptedBytesToWrite();
+    return bytes;
+}
+
 bool SmtpClient::drainTo(qint64 limit)
 {
-    const auto queued = [this] {
-        qint64 bytes = m_socket->bytesToWrite();
-        if (auto *ssl = qobject_cast<QSslSocket *>(m_socket))
-            bytes += ssl->encryptedBytesToWrite();
-        return bytes;
-    };
     return waitInSlices(m_sendMessageTimeout, [&](int ms) {
-        while (queued() > limit) {
+        while (queuedBytes() > limit) {
             if (!m_socket->waitForBytesWritten(ms))
                 return false;
         }
@@ -472,7 +599,13 @@ void SmtpClient::writeMessageData(MimeMessage &message)
     // the peer reads slower, the data waits in the system's socket buffer,
     // not in growing buffers of ours.
     const bool tls = m_connectionType != PlainTcp;
-    WireSink sink([this, tls](const QByteArray &slice) {
+    ProgressThrottle progress(m_messageSize, [this](qint64 sent, qint64 total) { emit messageProgress(sent, total); });
+    // What has gone to the network, in bytes of the message: what was written
+    // less what still waits, less the dots the wire form added (counted up to
+    // the end of what was written, so the figure is never ahead).
+    qint64 wireBytes = 0;
+    const WireSink *wire = nullptr;
+    WireSink sink([&](const QByteArray &slice) {
         for (int offset = 0; offset < slice.size();) {
             const int n = tls ? qMin(tlsHandOverBytes, slice.size() - offset) : slice.size();
             if (m_socket->state() != QAbstractSocket::ConnectedState
@@ -481,14 +614,21 @@ void SmtpClient::writeMessageData(MimeMessage &message)
             if (tls)
                 m_socket->flush();
             offset += n;
+            wireBytes += n;
         }
-        return drainTo(tls ? tlsHighWater : dataHighWater);
+        if (!drainTo(tls ? tlsHighWater : dataHighWater))
+            return false;
+        progress.update(wireBytes - queuedBytes() - wire->stuffedDots());
+        return true;
     });
+    wire = &sink;
     bool ok = message.writeTo(sink) && sink.write(QByteArrayLiteral("\r\n")) && sink.flush();
     trace("C:", QStringLiteral("<message text, %1 bytes>").arg(sink.written()));
     // Like any command: wait until the last of it is on its way.
     if (ok)
         ok = drainTo(0);
+    if (ok)
+        progress.finish();
     if (!ok) {
         throwIfAborted();
         emit smtpError(ErrSendTimeout);
@@ -511,6 +651,7 @@ void SmtpClient::waitForResponse()
     // continuation lines does not hold the client beyond it.
     const QDeadlineTimer deadline(qMax(0, m_responseTimeout));
     SmtpReplyReader reply(maxReplyBytes);
+    m_replyLines.clear();
     for (;;) {
         const SmtpReplyReader::Step step = reply.readLine(*m_socket);
         switch (step) {
@@ -528,6 +669,7 @@ void SmtpClient::waitForResponse()
             const QByteArray &line = reply.line();
             m_responseText = QString::fromUtf8(line.constData(), line.size());
             m_responseCode = reply.code();
+            m_replyLines.append(m_responseText);
             trace("S:", m_responseText.trimmed());
             if (m_responseCode / 100 == 4)
                 emit smtpError(ErrServerReply);

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 
@@ -23,6 +24,10 @@ class QTcpSocket;
 // Every wait is bounded by its time-out as a whole (a reply by the response
 // time-out, however many lines it trickles in) and notices abort() within a
 // tenth of a second.
+//
+// A server that names a size limit in its EHLO reply (RFC 1870) is sent no
+// message larger than that: sendMail() refuses it before MAIL FROM, so the
+// upload is not made only to be refused at its end.
 class SmtpClient : public QObject
 {
     Q_OBJECT
@@ -41,7 +46,9 @@ public:
         // An address or the EHLO name holds a control character: it would end
         // the command line early and start a command of its own.
         ErrInvalidArgument,
-        ErrAborted
+        ErrAborted,
+        // The message is larger than the limit the server announced.
+        ErrMessageTooLarge
     };
     Q_ENUM(SmtpError)
 
@@ -84,6 +91,9 @@ public:
     // Last reply line read, with its line ending, and its three-digit code.
     QString responseText() const { return m_responseText; }
     int responseCode() const { return m_responseCode; }
+    // Largest message the server takes, from the SIZE keyword of its last
+    // EHLO reply; 0 when it names no limit.
+    qint64 sizeLimit() const { return m_sizeLimit; }
 
     // Connects, reads the greeting and says EHLO (twice around STARTTLS).
     bool connectToHost();
@@ -100,6 +110,12 @@ public:
 
 signals:
     void smtpError(SmtpClient::SmtpError error);
+    // While sendMail() writes the message: bytes of it handed over to the
+    // network (not those still queued) of its total, the size the server
+    // counts (line ends as CR LF, without the dots of transparency). Starts
+    // at 0, never goes back, and ends at the total once the last byte is on
+    // its way; in between at most every 50 ms.
+    void messageProgress(qint64 sent, qint64 total);
 
 protected slots:
     void socketStateChanged(QAbstractSocket::SocketState state);
@@ -147,6 +163,8 @@ private:
 
     void writeCommand(const QString &text, bool secret);
     void writeMessageData(MimeMessage &message);
+    // Bytes written to the socket that have not gone to the network yet.
+    qint64 queuedBytes() const;
     // Waits until at most `limit` bytes are still queued for the network.
     bool drainTo(qint64 limit);
     // Reads a reply; true when its code is the expected one.
@@ -155,6 +173,8 @@ private:
     bool failWith(SmtpError error);
     bool sendRecipients(const QList<EmailAddress *> &recipients, const QString &command);
     bool hasUnsafeAddress(const MimeMessage &message) const;
+    // The size of the message as writeMessageData() sends it, by the server's count.
+    static qint64 messageSize(MimeMessage &message);
     void trace(const char *direction, const QString &text) const;
 
     QTcpSocket *m_socket = nullptr;
@@ -170,6 +190,9 @@ private:
     int m_sendMessageTimeout = 60000;
     QString m_responseText;
     int m_responseCode = 0;
+    QStringList m_replyLines; // every line of the last reply
+    qint64 m_sizeLimit = 0;
+    qint64 m_messageSize = -1; // of the message being sent; -1: not counted
     bool m_trace = false;
     bool m_verifyPeer = false;
     std::atomic<bool> m_abortRequested{false};

@@ -24,8 +24,10 @@ void SmtpDataEncoder::encode(const char *data, int size, QByteArray &out)
             continue;
         }
         m_afterCr = false;
-        if (m_stuffDots && m_lineStart && c == '.')
+        if (m_stuffDots && m_lineStart && c == '.') {
             out.append('.');
+            ++m_stuffedDots;
+        }
         m_lineStart = false;
         const char *q = p + 1;
         while (q < end && *q != '\r' && *q != '\n')

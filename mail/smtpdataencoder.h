@@ -17,9 +17,12 @@ public:
     // Takes note of text that went out unchanged because it needed nothing
     // (plain lines, see MimeSink::writePlainLines).
     void passedUnchanged(const QByteArray &text);
+    // Dots added so far: the wire form is longer than the message by this.
+    qint64 stuffedDots() const { return m_stuffedDots; }
 
 private:
     bool m_stuffDots;
+    qint64 m_stuffedDots = 0;
     bool m_lineStart = true;
     bool m_afterCr = false;
 };

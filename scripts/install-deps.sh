@@ -9,7 +9,7 @@ packages=(
     libx11-dev libxrandr-dev libxcb-shm0-dev zlib1g-dev
     python3 python3-aiosmtpd openssl zip unzip curl
     xvfb xauth x11-utils xdotool imagemagick
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-wqy-microhei
     clang libclang-rt-14-dev
 )
 

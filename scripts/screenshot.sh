@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Takes screenshots of the real program under a private X server:
-#   form.png              the form, filled in
+#   form.png              the form, filled in (the link "What is sent?" and the size line beside Submit)
+#   details.png           the dialog "What is sent?" of that form
 #   capture.png           the capture overlay while a selection is drawn (magnifier)
 #   capture-selected.png  the overlay with a finished selection and its buttons
-#   success.png           the page after a delivery to a local SMTP server
+#   success.png           the page after a delivery to a local SMTP server, with its reference
+#   size-limit.png        the size line when the ticked database files are too large to send
+#   sending.png           a large report on its way to a slow server: step, progress, Cancel
 #   failure.png           the page when the SMTP server cannot be reached (report kept)
 #   failure-other.png     the page when the server refuses the login (report kept)
 #   draft.png             the form of a later start, with the draft of a closed window restored
@@ -101,13 +104,14 @@ settings() {
 
 window=""
 geometry_of() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
-# Crops the screen to the feedback window (or takes the whole screen).
+# Crops the screen to the feedback window (or to the window given, or takes
+# the whole screen).
 shoot() {
     import -window root "$work/screen.png"
     if [ "${2:-}" = "screen" ]; then
         cp "$work/screen.png" "$out/$1"
     else
-        geometry_of "$window"
+        geometry_of "${2:-$window}"
         convert "$work/screen.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$1"
     fi
     echo "wrote $out/$1"
@@ -154,7 +158,16 @@ type_comment() {
 settings "$smtp_port" secret
 start_program
 type_comment
+sleep 0.5 # the size line is worked out off the window's thread
 shoot form.png
+
+click 165 602 # "What is sent?"
+details="$(xdotool search --sync --onlyvisible --name "What is sent" | head -1)"
+sleep 1.5
+shoot details.png "$details"
+geometry_of "$details"
+xdotool mousemove $((X + 460)) $((Y + 583)) click 1 # its Close button
+sleep 0.5
 
 click 168 392 # the capture button
 sleep 1.5
@@ -197,6 +210,34 @@ click 295 602
 wait_for_result "$lines"
 shoot failure-other.png
 stop_program
+sleep 0.5
+
+# Database files far over the size limit: the size line says so as soon as the box is ticked.
+mkdir -p "$app/parvane_db"
+head -c 41000000 /dev/urandom >"$app/parvane_db/main.db"
+start_program
+click 199 492 # the database check box
+sleep 2
+shoot size-limit.png
+click 199 492
+stop_program
+rm -rf "$app/parvane_db"
+sleep 0.5
+
+# A large log on its way to a server that reads 1 MB a second.
+slow_port="$(start_peer "$work/slow.log" "$root/tests/peers/smtp_server.py" --mode tls \
+    --cert "$work/cert.pem" --key "$work/key.pem" --user sender@example.net --password secret \
+    --throttle 1000000)"
+settings "$slow_port" secret
+head -c 14000000 /dev/urandom >"$app/Log/big.log"
+start_program
+lines="$(log_lines)"
+click 295 602
+sleep 4
+shoot sending.png
+wait_for_result "$lines"
+stop_program
+rm -f "$app/Log/big.log"
 sleep 0.5
 
 # A comment typed and the window closed without sending: the next start restores it.

@@ -5,6 +5,7 @@
 //   mailbench --files A B --port P [--starttls | --tls]
 //                                           send to 127.0.0.1:P (plain TCP, STARTTLS or TLS)
 //   mailbench --files A B --write-eml PATH  write the message text to PATH
+//   --progress                              follow the send's progress (the message is measured first)
 
 #include "emailaddress.h"
 #include "mimeattachment.h"
@@ -74,6 +75,7 @@ int main(int argc, char *argv[])
     message.addPart(&second);
 
     bool ok = false;
+    int progressCalls = 0;
     if (eml >= 0) {
         QFile out(args.value(eml + 1));
         FileSink sink(&out);
@@ -83,10 +85,12 @@ int main(int argc, char *argv[])
             : args.contains(QStringLiteral("--starttls"))                              ? SmtpClient::StartTls
                                                                                         : SmtpClient::PlainTcp;
         SmtpClient client(QStringLiteral("127.0.0.1"), args.value(port + 1).toInt(), type);
+        if (args.contains(QStringLiteral("--progress")))
+            QObject::connect(&client, &SmtpClient::messageProgress, [&](qint64, qint64) { ++progressCalls; });
         ok = client.connectToHost() && client.sendMail(message);
         client.quit();
     }
-    std::printf("mailbench: %s wall_ms=%lld peak_rss_kb=%lld\n", ok ? "ok" : "FAILED",
-                static_cast<long long>(timer.elapsed()), static_cast<long long>(peakRssKb()));
+    std::printf("mailbench: %s wall_ms=%lld peak_rss_kb=%lld progress_calls=%d\n", ok ? "ok" : "FAILED",
+                static_cast<long long>(timer.elapsed()), static_cast<long long>(peakRssKb()), progressCalls);
     return ok ? 0 : 1;
 }

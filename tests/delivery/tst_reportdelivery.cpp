@@ -195,6 +195,10 @@ private slots:
     void interruptedWriteIsNeverListed();
     void abortEndsTheDelivery_data();
     void abortEndsTheDelivery();
+    void serverSizeLimit_data();
+    void serverSizeLimit();
+    void referenceOfMessageId_data();
+    void referenceOfMessageId();
 
 private:
     ReportForm form() const;
@@ -706,6 +710,76 @@ void TestReportDelivery::abortEndsTheDelivery()
              int(ReportDelivery::Cancelled));
     QCOMPARE(logEntries(m_appDir), QStringList{QStringLiteral("0|Send to Email Start.")});
     QCOMPARE(outbox.entries().size(), keepReport ? 1 : 0);
+}
+
+void TestReportDelivery::serverSizeLimit_data()
+{
+    QTest::addColumn<int>("limit"); // the form's mail is a few kilobytes
+    QTest::newRow("under the limit: sent as before, progress to the size received") << 10000000;
+    QTest::newRow("over the limit: no MAIL FROM, no data, not kept") << 2000;
+}
+
+void TestReportDelivery::serverSizeLimit()
+{
+    QFETCH(int, limit);
+    const bool fits = limit > 10000;
+    TestSupport::PeerProcess smtp;
+    QVERIFY2(smtp.start(TestSupport::peerScript(QStringLiteral("smtp_server.py")),
+                        {QStringLiteral("--user"), Sender, QStringLiteral("--password"), Password,
+                         QStringLiteral("--size-limit"), QString::number(limit), QStringLiteral("--log-commands")}),
+             qPrintable(smtp.errorText()));
+    TestSupport::PeerProcess http;
+    serveSettings(http, smtp.port(), QStringLiteral("0"));
+    const Outbox outbox(m_appDir + QStringLiteral("/outbox"));
+    ReportDelivery delivery(form(), context(), MailSettings());
+    delivery.setOutbox(outbox);
+    delivery.setSettingsUrl(QUrl(QStringLiteral("http://127.0.0.1:%1/files/public/emailinfo.xml").arg(http.port())));
+    QList<ReportDelivery::Step> steps;
+    QList<QPair<qint64, qint64>> sent; // called on the send thread, read once it has ended
+    delivery.setProgress([&](ReportDelivery::Step step, qint64 bytes, qint64 total) {
+        if (steps.isEmpty() || steps.last() != step)
+            steps << step;
+        if (step == ReportDelivery::Sending)
+            sent << qMakePair(bytes, total);
+    });
+
+    QCOMPARE(runOnSendThread(delivery), int(fits ? ReportDelivery::Submitted : ReportDelivery::OtherFailure));
+    QCOMPARE(delivery.refusedForSize(), !fits);
+    QVERIFY(outbox.entries().isEmpty());
+    QCOMPARE(logEntries(m_appDir).size(), 2);
+    QCOMPARE(steps.mid(0, 3), (QList<ReportDelivery::Step>{ReportDelivery::FetchingSettings, ReportDelivery::Packing,
+                                                           ReportDelivery::Connecting}));
+    if (!fits) {
+        QVERIFY(sent.isEmpty());
+        QVERIFY2(!smtp.output().contains("\"command\""), smtp.output().constData());
+        return;
+    }
+    QJsonObject record;
+    lastMail(smtp, &record);
+    QVERIFY(!record.isEmpty());
+    QVERIFY(smtp.output().contains("\"command\": \"MAIL\""));
+    QCOMPARE(sent.first().first, 0);
+    for (int i = 1; i < sent.size(); ++i)
+        QVERIFY(sent.at(i).first > sent.at(i - 1).first);
+    const qint64 received = qint64(record.value(QStringLiteral("size")).toDouble());
+    QCOMPARE(sent.last(), qMakePair(received, received));
+}
+
+void TestReportDelivery::referenceOfMessageId_data()
+{
+    QTest::addColumn<QString>("messageId");
+    QTest::addColumn<QString>("reference");
+    QTest::newRow("new id") << "7f3a19c2b4d15e60718293a4b5c6d7e8@example.test" << "7F3A-19C2-B4D1";
+    QTest::newRow("short random part") << "abc12@example.test" << "ABC1-2";
+    QTest::newRow("digits after the at sign do not count") << "ab@12345678" << "AB";
+    QTest::newRow("none") << "" << "";
+}
+
+void TestReportDelivery::referenceOfMessageId()
+{
+    QFETCH(QString, messageId);
+    QFETCH(QString, reference);
+    QCOMPARE(ReportDelivery::referenceOf(messageId), reference);
 }
 
 QTEST_GUILESS_MAIN(TestReportDelivery)

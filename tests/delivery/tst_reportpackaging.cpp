@@ -1,7 +1,11 @@
 // The attachment archives: what goes in, in which order, and the size limit.
 // Archives are read back with Python's zipfile (an independent reader) and
 // tested with unzip -t.
+#include "mimemessage.h"
+#include "mimetext.h"
+#include "reportcomposer.h"
 #include "reportpackaging.h"
+#include "reportpreview.h"
 #include "testsupport.h"
 #include "zipstreamwriter.h"
 
@@ -116,6 +120,8 @@ private slots:
     void sizeLimit();
     void limitComparison_data();
     void limitComparison();
+    void previewAgreesWithPackaging_data();
+    void previewAgreesWithPackaging();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -443,6 +449,95 @@ void TestReportPackaging::limitComparison()
     QFETCH(qint64, size);
     QFETCH(bool, exceeds);
     QCOMPARE(ReportPackaging::exceedsLimit(size), exceeds);
+}
+
+void TestReportPackaging::previewAgreesWithPackaging_data()
+{
+    QTest::addColumn<bool>("feedbackMode");
+    QTest::addColumn<bool>("logs");
+    QTest::addColumn<int>("database"); // 0: not ticked, 1: ticked, 2: ticked and far too large
+    QTest::addColumn<int>("screenshots");
+    QTest::addColumn<QStringList>("pictures");
+    QTest::addColumn<int>("attached"); // how many attachments go
+
+    const QStringList none;
+    const QStringList one{QStringLiteral("pictures/p.jpg")};
+    QTest::newRow("nothing ticked") << true << false << 0 << 0 << none << 0;
+    QTest::newRow("feedback: logs") << true << true << 0 << 0 << none << 1;
+    QTest::newRow("crash report: logs and dump") << false << true << 0 << 0 << none << 2;
+    QTest::newRow("database ticked") << true << false << 1 << 0 << none << 1;
+    QTest::newRow("database over the limit") << true << true << 2 << 1 << one << 1;
+    QTest::newRow("screenshot and picture") << true << false << 0 << 1 << one << 2;
+    QTest::newRow("picture only: the screenshot folder still goes") << true << false << 0 << 0 << one << 2;
+    QTest::newRow("missing picture") << true << false << 0 << 1 << QStringList{QStringLiteral("gone.jpg")} << 1;
+    QTest::newRow("crash report: everything") << false << true << 1 << 2 << one << 5;
+}
+
+// The preview (what the window shows) and the packaging (what is sent) read
+// one plan: the same archives in the same order with the same entries, and a
+// mail size estimate near the mail that is written.
+void TestReportPackaging::previewAgreesWithPackaging()
+{
+    QFETCH(bool, feedbackMode);
+    QFETCH(bool, logs);
+    QFETCH(int, database);
+    QFETCH(int, screenshots);
+    QFETCH(QStringList, pictures);
+    QFETCH(int, attached);
+
+    const QByteArray text = QByteArray("2024-01-01 12:00:00 INFO worker ok\n").repeated(20000);
+    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/Log/app.log"), text));
+    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/Log/old.log.1"), "rotated"));
+    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/Log/notes.txt"), "notes"));
+    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/crashcore.dmp"), randomBytes(50000, 3)));
+    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/parvane_db/main.db"),
+                                   randomBytes(database == 2 ? 16000000 : 300000, 4)));
+    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/parvane_db/text.db"), text));
+    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/ScreenPicture/shot.png"), randomBytes(40000, 5)));
+    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/pictures/p.jpg"), randomBytes(30000, 6)));
+
+    ReportForm form;
+    form.comment = QStringLiteral("what went wrong");
+    form.attachLog = logs;
+    form.attachDatabase = database > 0;
+    form.screenshotCount = screenshots;
+    for (const QString &picture : pictures)
+        form.photoPaths << m_app + QLatin1Char('/') + picture;
+    ReportContext context;
+    context.appDir = m_app;
+    context.hostPath = m_app + QStringLiteral("/host.exe");
+    context.feedbackMode = feedbackMode;
+    ReportPreview preview = ReportPreview::make(form, context);
+    preview.estimate();
+
+    QStringList files;
+    QCOMPARE(ReportPackaging::packageAttachments(form, m_app, feedbackMode, files), database < 2);
+    QCOMPARE(files.size(), attached);
+    QCOMPARE(preview.databaseOverLimit() > 0, database == 2);
+    QStringList planned;
+    for (const ReportPlan::Archive &archive : qAsConst(preview.plan.archives)) {
+        if (!files.contains(archive.path))
+            break; // a refused archive ends the packaging
+        planned << archive.path;
+        QStringList names;
+        for (const ReportPlan::File &file : archive.files)
+            names << QFileInfo(file.path).fileName();
+        QCOMPARE(entryNames(archive.path), names);
+    }
+    if (database == 2)
+        return;
+    for (const ReportPlan::File &picture : qAsConst(preview.plan.pictures))
+        planned << picture.path;
+    QCOMPARE(files, planned);
+
+    MimeText body;
+    const auto message = ReportComposer::buildReportMessage(MailSettings(), context, &body, files);
+    body.setText(preview.body);
+    const QString mail = m_app + QStringLiteral("/mail.eml");
+    QVERIFY(ReportComposer::writeMailFile(*message, mail));
+    const qint64 written = QFileInfo(mail).size();
+    QVERIFY2(qAbs(preview.mailSize - written) <= qMax<qint64>(written / 10, 2048),
+             qPrintable(QStringLiteral("estimated %1, written %2").arg(preview.mailSize).arg(written)));
 }
 
 QTEST_GUILESS_MAIN(TestReportPackaging)

@@ -3,6 +3,7 @@
 // while a delivery runs.
 
 #include "cfeedback.h"
+#include "creportdetails.h"
 #include "imgview.h"
 #include "pzstylebutton.h"
 #include "reportdelivery.h"
@@ -24,11 +25,13 @@
 #include <QMovie>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QTcpServer>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <memory>
@@ -94,6 +97,8 @@ private slots:
     void delivery();
     void closeWhileSubmitting_data();
     void closeWhileSubmitting();
+    void cancelWhileSending();
+    void whatIsSent();
     void draftRestoredAndDiscarded();
     void retryReplacesKeptCopy();
     void closeWhileScreenshotIsWritten_data();
@@ -482,6 +487,8 @@ void TestFeedbackSubmit::delivery()
     // A failure keeps the report and says so; the mail it would have been
     // can be saved as a file, read back below like a delivered one.
     auto *savedLine = m_window->findChild<QLabel *>(QStringLiteral("label_SubSaved"));
+    auto *reference = m_window->findChild<QLabel *>(QStringLiteral("label_SubReference"));
+    QCOMPARE(reference->isHidden(), state != 2);
     QCOMPARE(m_window->keptEntryId().isEmpty(), state == 2);
     QCOMPARE(savedLine->isHidden(), state == 2);
     QString mail;
@@ -515,6 +522,7 @@ for part in message.iter_attachments():
 print(json.dumps({
     'screenshots': shots,
     'subject': str(message['Subject']),
+    'id': str(message['Message-ID']),
     'to': str(message['To']),
     'from': str(message['From']),
     'body': body.get_content() if body else '',
@@ -528,6 +536,9 @@ print(json.dumps({
              0);
     const QJsonObject parsed = QJsonDocument::fromJson(output).object();
     QVERIFY2(!parsed.isEmpty(), output.constData());
+    if (state == 2) // the reference on the page is found in the mail's head
+        QVERIFY2(reference->text().contains(ReportDelivery::referenceOf(parsed.value(QStringLiteral("id")).toString())),
+                 qPrintable(reference->text()));
     QCOMPARE(parsed.value(QStringLiteral("subject")).toString(), QStringLiteral("PhotoTool Win Feedback"));
     QVERIFY2(parsed.value(QStringLiteral("to")).toString().contains(QStringLiteral("support@example.net")),
              output.constData());
@@ -594,6 +605,100 @@ void TestFeedbackSubmit::closeWhileSubmitting()
     QCOMPARE(m_window->submitState(), 3);
     QVERIFY(!QFile::exists(pending));
     QVERIFY(QDir(CFeedback::screenshotFolder()).exists());
+}
+
+// Cancel while a crash report of 30 MB is being sent: the connection goes
+// without the final dot, nothing arrives or is kept, the worker ends at once,
+// and the form is back as it was before Submit, still a crash report.
+void TestFeedbackSubmit::cancelWhileSending()
+{
+    const QString saveDir = m_work.path() + QStringLiteral("/mail-cancelled");
+    TestSupport::PeerProcess smtp;
+    QVERIFY2(smtp.start(TestSupport::peerScript(QStringLiteral("smtp_server.py")),
+                        {QStringLiteral("--mode"), QStringLiteral("tls"), QStringLiteral("--cert"), m_cert,
+                         QStringLiteral("--key"), m_key, QStringLiteral("--user"), QStringLiteral("sender@example.net"),
+                         QStringLiteral("--password"), QStringLiteral("secret"), QStringLiteral("--save-dir"), saveDir,
+                         QStringLiteral("--throttle"), QStringLiteral("10000000")}),
+             qPrintable(smtp.errorText()));
+    QVERIFY(serveSettings(smtp.port(), QStringLiteral("secret")));
+    TestSupport::PeerProcess web;
+    QVERIFY2(web.start(TestSupport::peerScript(QStringLiteral("http_server.py")), {QStringLiteral("--root"), m_webRoot}),
+             qPrintable(web.errorText()));
+    WindowTest::writeProductInfo(QStringLiteral("1001"), QStringLiteral("Acme"), QStringLiteral("Photo Tool"));
+    QByteArray log(30000000, Qt::Uninitialized);
+    QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(log.data()), log.size() / 4);
+    QVERIFY(TestSupport::writeFile(WindowTest::appDir() + QStringLiteral("/Log/big.log"), log));
+    const ScopedEnv download("FEEDBACK_DOWNLOAD_BASE", QByteArray("http://127.0.0.1:") + QByteArray::number(web.port()));
+
+    makeWindow(false, QStringLiteral("user@example.com"));
+    m_window->setLaunchInfo(QString(), QStringLiteral("start@example.net"), QStringLiteral("start"));
+    Ui_CFeedback &ui = m_window->form();
+    ui.plainTextEdit_Content->setPlainText(QStringLiteral("It crashed while exporting."));
+    ui.CheckBoxAttachDB->setChecked(true);
+    const QString picture = m_work.path() + QStringLiteral("/cancel.png");
+    QVERIFY(WindowTest::writePicture(picture, "PNG"));
+    for (int i = 0; i < 3; ++i) // a full list: its button is off
+        m_window->addPicture(picture);
+    QTRY_COMPARE(WindowTest::screenshotFiles().size(), 1);
+    const QStringList screenshots = WindowTest::screenshotFiles();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QList<bool> enabled;
+    for (QWidget *input : inputs(ui))
+        enabled << input->isEnabled();
+    QVERIFY(enabled.contains(false));
+
+    ui.ButtonSubmit->click();
+    auto *progress = m_window->findChild<QProgressBar *>(QStringLiteral("progressBar_Send"));
+    QTRY_VERIFY_WITH_TIMEOUT(progress->isVisible(), DeliveryTimeoutMs);
+    emit m_window->findChild<QLabel *>(QStringLiteral("label_SubCancel"))->linkActivated(QStringLiteral("cancel"));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->sendThread(), 1000);
+
+    QCOMPARE(m_window->submitState(), 0);
+    QVERIFY(ui.widget_SubView->isHidden() && !ui.widget_Submit->isHidden());
+    QVERIFY(!m_window->feedbackMode());
+    QList<bool> after;
+    for (QWidget *input : inputs(ui))
+        after << input->isEnabled();
+    QCOMPARE(after, enabled);
+    QCOMPARE(ui.plainTextEdit_Content->toPlainText(), QStringLiteral("It crashed while exporting."));
+    QVERIFY(ui.CheckBoxAttachDB->isChecked());
+    QCOMPARE(ui.listWidget_Photo->count(), 3);
+    QCOMPARE(ui.listWidget_Screen->count(), 1);
+    QCOMPARE(WindowTest::screenshotFiles(), screenshots);
+    QVERIFY(Outbox().entries().isEmpty());
+    QTest::qWait(500); // time for a message the server took to show
+    QVERIFY2(!smtp.output().contains("mail_from"), smtp.output().constData());
+}
+
+// The link opens the details without waiting for them; they fill in with the
+// text and files as the delivery would send them, and the size line warns
+// about database files too large to send as soon as their box is ticked.
+void TestFeedbackSubmit::whatIsSent()
+{
+    QVERIFY(TestSupport::writeFile(WindowTest::appDir() + QStringLiteral("/Log/app.log"), "started"));
+    QByteArray database(16000000, Qt::Uninitialized);
+    QRandomGenerator(9).fillRange(reinterpret_cast<quint32 *>(database.data()), database.size() / 4);
+    QVERIFY(TestSupport::writeFile(WindowTest::appDir() + QStringLiteral("/parvane_db/main.db"), database));
+    makeWindow(true, QStringLiteral("user@example.com"));
+    m_window->setLaunchInfo(QString(), QString(), QString());
+    m_window->form().plainTextEdit_Content->setPlainText(QStringLiteral("shown before it is sent"));
+    m_window->show();
+    emit m_window->findChild<QLabel *>(QStringLiteral("label_WhatIsSent"))->linkActivated(QStringLiteral("details"));
+    auto *details = m_window->findChild<CReportDetails *>();
+    QVERIFY(details && details->isVisible());
+    auto *text = details->findChild<QPlainTextEdit *>(QStringLiteral("plainTextEdit_ReportText"));
+    QTRY_VERIFY(text->toPlainText().endsWith(QStringLiteral("shown before it is sent")));
+    const auto *files = details->findChild<QTreeWidget *>(QStringLiteral("treeWidget_Files"));
+    QTRY_VERIFY(!files->findItems(QStringLiteral("app.log"), Qt::MatchExactly | Qt::MatchRecursive).isEmpty());
+    QVERIFY(files->findItems(QStringLiteral("main.db"), Qt::MatchExactly | Qt::MatchRecursive).isEmpty());
+
+    auto *sizeLine = m_window->findChild<QLabel *>(QStringLiteral("label_SendSize"));
+    QTRY_VERIFY(!sizeLine->text().isEmpty());
+    QVERIFY(!sizeLine->property("warning").toBool());
+    m_window->form().CheckBoxAttachDB->setChecked(true);
+    QTRY_VERIFY_WITH_TIMEOUT(sizeLine->property("warning").toBool(), 10000);
+    QTRY_VERIFY(!files->findItems(QStringLiteral("main.db"), Qt::MatchExactly | Qt::MatchRecursive).isEmpty());
 }
 
 // Typed and closed: the next start for the same product and mode restores

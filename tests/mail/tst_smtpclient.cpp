@@ -89,6 +89,8 @@ private slots:
     void dialogue();
     void messageOnTheWire_data();
     void messageOnTheWire();
+    void sizeLimitEdge_data();
+    void sizeLimitEdge();
     void unknownConnectionType();
     void failedConnection();
     void defaults();
@@ -256,6 +258,37 @@ void TestSmtpClient::dialogue_data()
         << connected({quit}) << "10" << E({SmtpClient::ErrInvalidArgument}) << 250;
     QTest::newRow("ehlo-name-with-crlf-refused") << plain << "name=localhost\r\nMAIL FROM:<e@x.test>,connect"
         << QStringList{greeting} << "0" << E({SmtpClient::ErrInvalidArgument}) << 220;
+    // RFC 1870: a message larger than the SIZE of the last EHLO reply is not
+    // offered at all; MAIL FROM itself never carries a SIZE parameter.
+    const QStringList sent = QStringList{QStringLiteral("C: MAIL FROM: <s@x.test>"), QStringLiteral("S: 250 ok")}
+                             + envelope()
+                             + QStringList{QStringLiteral("C: DATA"), QStringLiteral("S: 354 go"), QStringLiteral("DATA"),
+                                           QStringLiteral("S: 250 queued"), quit};
+    const auto sized = [&](const QString &keyword, const QStringList &rest) {
+        return QStringList{greeting, ehlo, QStringLiteral("S: 250-fake"), QStringLiteral("S: 250 ") + keyword} + rest;
+    };
+    const auto tls = [&](const QStringList &clear, const QStringList &encrypted) {
+        return QStringList{greeting, ehlo} + clear
+               + QStringList{QStringLiteral("C: STARTTLS"), QStringLiteral("S: 220 go"), QStringLiteral("TLS"), ehlo}
+               + encrypted;
+    };
+    QTest::newRow("size-below-the-message-refused-before-mail-from")
+        << plain << "connect,send,quit" << sized(QStringLiteral("SIZE 100"), {quit})
+        << "10" << E({SmtpClient::ErrMessageTooLarge}) << 250;
+    QTest::newRow("size-above-the-message") << plain << "connect,send,quit"
+                                            << sized(QStringLiteral("SIZE 10000000"), sent) << "11" << Errors() << 250;
+    QTest::newRow("size-0-is-no-limit") << plain << "connect,send,quit" << sized(QStringLiteral("SIZE 0"), sent)
+                                        << "11" << Errors() << 250;
+    QTest::newRow("size-without-number-any-case") << plain << "connect,send,quit" << sized(QStringLiteral("size"), sent)
+                                                  << "11" << Errors() << 250;
+    QTest::newRow("size-said-in-the-clear-is-gone-after-starttls")
+        << int(SmtpClient::StartTls) << "connect,send,quit"
+        << tls({QStringLiteral("S: 250 SIZE 100")}, QStringList{QStringLiteral("S: 250 fake")} + sent)
+        << "11" << Errors() << 250;
+    QTest::newRow("size-said-after-starttls-counts")
+        << int(SmtpClient::StartTls) << "connect,send,quit"
+        << tls({QStringLiteral("S: 250 fake")}, {QStringLiteral("S: 250-fake"), QStringLiteral("S: 250 SIZE 100"), quit})
+        << "10" << E({SmtpClient::ErrMessageTooLarge}) << 250;
     QTest::newRow("message-rejected-after-data")
         << plain << "connect,send,quit"
         << submission(envelope() + QStringList{QStringLiteral("C: DATA"), QStringLiteral("S: 354 go"), QStringLiteral("DATA"),
@@ -345,6 +378,7 @@ void TestSmtpClient::messageOnTheWire_data()
     QTest::newRow("mixed-endings") << QStringLiteral("a\r\n\nb\r\r\nc\n\r.d");
     QTest::newRow("ends-without-line-end") << QStringLiteral("x");
     QTest::newRow("non-ascii") << QStringLiteral("gr\u00fc\u00dfe \u4e16\u754c\n.\u00e9");
+    QTest::newRow("large-with-dot-lines") << QStringLiteral("line\n.dot\n").repeated(400000);
 }
 
 void TestSmtpClient::messageOnTheWire()
@@ -364,9 +398,23 @@ void TestSmtpClient::messageOnTheWire()
         message.addRecipient(new EmailAddress(QStringLiteral("a@x.test")));
         MimeText text(body);
         message.addPart(&text);
+        QSignalSpy progress(&client, &SmtpClient::messageProgress);
         QVERIFY(client.connectToHost());
         QVERIFY(client.sendMail(message));
         client.quit();
+
+        // From 0 upwards to the size the server counts: line ends as CR LF,
+        // the dots of transparency not counted.
+        const qint64 total = MailTest::crlfText(message.toString()).size();
+        QVERIFY(progress.size() >= 2);
+        qint64 last = -1;
+        for (const QList<QVariant> &step : qAsConst(progress)) {
+            QVERIFY2(step.at(0).toLongLong() > last, qPrintable(QString::number(step.at(0).toLongLong())));
+            QCOMPARE(step.at(1).toLongLong(), total);
+            last = step.at(0).toLongLong();
+        }
+        QCOMPARE(progress.first().at(0).toLongLong(), 0);
+        QCOMPARE(last, total);
 
         // The text itself stays as it was; only its wire form changes.
         const QString serialised = message.toString();
@@ -377,6 +425,43 @@ void TestSmtpClient::messageOnTheWire()
         QVERIFY(!data.contains("\r\n.\r\n"));
         QCOMPARE(data.count('\r'), data.count('\n'));
         QCOMPARE(data.count('\r'), data.count("\r\n"));
+    }
+    const QStringList failures = server.finish();
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
+}
+
+void TestSmtpClient::sizeLimitEdge_data()
+{
+    QTest::addColumn<int>("room"); // the limit less the message's size
+    QTest::newRow("limit-equals-the-message") << 0;
+    QTest::newRow("limit-one-byte-short") << -1;
+}
+
+void TestSmtpClient::sizeLimitEdge()
+{
+    QFETCH(int, room);
+    MimeMessage message;
+    message.setSender(new EmailAddress(QStringLiteral("s@x.test")));
+    message.addRecipient(new EmailAddress(QStringLiteral("a@x.test")));
+    MimeText text(QStringLiteral(".a dot line\nand one more"));
+    message.addPart(&text);
+    const qint64 size = MailTest::crlfText(message.toString()).size();
+    QStringList script = connected({}).mid(0, 2)
+                         << QStringLiteral("S: 250 SIZE %1").arg(size + room);
+    if (room >= 0)
+        script << QStringLiteral("C: MAIL FROM: <s@x.test>") << QStringLiteral("S: 250 ok")
+               << QStringLiteral("C: RCPT TO:<a@x.test>") << QStringLiteral("S: 250 ok") << QStringLiteral("C: DATA")
+               << QStringLiteral("S: 354 go") << QStringLiteral("DATA") << QStringLiteral("S: 250 queued");
+    FakeSmtpServer server(script << quit);
+    const quint16 port = server.listen();
+    QVERIFY(port != 0);
+    {
+        SmtpClient client(QStringLiteral("127.0.0.1"), port);
+        client.setResponseTimeout(5000);
+        QVERIFY(client.connectToHost());
+        QCOMPARE(client.sizeLimit(), size + room);
+        QCOMPARE(client.sendMail(message), room >= 0);
+        client.quit();
     }
     const QStringList failures = server.finish();
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));

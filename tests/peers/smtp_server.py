@@ -45,6 +45,13 @@ def parse_args(argv):
                         help="greet the first N connections with 421 and close them")
     parser.add_argument("--hold-first", type=float, default=0, metavar="SECONDS",
                         help="keep the first message's 250 back this long (after saving it)")
+    parser.add_argument("--size-limit", type=int, default=0, metavar="BYTES",
+                        help="announce SIZE BYTES in the EHLO reply and refuse larger messages "
+                             "(default 0: no limit)")
+    parser.add_argument("--throttle", type=int, default=0, metavar="BYTES_PER_SECOND",
+                        help="read from each client at most this fast (default 0: as fast as it comes)")
+    parser.add_argument("--log-commands", action="store_true",
+                        help='print {"command": "MAIL", "arg": ...} for every MAIL command')
     parser.add_argument("--line-limit", type=int, default=1001,
                         help="longest accepted line of commands and data, CR LF included "
                              "(default 1001, RFC 5321)")
@@ -118,6 +125,26 @@ async def main(argv):
     class Server(SMTP):
         line_length_limit = args.line_limit
 
+        def data_received(self, data):
+            if not args.throttle or self.transport is None:
+                super().data_received(data)
+                return
+            # Each piece is taken in only after the time it takes at the
+            # given rate; meanwhile nothing more is read.
+            self.transport.pause_reading()
+            loop.call_later(len(data) / args.throttle, self._take, data)
+
+        def _take(self, data):
+            if self.transport is None or self.transport.is_closing():
+                return  # the client went away meanwhile
+            super().data_received(data)
+            self.transport.resume_reading()
+
+        async def smtp_MAIL(self, arg):
+            if args.log_commands:
+                print(json.dumps({"command": "MAIL", "arg": arg}), flush=True)
+            await super().smtp_MAIL(arg)
+
     class Refuse(asyncio.Protocol):
         def connection_made(self, transport):
             transport.write(b"421 4.3.2 try again later\r\n")
@@ -131,7 +158,7 @@ async def main(argv):
             return Refuse()
         kwargs = dict(
             hostname=args.hostname,
-            data_size_limit=None,
+            data_size_limit=args.size_limit or None,
             auth_require_tls=False,
             auth_required=bool(args.user),
             tls_context=context if args.mode == "starttls" else None,
