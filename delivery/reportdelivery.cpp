@@ -50,14 +50,15 @@ int ReportDelivery::run()
     fetchMailSettings();
     // A cancelled report goes no further; one the window closed under is
     // still packed, so that it can be kept.
-    if (isAborted() && !m_abort.keepsReport())
+    if (isCancelled())
         return Cancelled;
     MimeText body;
     composeReportBody(body);
-    if (!packageAttachments())
-        return OtherFailure;
+    const bool packed = packageAttachments();
     if (isCancelled())
         return Cancelled;
+    if (!packed)
+        return OtherFailure;
     const int outcome = deliverReport(body);
     finishReport(outcome);
     return outcome;

@@ -205,6 +205,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Room the form keeps at its sides; the lines added beside it keep it too.
+    static constexpr int FormSideMargin = 40;
+
     void loadTranslation();
     void applyInitialStates();
     void applyModeTexts();
@@ -230,6 +233,7 @@ private:
     void setMailSettings(const MailSettings &settings);
     void showResultPage(bool success, const QString &tips, const QString &description);
     void addOutboxLines();
+    QLabel *addResultBandLine(const QString &objectName);
     QString linkHtml(const char *target, const QString &text) const;
     QList<QWidget *> formInputs() const;
     void addPreviewWidgets();

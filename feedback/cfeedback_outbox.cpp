@@ -49,14 +49,7 @@ void CFeedback::addOutboxLines()
                                            m_draftNote);
     connect(m_draftNote, SIGNAL(linkActivated(QString)), this, SLOT(SlotOutboxLink(QString)));
 
-    m_savedLine = new QLabel(m_ui.widget_mian);
-    m_savedLine->setObjectName(QStringLiteral("label_SubSaved"));
-    m_savedLine->hide();
-    // Lined up with the form above it.
-    auto *row = new QHBoxLayout();
-    row->setContentsMargins(40, 0, 40, 0);
-    row->addWidget(m_savedLine);
-    m_ui.verticalLayout_7->insertLayout(m_ui.verticalLayout_7->indexOf(m_ui.widget_SubView), row);
+    m_savedLine = addResultBandLine(QStringLiteral("label_SubSaved"));
     connect(m_savedLine, SIGNAL(linkActivated(QString)), this, SLOT(SlotOutboxLink(QString)));
 
     m_retryTimer = new QTimer(this);
@@ -66,6 +59,19 @@ void CFeedback::addOutboxLines()
         if (!m_outbox.entries().isEmpty())
             scheduleRetry(m_retryAttempt + 1);
     });
+}
+
+// A hidden line in the free band above the result, lined up with the form.
+QLabel *CFeedback::addResultBandLine(const QString &objectName)
+{
+    auto *line = new QLabel(m_ui.widget_mian);
+    line->setObjectName(objectName);
+    line->hide();
+    auto *row = new QHBoxLayout();
+    row->setContentsMargins(FormSideMargin, 0, FormSideMargin, 0);
+    row->addWidget(line);
+    m_ui.verticalLayout_7->insertLayout(m_ui.verticalLayout_7->indexOf(m_ui.widget_SubView), row);
+    return line;
 }
 
 void CFeedback::startBackgroundResend()

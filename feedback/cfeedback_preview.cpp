@@ -21,8 +21,7 @@
 namespace {
 
 const char *const DetailsLink = "details";
-// Room kept at the sides, as the form above keeps it, and between a line and the button.
-constexpr int SideMargin = 40;
+// Room kept between a line and the button.
 constexpr int Gap = 16;
 
 } // namespace
@@ -97,9 +96,9 @@ void CFeedback::placeSubmitExtras()
     const QRect button = QStyle::visualRect(direction, area, m_ui.ButtonSubmit->geometry());
     // A band centred on the button.
     const int height = 2 * button.center().y() + 1;
-    const QRect leading(SideMargin, 0, button.left() - Gap - SideMargin, height);
+    const QRect leading(FormSideMargin, 0, button.left() - Gap - FormSideMargin, height);
     const int trailingLeft = button.right() + 1 + Gap;
-    const QRect trailing(trailingLeft, 0, area.width() - SideMargin - trailingLeft, height);
+    const QRect trailing(trailingLeft, 0, area.width() - FormSideMargin - trailingLeft, height);
     m_detailsLink->setGeometry(QStyle::visualRect(direction, area, leading));
     m_sizeLine->setGeometry(QStyle::visualRect(direction, area, trailing));
 }

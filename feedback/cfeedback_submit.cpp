@@ -5,7 +5,6 @@
 #include "creportdetails.h"
 #include "deliverylog.h"
 #include "deployment.h"
-#include "mimetext.h"
 #include "pzstylebutton.h"
 #include "reportdelivery.h"
 #include "screenshotwriter.h"
@@ -15,7 +14,6 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFrame>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,7 +27,6 @@ namespace {
 
 const char *const CancelLink = "cancel";
 constexpr int ProgressSteps = 1000; // the bar counts in thousandths: a mail may pass 2 GB
-constexpr int SideMargin = 40;
 
 } // namespace
 
@@ -130,15 +127,9 @@ void CFeedback::addDeliveryWidgets()
     m_ui.frameLoading->installEventFilter(this);
     m_ui.label_Submitting->installEventFilter(this);
 
-    m_referenceLine = new QLabel(m_ui.widget_mian);
-    m_referenceLine->setObjectName(QStringLiteral("label_SubReference"));
+    m_referenceLine = addResultBandLine(QStringLiteral("label_SubReference"));
     // Selectable, so that it can be copied into a mail to support.
     m_referenceLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_referenceLine->hide();
-    auto *row = new QHBoxLayout();
-    row->setContentsMargins(SideMargin, 0, SideMargin, 0);
-    row->addWidget(m_referenceLine);
-    m_ui.verticalLayout_7->insertLayout(m_ui.verticalLayout_7->indexOf(m_ui.widget_SubView), row);
 }
 
 void CFeedback::placeLoadingExtras()
@@ -150,12 +141,12 @@ void CFeedback::placeLoadingExtras()
     const QSize cancel = m_cancelLink->sizeHint();
     m_cancelLink->setGeometry(QStyle::visualRect(
         direction, area,
-        QRect(area.width() - SideMargin - cancel.width(), text.center().y() - cancel.height() / 2, cancel.width(),
+        QRect(area.width() - FormSideMargin - cancel.width(), text.center().y() - cancel.height() / 2, cancel.width(),
               cancel.height())));
     // The label is as tall as the row; its text sits at its centre.
     const int below = text.center().y() + m_ui.label_Submitting->fontMetrics().height() / 2 + 3;
     m_sendProgress->setGeometry(QStyle::visualRect(direction, area, QRect((area.width() - 240) / 2, below, 240, 4)));
-    m_stepLine->setGeometry(SideMargin, below + 6, area.width() - 2 * SideMargin, m_stepLine->fontMetrics().height());
+    m_stepLine->setGeometry(FormSideMargin, below + 6, area.width() - 2 * FormSideMargin, m_stepLine->fontMetrics().height());
 }
 
 // Queued from the send thread.
@@ -371,42 +362,30 @@ void CFeedback::applyDeliveryResult()
     m_attachmentFiles = m_delivery->attachmentFiles();
 }
 
-// Runs on the send thread. It works on the delivery built at Submit and
-// reports through the window's signals, which reach the GUI thread queued.
+// Runs on the send thread. The delivery built at Submit takes its steps in
+// order (below) and keeps a failed report before the window hears of the
+// outcome; the window's signals reach the GUI thread queued. A delivery the
+// user cancelled ends without an outcome, so the window shows no result page.
 void CFeedback::runDelivery()
 {
-    if (!m_delivery) {
+    switch (m_delivery ? m_delivery->run() : int(ReportDelivery::OtherFailure)) {
+    case ReportDelivery::Submitted:
+        emit SignalSendSuccess();
+        break;
+    case ReportDelivery::NetworkFailure:
+        emit SignalNetWorkFail();
+        break;
+    case ReportDelivery::Cancelled:
+        break;
+    default:
         emit SignalOtherFail();
-        emit SignalThreadFinish();
-        return;
-    }
-    // A delivery the user cancelled goes no further and ends without an
-    // outcome, so the window shows no result page.
-    fetchMailSettings();
-    const auto cancelled = [this] { return m_delivery->isCancelled(); };
-    MimeText body;
-    if (!cancelled()) {
-        composeReportBody(body);
-        const bool packed = packageAttachments();
-        if (!packed && !cancelled())
-            emit SignalOtherFail();
-        if (packed && !cancelled()) {
-            const int outcome = deliverReport(body);
-            // Kept (or not) before the window hears of the outcome.
-            m_delivery->finishReport(outcome);
-            if (outcome == ReportDelivery::Submitted)
-                emit SignalSendSuccess();
-            else if (outcome == ReportDelivery::NetworkFailure)
-                emit SignalNetWorkFail();
-            else if (outcome != ReportDelivery::Cancelled)
-                emit SignalOtherFail();
-        }
+        break;
     }
     emit SignalThreadFinish();
 }
 
-// The steps of the worker routine; each hands over to the running delivery
-// (none outside a submission).
+// The steps of the worker routine, in the order ReportDelivery::run() takes
+// them; each hands over to the running delivery (none outside a submission).
 void CFeedback::fetchMailSettings()
 {
     if (m_delivery)
