@@ -144,12 +144,12 @@ QImage readWith(QImageReader &reader, const Headers &headers, const QSize &box)
 
 } // namespace
 
-QPixmap load(const QString &path, const char *formatHint, const QSize &box)
+QPixmap load(const QString &path, FormatFrom format, const QSize &box)
 {
-    return QPixmap::fromImage(loadImage(path, formatHint, box));
+    return QPixmap::fromImage(loadImage(path, format, box));
 }
 
-QImage loadImage(const QString &path, const char *formatHint, const QSize &box)
+QImage loadImage(const QString &path, FormatFrom format, const QSize &box)
 {
     if (path.isEmpty())
         return QImage();
@@ -159,19 +159,15 @@ QImage loadImage(const QString &path, const char *formatHint, const QSize &box)
     const Headers headers{PictureHeaders::gifScreen(file), PictureHeaders::iconImageSize(file),
                           PictureHeaders::jpegFrame(file), PictureHeaders::pngInterlaced(file)};
 
-    const QByteArray hint = formatHint ? QByteArray(formatHint).toLower() : QByteArray();
-    const bool knownHint = !hint.isEmpty() && QImageReader::supportedImageFormats().contains(hint);
-
     QImage image;
-    if (hint.isEmpty() || knownHint) {
-        // The given format, or the suffix when none is given.
+    if (format == FormatFrom::SuffixThenContents) {
         file.seek(0);
-        QImageReader reader(&file, hint);
+        QImageReader reader(&file);
         image = readWith(reader, headers, box);
     }
     if (image.isNull()) {
-        // A name no reader knows, or a file whose suffix lies (a JPEG saved
-        // as .png): decide from the contents alone.
+        // Asked for, or a file whose suffix lies (a JPEG saved as .png):
+        // decide from the contents alone.
         file.seek(0);
         QImageReader reader(&file);
         reader.setDecideFormatFromContent(true);

@@ -22,14 +22,18 @@ constexpr qint64 MaxDecodeBytes = qint64(128) << 20;
 // a time, may go ahead.
 bool isAcceptable(const QSize &decoded, qint64 bytes);
 
+// How the picture's format is told.
+enum class FormatFrom {
+    SuffixThenContents, // a file we wrote: its suffix is right
+    Contents,           // a file the user chose: a JPEG named .png still loads
+};
+
 // Reads the picture at path scaled to fit box (aspect ratio kept, never
-// enlarged). The format hint is the reader's format name; null or empty means
-// "by the file suffix, then by the contents", and a name no reader knows
-// (such as "JFIF") means "by the contents". Returns a null pixmap when the
-// file is not a picture or would take too much memory to decode.
-QPixmap load(const QString &path, const char *formatHint, const QSize &box = QSize(45, 40));
+// enlarged). Returns a null pixmap when the file is not a picture or would
+// take too much memory to decode.
+QPixmap load(const QString &path, FormatFrom format, const QSize &box = QSize(45, 40));
 // The same as an image, which unlike a pixmap may be made on any thread.
-QImage loadImage(const QString &path, const char *formatHint, const QSize &box);
+QImage loadImage(const QString &path, FormatFrom format, const QSize &box);
 
 // The same for a picture already in memory (a screen grab whose file is
 // still being written).

@@ -3,15 +3,14 @@
 #include "abortswitch.h"
 #include "deployment.h"
 #include "mimemessage.h"
-#include "reportdelivery.h"
 #include "smtpclient.h"
 
 #include <QScopeGuard>
 
 namespace MailTransfer {
 
-int send(const MailSettings &settings, const Timeouts &timeouts, const Build &build, const Log &log,
-         AbortSwitch *abortSwitch, Watch *watch)
+Outcome send(const MailSettings &settings, const Timeouts &timeouts, const Build &build, AbortSwitch *abortSwitch,
+             const Watch *watch)
 {
     if (watch && watch->connecting)
         watch->connecting();
@@ -26,10 +25,8 @@ int send(const MailSettings &settings, const Timeouts &timeouts, const Build &bu
 
     // An unknown connection type gives no socket to connect with; it ends
     // like a connection that could not be made, before any reply was read.
-    if (type < SmtpClient::PlainTcp || type > SmtpClient::StartTls) {
-        log(0, QString());
-        return ReportDelivery::NetworkFailure;
-    }
+    if (type < SmtpClient::PlainTcp || type > SmtpClient::StartTls)
+        return {Result::NoDialogue, 0, QString()};
 
     SmtpClient client(settings.smtpHost, port, SmtpClient::ConnectionType(type));
     client.setUser(settings.senderAccount);
@@ -42,15 +39,14 @@ int send(const MailSettings &settings, const Timeouts &timeouts, const Build &bu
         client.setResponseTimeout(timeouts.responseMs);
     if (timeouts.sendMs >= 0)
         client.setSendMessageTimeout(timeouts.sendMs);
-    if (watch) {
-        // Both run on this thread, inside the client's calls.
-        if (watch->progress)
-            QObject::connect(&client, &SmtpClient::messageProgress, watch->progress);
-        QObject::connect(&client, &SmtpClient::smtpError, [watch](SmtpClient::SmtpError error) {
-            if (error == SmtpClient::ErrMessageTooLarge)
-                watch->refusedForSize = true;
-        });
-    }
+    // Both run on this thread, inside the client's calls.
+    if (watch && watch->progress)
+        QObject::connect(&client, &SmtpClient::messageProgress, watch->progress);
+    bool tooLarge = false;
+    QObject::connect(&client, &SmtpClient::smtpError, [&tooLarge](SmtpClient::SmtpError error) {
+        if (error == SmtpClient::ErrMessageTooLarge)
+            tooLarge = true;
+    });
 
     // From here an abort reaches the client; it lets go of it before the
     // client goes away, whichever way this returns.
@@ -60,26 +56,25 @@ int send(const MailSettings &settings, const Timeouts &timeouts, const Build &bu
         if (abortSwitch)
             abortSwitch->detach();
     });
-    // A step that failed because of an abort is no failure to log.
-    const auto failure = [&](int outcome, const QString &message) {
+    // A step that failed because of an abort is no failure of that step.
+    const auto failure = [&](Result result) -> Outcome {
         if (abortSwitch && abortSwitch->isAborted())
-            return int(ReportDelivery::Cancelled);
-        log(client.responseCode(), message);
-        return outcome;
+            return {Result::Cancelled, 0, QString()};
+        return {result, client.responseCode(), client.responseText()};
     };
 
     if (!client.connectToHost())
-        return failure(ReportDelivery::NetworkFailure, QString());
+        return failure(Result::NoDialogue);
     if (!client.login())
-        return failure(ReportDelivery::OtherFailure, QStringLiteral("NDNAME"));
+        return failure(Result::LoginRefused);
 
     // An address with a control character is refused by the client before
     // any command carries it; that ends here like any refused submission.
     const std::unique_ptr<MimeMessage> message = build();
     if (!client.sendMail(*message))
-        return failure(ReportDelivery::OtherFailure, QString());
+        return failure(tooLarge ? Result::RefusedForSize : Result::MailRefused);
     client.quit();
-    return ReportDelivery::Submitted;
+    return {Result::Submitted, 0, QString()};
 }
 
 } // namespace MailTransfer

@@ -12,8 +12,8 @@ class MimeMessage;
 
 // One message over SMTP: connect, log in, send, quit. Shared by the first
 // delivery of a report and by every later attempt from the outbox; each
-// passes its own log, so an attempt from the outbox never writes entries
-// that read like a first delivery.
+// reads the outcome and logs it its own way, so an attempt from the outbox
+// never writes entries that read like a first delivery.
 namespace MailTransfer {
 
 struct Timeouts
@@ -30,23 +30,34 @@ struct Watch
     std::function<void()> connecting;
     // The message's bytes on their way, of its total (see SmtpClient::messageProgress).
     std::function<void(qint64 sent, qint64 total)> progress;
-    // Set when the message was larger than the server takes: nothing was
-    // sent, and the same message would be refused again.
-    bool refusedForSize = false;
 };
 
-// (reply code, message) of a failed step; "NDNAME" marks a refused login.
-using Log = std::function<void(int code, const QString &message)>;
+enum class Result {
+    Submitted,       // the server accepted the message (250 to the final dot)
+    NoDialogue,      // no dialogue could be set up (an unverified certificate, when checked, included)
+    LoginRefused,    // the server refused the account
+    MailRefused,     // the transaction was refused
+    RefusedForSize,  // larger than the server takes: nothing was sent, and it would be refused again
+    Cancelled,       // the switch stopped it
+};
+
+// How one transfer ended, with the server's last reply (code 0 and no text
+// when none was read, and for Submitted and Cancelled).
+struct Outcome
+{
+    Result result = Result::NoDialogue;
+    int replyCode = 0;
+    QString replyText;
+
+    bool failed() const { return result != Result::Submitted && result != Result::Cancelled; }
+};
+
 // Builds the message once the login succeeded.
 using Build = std::function<std::unique_ptr<MimeMessage>()>;
 
-// ReportDelivery::Submitted when the server accepted the message (250 to
-// the final dot), NetworkFailure when no dialogue could be set up (the
-// server's certificate did not verify, when that is asked for, included),
-// OtherFailure when the login or the transaction was refused, Cancelled when
-// the switch stopped it (nothing is logged then). A message larger than the
-// server's announced limit is an OtherFailure, logged like any refused one.
-int send(const MailSettings &settings, const Timeouts &timeouts, const Build &build, const Log &log,
-         AbortSwitch *abortSwitch = nullptr, Watch *watch = nullptr);
+// A step that fails because the switch was thrown ends as Cancelled, not as
+// a failure of that step.
+Outcome send(const MailSettings &settings, const Timeouts &timeouts, const Build &build,
+             AbortSwitch *abortSwitch = nullptr, const Watch *watch = nullptr);
 
 } // namespace MailTransfer

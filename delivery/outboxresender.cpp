@@ -80,25 +80,17 @@ OutboxResender::Result OutboxResender::resend(const OutboxEntry &entry, const QB
     if (!report.feedbackMode && settings.recipientAddress.isEmpty())
         settings.recipientAddress = Deployment::supportMailbox();
 
-    int lastCode = 0;
-    QString lastMessage;
     MimeText body;
-    MailTransfer::Watch watch;
-    const int outcome = MailTransfer::send(
-        settings, m_timeouts, [&] { return ReportComposer::buildKeptMessage(report, settings, &body); },
-        [&](int code, const QString &message) {
-            lastCode = code;
-            lastMessage = message;
-        },
-        nullptr, &watch);
-    if (outcome == ReportDelivery::Submitted) {
+    const MailTransfer::Outcome outcome = MailTransfer::send(
+        settings, m_timeouts, [&] { return ReportComposer::buildKeptMessage(report, settings, &body); });
+    if (outcome.result == MailTransfer::Result::Submitted) {
         m_outbox.removeLocked(entry.id);
         result.status = Sent;
         m_outbox.log(QStringLiteral("sent %1 (%2) to %3").arg(entry.id, report.messageId, settings.recipientAddress));
         return result;
     }
     const QString server = settings.smtpHost + QLatin1Char(':') + settings.smtpPort;
-    if (watch.refusedForSize) {
+    if (outcome.result == MailTransfer::Result::RefusedForSize) {
         // It would be refused on every later attempt too.
         m_outbox.removeLocked(entry.id);
         result.status = Gone;
@@ -106,9 +98,10 @@ OutboxResender::Result OutboxResender::resend(const OutboxEntry &entry, const QB
         m_outbox.log(result.line());
         return result;
     }
-    if (outcome == ReportDelivery::NetworkFailure)
+    const int lastCode = outcome.replyCode;
+    if (outcome.result == MailTransfer::Result::NoDialogue)
         result.reason = QStringLiteral("no mail dialogue with %1 (reply %2)").arg(server).arg(lastCode);
-    else if (lastMessage == QLatin1String("NDNAME"))
+    else if (outcome.result == MailTransfer::Result::LoginRefused)
         result.reason = QStringLiteral("login refused by %1 (reply %2)").arg(server).arg(lastCode);
     else
         result.reason = QStringLiteral("mail refused by %1 (reply %2)").arg(server).arg(lastCode);

@@ -101,17 +101,32 @@ int ReportDelivery::deliverReport(MimeText &body)
     MailTransfer::Watch watch;
     watch.connecting = [this] { step(Connecting); };
     watch.progress = [this](qint64 sent, qint64 total) { step(Sending, sent, total); };
-    const int outcome = MailTransfer::send(
+    const MailTransfer::Outcome outcome = MailTransfer::send(
         m_settings, timeouts,
         [&] {
             auto message = ReportComposer::buildReportMessage(m_settings, m_context, &body, m_attachmentFiles);
             message->setMessageId(m_messageId);
             return message;
         },
-        [this](int code, const QString &message) { log(code, message); }, &m_abort, &watch);
-    m_refusedForSize = watch.refusedForSize;
-    if (outcome != Submitted)
-        return outcome;
+        &m_abort, &watch);
+    m_refusedForSize = outcome.result == MailTransfer::Result::RefusedForSize;
+    switch (outcome.result) {
+    case MailTransfer::Result::Submitted:
+        break;
+    case MailTransfer::Result::Cancelled:
+        return Cancelled;
+    case MailTransfer::Result::NoDialogue:
+        log(outcome.replyCode, QString());
+        return NetworkFailure;
+    case MailTransfer::Result::LoginRefused:
+        // The log's own word for a refused login.
+        log(outcome.replyCode, QStringLiteral("NDNAME"));
+        return OtherFailure;
+    case MailTransfer::Result::RefusedForSize:
+    case MailTransfer::Result::MailRefused:
+        log(outcome.replyCode, QString());
+        return OtherFailure;
+    }
     event(QStringLiteral("Feedback_Sent_to_Email"));
     log(0, QStringLiteral("Send to Email Success."));
     return Submitted;

@@ -46,6 +46,9 @@ class QFutureWatcher;
 namespace HostPlatform {
 class DesktopGrab;
 }
+namespace PictureThumbnail {
+enum class FormatFrom;
+}
 
 // The feedback window, and the state of the report it sends: the mode, the
 // addresses and mail settings, the product's names, the attached pictures and
@@ -218,7 +221,7 @@ private:
     void requestVersionLists();
     void finishStartUp();
     void setMailIdentity();
-    bool addTile(QListWidget *list, const QString &path, const char *formatHint, bool screenshot);
+    bool addTile(QListWidget *list, const QString &path, PictureThumbnail::FormatFrom format, bool screenshot);
     void listTile(QListWidget *list, const QString &path, const QPixmap &thumbnail, bool screenshot);
     void screenshotSaved(const QString &path, bool saved);
     // The primary screen as the display server reads it through shared

@@ -87,23 +87,20 @@ void CFeedback::SlotAddImg()
 
 void CFeedback::addScreenshot(const QString &path)
 {
-    // No format: the reader goes by the suffix, then by the contents.
-    addTile(m_ui.listWidget_Screen, path, nullptr, true);
+    addTile(m_ui.listWidget_Screen, path, PictureThumbnail::FormatFrom::SuffixThenContents, true);
 }
 
 void CFeedback::addPicture(const QString &path)
 {
-    // "JFIF" names no format the reader knows, so it identifies the picture
-    // from its contents alone (a JPEG named .png still loads).
-    addTile(m_ui.listWidget_Photo, path, "JFIF", false);
+    addTile(m_ui.listWidget_Photo, path, PictureThumbnail::FormatFrom::Contents, false);
 }
 
-bool CFeedback::addTile(QListWidget *list, const QString &path, const char *formatHint,
+bool CFeedback::addTile(QListWidget *list, const QString &path, PictureThumbnail::FormatFrom format,
                         bool screenshot)
 {
     if (path.isEmpty())
         return false;
-    const QPixmap pixmap = PictureThumbnail::load(path, formatHint);
+    const QPixmap pixmap = PictureThumbnail::load(path, format);
     if (pixmap.isNull()) {
         showFailure(tr("Failed to upload pictures! Please try again."));
         return false;

@@ -203,7 +203,7 @@ void CReportDetails::loadThumbnails(const ReportPlan &plan)
     m_thumbnailLoader->setFuture(QtConcurrent::run([paths, fromDisk] {
         QVector<QImage> images;
         for (int i = 0; i < paths.size(); ++i)
-            images << PictureThumbnail::loadImage(paths.at(i), fromDisk.at(i) ? "JFIF" : nullptr, ThumbnailBox);
+            images << PictureThumbnail::loadImage(paths.at(i), fromDisk.at(i) ? PictureThumbnail::FormatFrom::Contents : PictureThumbnail::FormatFrom::SuffixThenContents, ThumbnailBox);
         return images;
     }));
 }

@@ -96,7 +96,7 @@ int loadOne(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     QElapsedTimer timer;
     timer.start();
-    const QPixmap pixmap = PictureThumbnail::load(QString::fromLocal8Bit(argv[2]), "JFIF");
+    const QPixmap pixmap = PictureThumbnail::load(QString::fromLocal8Bit(argv[2]), PictureThumbnail::FormatFrom::Contents);
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("%-8s %6lld ms %6ld MB\n",

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!file.open(QIODevice::WriteOnly) || file.write(reinterpret_cast<const char *>(data), qint64(size)) != qint64(size))
         return 0;
     file.close();
-    PictureThumbnail::load(file.fileName(), nullptr);
-    PictureThumbnail::load(file.fileName(), "JFIF");
+    PictureThumbnail::load(file.fileName(), PictureThumbnail::FormatFrom::SuffixThenContents);
+    PictureThumbnail::load(file.fileName(), PictureThumbnail::FormatFrom::Contents);
     return 0;
 }
