@@ -1,7 +1,6 @@
 #include "cfeedback.h"
 #include "displayscaling.h"
 #include "launcharguments.h"
-#include "outboxresender.h"
 #include "singleinstance.h"
 #include "skinconfig.h"
 #include "windowplacement.h"
@@ -31,7 +30,7 @@ int main(int argc, char *argv[])
         QCoreApplication app(argc, argv);
         setApplicationIdentity();
         QTextStream out(stdout);
-        return OutboxResender::runCommand(out);
+        return CFeedback::sendPending(out);
     }
 
     // Scaling is settled before any Qt object exists.

@@ -1,11 +1,11 @@
 #include "cscreenimg.h"
 
+#include "appfolder.h"
 #include "displayscaling.h"
 #include "selectionrect.h"
 #include "skinconfig.h"
 
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QCursor>
 #include <QDateTime>
 #include <QDebug>
@@ -507,8 +507,7 @@ void CScreenImg::SlotSaveInClipboard()
         SlotCancle();
         return;
     }
-    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/ScreenPicture")
-        + QStringLiteral("/feedback")
+    const QString path = AppFolder::ofProgram().screenshots() + QStringLiteral("/feedback")
         + QDateTime::currentDateTime().toString(QStringLiteral("yyMMddhhmmss")) + QStringLiteral(".png");
     m_savedRegion = selectedPicture();
     // The folder is the feedback window's; a failed save still hands the path

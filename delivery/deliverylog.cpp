@@ -1,5 +1,7 @@
 #include "deliverylog.h"
 
+#include "appfolder.h"
+
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -15,7 +17,7 @@ void writeFeedbackLog(const QString &appDir, int code, const QString &message)
     const QString line = QStringLiteral("%1 %2 feedback error code is %3\n")
                              .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")),
                                   message, QString::number(code));
-    QFile file(appDir + QStringLiteral("/Log/feedback.log"));
+    QFile file(AppFolder(appDir).deliveryLog());
     if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Text)) {
         qDebug() << file.error() << file.errorString();
         return;
@@ -62,10 +64,11 @@ bool removePath(const QString &path)
 
 void removeTemporaryFiles(const QString &appDir)
 {
-    removePath(appDir + QStringLiteral("/crashcore.zip"));
-    removePath(appDir + QStringLiteral("/Log/log.zip"));
-    removePath(appDir + QStringLiteral("/ScreenPicture"));
-    removePath(appDir + QStringLiteral("/ScreenPicture.zip"));
+    const AppFolder folder(appDir);
+    removePath(folder.crashDumpArchive());
+    removePath(folder.logArchive());
+    removePath(folder.screenshots());
+    removePath(folder.screenshotArchive());
 }
 
 } // namespace DeliveryLog

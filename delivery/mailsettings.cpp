@@ -1,10 +1,10 @@
 #include "mailsettings.h"
 
+#include "blockingrequest.h"
 #include "settingscipher.h"
 
 #include <QDomDocument>
 #include <QDomElement>
-#include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -113,15 +113,10 @@ void parseMailSettings(const QString &xml, const QString &productId, bool feedba
 bool downloadDocument(const QUrl &url, QByteArray *body, int timeoutMs, const std::atomic<bool> *cancel,
                       int maxBytes)
 {
-    // Manager, loop and timer all belong to the calling thread (the worker of
-    // a delivery) and go away with this call, reply included.
+    // Manager and timer belong to the calling thread (the worker of a
+    // delivery) and go away with this call, reply included.
     QNetworkAccessManager manager;
-    QEventLoop loop;
-    QTimer timer;
-    timer.setSingleShot(true);
-
     QNetworkReply *reply = manager.get(QNetworkRequest(url));
-    bool timedOut = false;
     bool tooLarge = false;
     QByteArray received;
     // Taken as it arrives, and never more than one byte past the bound: a body
@@ -134,25 +129,16 @@ bool downloadDocument(const QUrl &url, QByteArray *body, int timeoutMs, const st
         }
     };
     reply->setReadBufferSize(64 * 1024);
-    QObject::connect(reply, &QNetworkReply::readyRead, &loop, take);
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&timer, &QTimer::timeout, &loop, [&timedOut, reply] {
-        timedOut = true;
-        reply->abort();
-    });
+    QObject::connect(reply, &QNetworkReply::readyRead, reply, take);
     QTimer watch;
     if (cancel) {
-        QObject::connect(&watch, &QTimer::timeout, &loop, [reply, cancel] {
+        QObject::connect(&watch, &QTimer::timeout, reply, [reply, cancel] {
             if (*cancel)
                 reply->abort(); // ends as an error, so the document is not taken
         });
         watch.start(100);
     }
-    if (!reply->isFinished()) {
-        timer.start(qMax(0, timeoutMs));
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-    timer.stop();
+    const bool timedOut = !BlockingRequest::wait(reply, qMax(0, timeoutMs), QEventLoop::ExcludeUserInputEvents);
     watch.stop();
     if (!tooLarge && !timedOut)
         take();

@@ -138,4 +138,11 @@ bool writeMailFile(MimeMessage &message, const QString &path)
     return message.writeTo(sink) && sink.write(QByteArrayLiteral("\r\n")) && file.commit();
 }
 
+bool writeKeptMailFile(const KeptReport &report, const MailSettings &settings, const QString &path)
+{
+    MimeText body;
+    const std::unique_ptr<MimeMessage> message = buildKeptMessage(report, settings, &body);
+    return writeMailFile(*message, path);
+}
+
 } // namespace ReportComposer

@@ -48,5 +48,7 @@ std::unique_ptr<MimeMessage> buildKeptMessage(const KeptReport &report, const Ma
 // every line ending CR LF, the text followed by one CR LF. The file appears
 // whole under its name or not at all.
 bool writeMailFile(MimeMessage &message, const QString &path);
+// A kept report's mail written so ("Save report as file").
+bool writeKeptMailFile(const KeptReport &report, const MailSettings &settings, const QString &path);
 
 } // namespace ReportComposer

@@ -1,5 +1,7 @@
 #include "reportplan.h"
 
+#include "appfolder.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -24,16 +26,17 @@ QVector<ReportPlan::File> ReportPlan::folderFiles(const QString &folderPath)
 ReportPlan ReportPlan::make(const ReportForm &form, const QString &appDir, bool feedbackMode)
 {
     ReportPlan plan;
+    const AppFolder folder(appDir);
     if (form.attachLog) {
-        const QFileInfo dump(appDir + QStringLiteral("/crashcore.dmp"));
+        const QFileInfo dump(folder.crashDump());
         if (!feedbackMode && dump.exists())
-            plan.archives.append({Kind::CrashDump, appDir + QStringLiteral("/crashcore.zip"), {fileOf(dump)}, false});
+            plan.archives.append({Kind::CrashDump, folder.crashDumpArchive(), {fileOf(dump)}, false});
 
-        const QString logDir = appDir + QStringLiteral("/Log");
+        const QString logDir = folder.logs();
         if (QFileInfo(logDir).isDir()) {
             // Smallest first; the delivery's own feedback.log is one of them.
             // The archive goes even when there is no log to put in it.
-            Archive logs{Kind::Logs, logDir + QStringLiteral("/log.zip"), {}, false};
+            Archive logs{Kind::Logs, folder.logArchive(), {}, false};
             const QFileInfoList entries = QDir(logDir).entryInfoList(
                 QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDir::Size | QDir::Reversed);
             for (const QFileInfo &entry : entries) {
@@ -44,16 +47,15 @@ ReportPlan ReportPlan::make(const ReportForm &form, const QString &appDir, bool 
         }
     }
 
-    const QString dbDir = appDir + QStringLiteral("/parvane_db");
+    const QString dbDir = folder.database();
     if (form.attachDatabase && QFileInfo(dbDir).isDir())
-        plan.archives.append({Kind::Database, appDir + QStringLiteral("/parvane_db.zip"), folderFiles(dbDir), true});
+        plan.archives.append({Kind::Database, folder.databaseArchive(), folderFiles(dbDir), true});
 
     if (form.screenshotCount <= 0 && form.photoPaths.isEmpty())
         return plan;
-    const QString screenDir = appDir + QStringLiteral("/ScreenPicture");
+    const QString screenDir = folder.screenshots();
     if (QFileInfo(screenDir).isDir())
-        plan.archives.append(
-            {Kind::Screenshots, appDir + QStringLiteral("/ScreenPicture.zip"), folderFiles(screenDir), true});
+        plan.archives.append({Kind::Screenshots, folder.screenshotArchive(), folderFiles(screenDir), true});
     for (const QString &path : form.photoPaths) {
         const QFileInfo picture(path);
         if (picture.isFile())

@@ -1,5 +1,6 @@
 #include "cfeedback.h"
 
+#include "appfolder.h"
 #include "creportdetails.h"
 #include "deliverylog.h"
 #include "deployment.h"
@@ -169,7 +170,7 @@ QTranslator &CFeedback::translator()
 
 QString CFeedback::screenshotFolder()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/ScreenPicture");
+    return AppFolder::ofProgram().screenshots();
 }
 
 void CFeedback::loadTranslation()

@@ -38,6 +38,7 @@ class QNetworkReply;
 class QPixmap;
 class QProgressBar;
 class QPushButton;
+class QTextStream;
 class QTimer;
 class QTranslator;
 class ScreenshotWriter;
@@ -124,6 +125,8 @@ public:
     // process of its own (after it is shown, and a few minutes after a
     // failure, backing off), so closing it never waits on the network.
     void startBackgroundResend();
+    // "--send-pending": sends what waits in the outbox, a line per report on out.
+    static int sendPending(QTextStream &out);
     void restoreDraft();
     bool saveDraft();
     void discardDraft();

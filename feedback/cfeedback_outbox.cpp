@@ -3,8 +3,6 @@
 
 #include "cfeedback.h"
 
-#include "mimemessage.h"
-#include "mimetext.h"
 #include "outboxresender.h"
 #include "reportcomposer.h"
 #include "reportdelivery.h"
@@ -72,6 +70,11 @@ QLabel *CFeedback::addResultBandLine(const QString &objectName)
     row->addWidget(line);
     m_ui.verticalLayout_7->insertLayout(m_ui.verticalLayout_7->indexOf(m_ui.widget_SubView), row);
     return line;
+}
+
+int CFeedback::sendPending(QTextStream &out)
+{
+    return OutboxResender::runCommand(out);
 }
 
 void CFeedback::startBackgroundResend()
@@ -165,9 +168,7 @@ bool CFeedback::saveReportAsFile()
         return false;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".eml");
-    MimeText body;
-    const std::unique_ptr<MimeMessage> message = ReportComposer::buildKeptMessage(report, m_lastSettings, &body);
-    if (ReportComposer::writeMailFile(*message, path))
+    if (ReportComposer::writeKeptMailFile(report, m_lastSettings, path))
         return true;
     showFailure(tr("The report could not be saved to %1.").arg(QDir::toNativeSeparators(path)));
     return false;

@@ -1,14 +1,13 @@
 #include "cgapostrequest.h"
 
+#include "blockingrequest.h"
 #include "hostinfo.h"
 
 #include <QDebug>
-#include <QEventLoop>
 #include <QMetaEnum>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -40,18 +39,10 @@ void CGAPostRequest::sendEvent(const QString &action)
     // Everything lives on the calling thread (usually the delivery worker),
     // so the call needs no event loop of its own besides this local one.
     QNetworkAccessManager manager;
-    QEventLoop loop;
-    QTimer timer;
-    connect(&manager, &QNetworkAccessManager::finished, &loop, &QEventLoop::quit);
-
     // Tolerant parsing writes spaces as %20 and non-ASCII text as UTF-8 escapes.
     const QUrl url(hitUrlText(action), QUrl::TolerantMode);
     QNetworkReply *reply = manager.get(QNetworkRequest(url));
-    connect(&timer, &QTimer::timeout, reply, &QNetworkReply::abort);
-    timer.setSingleShot(true);
-    timer.start(HitTimeoutMs);
-    if (!reply->isFinished())
-        loop.exec();
+    BlockingRequest::wait(reply, HitTimeoutMs);
 
     const char *name = QMetaEnum::fromType<QNetworkReply::NetworkError>().valueToKey(reply->error());
     qDebug() << "Error:" << (name ? name : "UnknownNetworkError");

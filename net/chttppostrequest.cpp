@@ -1,7 +1,8 @@
 #include "chttppostrequest.h"
 
+#include "blockingrequest.h"
+
 #include <QCryptographicHash>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QHttpMultiPart>
@@ -10,7 +11,6 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QTimer>
 #include <QUrl>
 #ifndef QT_NO_SSL
 #include <QSslConfiguration>
@@ -119,14 +119,8 @@ void CHttpPostRequest::postJson(const QUrl &url, const QJsonObject &body)
         bool cancelled = false;
         QByteArray answer;
         {
-            QEventLoop loop;
-            QTimer timer;
             QNetworkAccessManager manager;
             QNetworkReply *reply = manager.post(jsonRequest(url), data);
-            QObject::connect(&timer, &QTimer::timeout, reply, &QNetworkReply::abort);
-            QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-            timer.setSingleShot(true);
-            timer.start(JsonPostTimeoutMs);
 
             bool stopNow = false;
             {
@@ -136,18 +130,15 @@ void CHttpPostRequest::postJson(const QUrl &url, const QJsonObject &body)
             }
             if (stopNow)
                 reply->abort();
-            if (!reply->isFinished())
-                loop.exec();
+            timedOut = !BlockingRequest::wait(reply, JsonPostTimeoutMs);
             {
                 std::lock_guard<std::recursive_mutex> lock(shared->mutex);
                 post->reply = nullptr;
             }
 
-            timedOut = !timer.isActive();
             cancelled = reply->error() == QNetworkReply::OperationCanceledError;
             if (!timedOut && !cancelled)
                 answer = reply->readAll();
-            timer.stop();
         }
 
         {
@@ -186,20 +177,10 @@ bool CHttpPostRequest::postSignedJson(const QUrl &url, QJsonObject &body, QByteA
     signParameters(body);
     const QByteArray data = QJsonDocument(body).toJson(QJsonDocument::Compact);
 
-    QEventLoop loop;
-    QTimer timer;
     QNetworkAccessManager manager;
     QNetworkReply *pending = manager.post(jsonRequest(url), data);
-    connect(&timer, &QTimer::timeout, pending, &QNetworkReply::abort);
-    connect(pending, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    timer.setSingleShot(true);
-    timer.start(JsonPostTimeoutMs);
-    if (!pending->isFinished())
-        loop.exec();
-
-    if (!timer.isActive())
+    if (!BlockingRequest::wait(pending, JsonPostTimeoutMs))
         return false;
-    timer.stop();
     reply = pending->readAll();
     return true;
 }
@@ -228,12 +209,9 @@ bool CHttpPostRequest::uploadFile(const QUrl &url, const QString &filePath, QByt
     multiPart->append(signPart);
 
     QNetworkAccessManager manager;
-    QEventLoop loop;
     QNetworkReply *pending = manager.post(QNetworkRequest(url), multiPart);
     multiPart->setParent(pending);
-    connect(pending, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    if (!pending->isFinished())
-        loop.exec();
+    BlockingRequest::wait(pending);
     reply = pending->readAll();
     return true;
 }

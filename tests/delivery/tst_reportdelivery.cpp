@@ -15,15 +15,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMutex>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -666,23 +664,17 @@ void TestReportDelivery::interruptedWriteIsNeverListed()
     QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(150 * 1000 * 1000));
     file.close();
     const Outbox outbox(m_appDir + QStringLiteral("/outbox"));
-    KeptReport report;
-    report.messageId = QStringLiteral("half@example.test");
-    report.files = QStringList{big};
-    report.fileNames = QStringList{QStringLiteral("big.bin")};
-    const pid_t child = ::fork();
-    if (child == 0) {
-        outbox.store(report);
-        ::_exit(0);
-    }
+    QProcess writer;
+    writer.start(QStringLiteral(FEEDBACK_OUTBOX_WRITER), {outbox.folder(), big});
+    QVERIFY2(writer.waitForStarted(), qPrintable(writer.errorString()));
     const auto writing = [&] {
         return !QDir(outbox.folder()).entryList({QStringLiteral(".tmp-*")}, QDir::Dirs | QDir::Hidden).isEmpty();
     };
     QDeadlineTimer deadline(20000);
     while (!writing() && !deadline.hasExpired())
         QThread::usleep(500);
-    ::kill(child, SIGKILL);
-    ::waitpid(child, nullptr, 0);
+    writer.kill();
+    QVERIFY(writer.waitForFinished());
     QVERIFY(writing());
     QVERIFY(outbox.entries().isEmpty());
     OutboxResender resender(outbox);
