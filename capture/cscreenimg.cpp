@@ -2,18 +2,17 @@
 
 #include "appfolder.h"
 #include "displayscaling.h"
+#include "screenshotwriter.h"
 #include "selectionrect.h"
 #include "skinconfig.h"
 
 #include <QClipboard>
 #include <QCursor>
-#include <QDateTime>
 #include <QDebug>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSaveFile>
 #include <QScreen>
 #include <QToolButton>
 #include <QWindow>
@@ -507,16 +506,13 @@ void CScreenImg::SlotSaveInClipboard()
         SlotCancle();
         return;
     }
-    const QString path = AppFolder::ofProgram().screenshots() + QStringLiteral("/feedback")
-        + QDateTime::currentDateTime().toString(QStringLiteral("yyMMddhhmmss")) + QStringLiteral(".png");
+    const QString path = ScreenshotWriter::newPath(AppFolder::ofProgram().screenshots());
     m_savedRegion = selectedPicture();
     // The folder is the feedback window's; a failed save still hands the path
     // back and the clipboard still receives the picture. The report packs
     // every file of that folder, so the picture goes to a temporary name and
     // is renamed only when complete.
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && m_savedRegion.save(&file, "PNG"))
-        file.commit();
+    ScreenshotWriter::write(m_savedRegion.toImage(), path);
     qDebug() << path;
     if (QClipboard *clipboard = QGuiApplication::clipboard())
         clipboard->setPixmap(m_savedRegion, QClipboard::Clipboard);

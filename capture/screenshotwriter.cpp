@@ -1,12 +1,17 @@
 #include "screenshotwriter.h"
 
+#include "atomicfile.h"
+
+#include <QDateTime>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QMutex>
 #include <QMutexLocker>
-#include <QSaveFile>
+#include <QSet>
 
 #include <algorithm>
 #include <atomic>
+#include <mutex>
 #include <utility>
 
 struct ScreenshotWriter::Job
@@ -75,19 +80,13 @@ void ScreenshotWriter::release()
 // destructor waits for this before the writer goes.
 void ScreenshotWriter::run(const std::shared_ptr<Job> &job)
 {
-    QSaveFile file(job->path);
-    // QSaveFile writes to a temporary file (an unnamed one where the system
-    // allows) that only commit() puts in place; otherwise it goes.
-    bool saved = !job->picture.isNull() && file.open(QIODevice::WriteOnly)
-                 && QImageWriter(&file, "png").write(job->picture);
-    {
-        QMutexLocker lock(&job->commit);
-        if (saved && job->wanted)
-            saved = file.commit();
-        else
-            file.cancelWriting();
-        job->saved = saved;
-    }
+    // Taken for the last look at the wish and kept until the file has its name.
+    std::unique_lock<QMutex> lock(job->commit, std::defer_lock);
+    job->saved = write(job->picture, job->path, [&] {
+        lock.lock();
+        return job->wanted;
+    });
+    lock = {};
     job->picture = QImage();
     job->ended = true;
     QMetaObject::invokeMethod(this, &ScreenshotWriter::reportEnded, Qt::QueuedConnection);
@@ -126,6 +125,28 @@ void ScreenshotWriter::discard(const QString &path)
             job->wanted = false;
         }
     }
+}
+
+QString ScreenshotWriter::newPath(const QString &folder)
+{
+    static QSet<QString> given;
+    const QString stem = folder + QStringLiteral("/feedback")
+                         + QDateTime::currentDateTime().toString(QStringLiteral("yyMMddhhmmss"));
+    QString path = stem + QStringLiteral(".png");
+    for (int n = 2; given.contains(path) || QFileInfo::exists(path); ++n)
+        path = stem + QStringLiteral("-%1.png").arg(n);
+    given.insert(path);
+    return path;
+}
+
+bool ScreenshotWriter::write(const QImage &picture, const QString &path, const std::function<bool()> &stillWanted)
+{
+    AtomicFile file(path, AtomicFile::Kind::Shared);
+    const bool written = !picture.isNull() && file.open() && QImageWriter(&file, "png").write(picture);
+    if (written && (!stillWanted || stillWanted()))
+        return file.commit();
+    file.cancelWriting();
+    return false;
 }
 
 void ScreenshotWriter::discardAll()

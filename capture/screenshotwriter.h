@@ -5,6 +5,7 @@
 #include <QString>
 #include <QThreadPool>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -41,6 +42,16 @@ public:
     // running leaves nothing behind and is not reported.
     void discard(const QString &path);
     void discardAll();
+
+    // A new screenshot's path in folder: "feedback" and the time to the
+    // second, ".png"; then "-2", "-3", ... before ".png" when this process
+    // gave out that path already (its file may not be written yet) or a file
+    // has it, so two pictures of one second never share a path. GUI thread.
+    static QString newPath(const QString &folder);
+    // Writes picture as PNG on the calling thread, whole or not at all;
+    // stillWanted, when given, is asked right before the file takes its name.
+    static bool write(const QImage &picture, const QString &path,
+                      const std::function<bool()> &stillWanted = nullptr);
 
 signals:
     void finished(const QString &path, bool saved);

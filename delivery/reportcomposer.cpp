@@ -1,5 +1,6 @@
 #include "reportcomposer.h"
 
+#include "atomicfile.h"
 #include "emailaddress.h"
 #include "hostinfo.h"
 #include "mimeattachment.h"
@@ -9,7 +10,6 @@
 #include "smtpdataencoder.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace ReportComposer {
 
@@ -131,8 +131,8 @@ private:
 
 bool writeMailFile(MimeMessage &message, const QString &path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    AtomicFile file(path, AtomicFile::Kind::Shared);
+    if (!file.open())
         return false;
     FileSink sink(file);
     return message.writeTo(sink) && sink.write(QByteArrayLiteral("\r\n")) && file.commit();

@@ -11,7 +11,6 @@
 #include "screenshotwriter.h"
 #include "skinconfig.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -206,9 +205,7 @@ void CFeedback::takeAutoScreenshot()
     }
 
     const QString folder = screenshotFolder();
-    const QString path = folder + QStringLiteral("/feedback")
-                         + QDateTime::currentDateTime().toString(QStringLiteral("yyMMddhhmmss"))
-                         + QStringLiteral(".png");
+    const QString path = ScreenshotWriter::newPath(folder);
     QDir dir;
     if (!dir.exists(folder) && !dir.mkdir(folder))
         return;

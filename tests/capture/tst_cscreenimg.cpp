@@ -329,9 +329,10 @@ private slots:
         overlay.SlotCancle();
         QCOMPARE(spy.count(), 1);
         const QString path = spy.at(0).at(0).toString();
-        QVERIFY(path.startsWith(folder + QStringLiteral("/feedback")));
-        QVERIFY(path.endsWith(QStringLiteral(".png")));
-        QCOMPARE(QFileInfo(path).fileName().size(), int(QStringLiteral("feedback241231235959.png").size()));
+        QCOMPARE(QFileInfo(path).absolutePath(), folder);
+        // Rows saved within one second get "-2", "-3" ... after the time.
+        QVERIFY2(QRegularExpression(QStringLiteral("^feedback\\d{12}(-\\d+)?\\.png$")).match(QFileInfo(path).fileName()).hasMatch(),
+                 qPrintable(path));
         QImage saved(path, "PNG");
         QFile::remove(path);
         QTEST(saved.size(), "size");

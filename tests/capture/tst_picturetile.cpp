@@ -268,6 +268,22 @@ private slots:
             QCOMPARE(spy.at(0), (QVariantList{target, bool(reported)}));
     }
 
+    // The start-up shot and the capture overlay may save within one second;
+    // a name given out is never given again, even before its file exists.
+    void screenshotNamesNeverCollide()
+    {
+        QTemporaryDir folder;
+        QStringList paths;
+        for (int i = 0; i < 3; ++i)
+            paths << ScreenshotWriter::newPath(folder.path());
+        QCOMPARE(QSet<QString>(paths.begin(), paths.end()).size(), paths.size());
+        const QRegularExpression pattern(QStringLiteral("^feedback\\d{12}(-\\d+)?\\.png$"));
+        for (const QString &path : paths) {
+            QCOMPARE(QFileInfo(path).absolutePath(), folder.path());
+            QVERIFY2(pattern.match(QFileInfo(path).fileName()).hasMatch(), qPrintable(path));
+        }
+    }
+
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
