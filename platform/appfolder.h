@@ -13,16 +13,16 @@ public:
     static AppFolder ofProgram();
 
     QString root() const { return m_root; }
-    QString screenshots() const;
-    QString screenshotArchive() const;
-    QString logs() const;
-    QString logArchive() const;
+    QString screenshots() const { return m_root + QStringLiteral("/ScreenPicture"); }
+    QString screenshotArchive() const { return screenshots() + QStringLiteral(".zip"); }
+    QString logs() const { return m_root + QStringLiteral("/Log"); }
+    QString logArchive() const { return logs() + QStringLiteral("/log.zip"); }
     // The delivery's own log, one of the logs.
-    QString deliveryLog() const;
-    QString database() const;
-    QString databaseArchive() const;
-    QString crashDump() const;
-    QString crashDumpArchive() const;
+    QString deliveryLog() const { return logs() + QStringLiteral("/feedback.log"); }
+    QString database() const { return m_root + QStringLiteral("/parvane_db"); }
+    QString databaseArchive() const { return database() + QStringLiteral(".zip"); }
+    QString crashDump() const { return m_root + QStringLiteral("/crashcore.dmp"); }
+    QString crashDumpArchive() const { return m_root + QStringLiteral("/crashcore.zip"); }
 
 private:
     QString m_root;
