@@ -48,8 +48,6 @@ struct Outcome
     Result result = Result::NoDialogue;
     int replyCode = 0;
     QString replyText;
-
-    bool failed() const { return result != Result::Submitted && result != Result::Cancelled; }
 };
 
 // Builds the message once the login succeeded.
