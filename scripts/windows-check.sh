@@ -16,6 +16,7 @@ out=build-windows-check
 rm -rf "$out"
 mkdir -p "$out/fixtures"
 cxx=x86_64-w64-mingw32-g++-posix
+# _WIN32_WINNT: Windows 7 is the oldest system the calls are written for.
 flags=(-std=c++17 -Wall -Wextra -Werror -DUNICODE -D_UNICODE -DWIN32_LEAN_AND_MEAN -DNOMINMAX -D_WIN32_WINNT=0x0601
        -Iplatform -Iplatform/win32)
 
