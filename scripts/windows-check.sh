@@ -36,19 +36,41 @@ win32_sources=(platform/win32/winhost.cpp platform/win32/windesktop.cpp platform
 "$cxx" "${flags[@]}" -O1 -municode -static -o "$out/tst_win32platform.exe" tests/platform/win32/tst_win32platform.cpp \
     "${win32_sources[@]}" -ladvapi32 -lversion -liphlpapi -luser32 -lgdi32
 
+# A version resource: its translation table ("" for none), then the string
+# blocks as <language and code page>=<file version>.
+version_resource() {
+    local translation=$1 block
+    shift
+    printf '1 VERSIONINFO\nBEGIN\n  BLOCK "StringFileInfo"\n  BEGIN\n'
+    for block in "$@"; do
+        printf '    BLOCK "%s"\n    BEGIN\n      VALUE "FileVersion", "%s"\n    END\n' "${block%%=*}" "${block#*=}"
+    done
+    printf '  END\n'
+    [ -z "$translation" ] || printf '  BLOCK "VarFileInfo"\n  BEGIN\n    VALUE "Translation", %s\n  END\n' "$translation"
+    printf 'END\n'
+}
+version_resource "0x0409, 0x04b0" "040904b0=1.2.3.4" > "$out/fixtures/version_en.rc"
+version_resource "0x0007, 0x03a4" "000703a4=7.0.0.1 beta " > "$out/fixtures/version_padded.rc"
+version_resource "0x0407, 0x04e4, 0x0409, 0x04b0" "040904b0=4.0.9.1200" "040704e4=4.0.7.1252" \
+    > "$out/fixtures/version_two.rc"
+version_resource "" "040904b0=5.0.0.0" > "$out/fixtures/version_notranslation.rc"
+version_resource "0x0409, 0x04b0" "040704e4=6.0.0.0" > "$out/fixtures/version_otherblock.rc"
+version_resource "0x0409, 0x04b0" "040904b0=3.2.0.0" > "$out/fixtures/version32.rc"
+
+# Every fixture's program is "return 0"; the 32-bit one goes through a linker
+# script of ours, since the cross binutils carry none for 32-bit PE.
 fixtures=tests/platform/win32/fixtures
 x86_64-w64-mingw32-as -o "$out/entry64.o" "$fixtures/entry.s"
 x86_64-w64-mingw32-as --32 -o "$out/entry32.o" "$fixtures/entry.s"
 x86_64-w64-mingw32-ld -s --entry=start -o "$out/fixtures/noversion.exe" "$out/entry64.o"
-for rc in "$fixtures"/version_*.rc; do
+for rc in "$out"/fixtures/version_*.rc; do
     name=$(basename "$rc" .rc)
     x86_64-w64-mingw32-windres "$rc" -o "$out/$name.res.o"
     x86_64-w64-mingw32-ld -s --entry=start -o "$out/fixtures/$name.exe" "$out/entry64.o" "$out/$name.res.o"
 done
-x86_64-w64-mingw32-windres --target=pe-i386 "$fixtures/version32.rc" -o "$out/version32.res.o"
+x86_64-w64-mingw32-windres --target=pe-i386 "$out/fixtures/version32.rc" -o "$out/version32.res.o"
 x86_64-w64-mingw32-ld -m i386pe -T "$fixtures/i386pe.x" -s --entry=start -o "$out/fixtures/version32.exe" \
     "$out/entry32.o" "$out/version32.res.o"
-cp "$fixtures/version_en.rc" "$out/fixtures/"
 
 # 3. Under wine64, in a prefix of our own (Mono and Gecko not offered).
 screen=1600x900
