@@ -83,6 +83,7 @@ xvfb-run -a -s "-screen 0 ${screen}x24 -nolisten tcp" bash -c '
     /usr/lib/wine/wineserver -k || true
     exit $status' _ "$wine" "$out/tst_win32platform.exe" "Z:$(echo "$PWD/$out/fixtures" | tr / '\\')" \
     > "$out/rows.txt" 2>"$out/wine.log" || status=$?
+rm -rf "$WINEPREFIX" # some 700 MB, made afresh on every run
 cat "$out/rows.txt"
 passed=$(grep -c '^PASS ' "$out/rows.txt" || true)
 failed=$(grep -c '^FAIL!' "$out/rows.txt" || true)

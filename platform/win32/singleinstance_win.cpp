@@ -30,18 +30,22 @@ SingleInstance::~SingleInstance()
 void SingleInstance::decide()
 {
     m_mutex = std::make_unique<Win32::InstanceMutex>(m_lockPath.toStdWString());
-    m_running = m_mutex->state() == Win32::InstanceMutex::HeldElsewhere;
-    if (m_running) {
+    const Win32::InstanceMutex::State state = m_mutex->state();
+    if (state == Win32::InstanceMutex::HeldElsewhere) {
         m_mutex.reset();
+        m_running = true;
         return;
     }
-    // Also without the mutex (it could not be made) this copy runs and listens.
     m_listener = std::make_unique<Win32::PipeListener>(m_serverName.toStdWString(), [this](const std::string &bytes) {
         const QString message = QString::fromUtf8(bytes.data(), int(bytes.size()));
         QMetaObject::invokeMethod(this, [this, message] { emit messageReceived(message); }, Qt::QueuedConnection);
     });
-    if (!m_listener->listening())
+    if (!m_listener->listening()) {
         qWarning("SingleInstance: cannot listen on %s", qPrintable(m_serverName));
+        m_listener.reset();
+        // Without the mutex, a pipe that another process serves is a running copy.
+        m_running = state == Win32::InstanceMutex::Failed;
+    }
 }
 
 bool SingleInstance::sendMessage(const QString &message, int timeoutMs)
