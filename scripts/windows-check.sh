@@ -78,8 +78,9 @@ export WINEPREFIX="$PWD/$out/wineprefix" WINEDLLOVERRIDES="mscoree,mshtml=" WINE
 export FEEDBACK_TEST_SCREEN=$screen
 wine=/usr/lib/wine/wine64
 status=0
+# A program that hangs is stopped after five minutes.
 xvfb-run -a -s "-screen 0 ${screen}x24 -nolisten tcp" bash -c '
-    "$1" "$2" "$3"; status=$?
+    timeout 300 "$1" "$2" "$3"; status=$?
     /usr/lib/wine/wineserver -k || true
     exit $status' _ "$wine" "$out/tst_win32platform.exe" "Z:$(echo "$PWD/$out/fixtures" | tr / '\\')" \
     > "$out/rows.txt" 2>"$out/wine.log" || status=$?
