@@ -2,7 +2,8 @@
 //   tst_win32platform <fixture folder>
 // The fixture folder holds executables built with and without version
 // resources. Each row prints PASS or FAIL!, then a Totals line, as QtTest does.
-// Started with --copy or --hold, the program plays another copy of the program.
+// Started with --copy or --hold, the program plays another copy of the
+// program; with --dpi it answers the DPI it sees as its exit code.
 #include "instancewire.h"
 #include "windesktop.h"
 #include "winhost.h"
@@ -335,6 +336,16 @@ void hostRows()
         COMPARE(std::to_string(metrics.width) + "x" + std::to_string(metrics.height), std::string(expected));
         COMPARE(metrics.logicalDpiY, 96);
     });
+    row("displayMetrics(a desktop set to 150 %, seen by a process started after)", [] {
+        HKEY desktop = nullptr;
+        VERIFY(RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, KEY_SET_VALUE, &desktop) == ERROR_SUCCESS);
+        const DWORD dpi = 144;
+        RegSetValueExW(desktop, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE *>(&dpi), sizeof(dpi));
+        const int seen = Child({selfPath(), L"--dpi"}).wait(10000);
+        RegDeleteValueW(desktop, L"LogPixels");
+        RegCloseKey(desktop);
+        COMPARE(seen, 144);
+    });
 }
 
 // Grabs until the window of one colour shows (the X server maps it in its own time).
@@ -489,6 +500,8 @@ void instanceRows()
 
 int wmain(int argc, wchar_t **argv)
 {
+    if (argc == 2 && std::wstring(argv[1]) == L"--dpi")
+        return Win32::enableDpiAwareness() ? Win32::displayMetrics().logicalDpiY : -1;
     if (argc >= 4 && std::wstring(argv[1]) == L"--copy")
         return runCopy(argc, argv);
     if (argc == 4 && std::wstring(argv[1]) == L"--hold") {
