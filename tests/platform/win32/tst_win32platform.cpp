@@ -341,7 +341,7 @@ void hostRows()
         VERIFY(RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, KEY_SET_VALUE, &desktop) == ERROR_SUCCESS);
         const DWORD dpi = 144;
         RegSetValueExW(desktop, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE *>(&dpi), sizeof(dpi));
-        const int seen = Child({selfPath(), L"--dpi"}).wait(10000);
+        const int seen = Child({selfPath(), L"--dpi"}).wait(30000);
         RegDeleteValueW(desktop, L"LogPixels");
         RegCloseKey(desktop);
         COMPARE(seen, 144);
@@ -352,7 +352,7 @@ void hostRows()
 std::uint32_t grabbedCentre(int x, int y, int width, int height, std::uint32_t colour)
 {
     std::uint32_t centre = 0;
-    for (int attempt = 0; attempt < 100 && centre != colour; ++attempt) {
+    for (int attempt = 0; attempt < 200 && centre != colour; ++attempt) {
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageW(&message);
@@ -433,18 +433,19 @@ void instanceRows()
                 if (r.firstRuns) {
                     std::vector<std::wstring> arguments {selfPath(), L"--copy", name, pipePath(name)};
                     arguments.insert(arguments.end(), r.texts.begin(), r.texts.end());
-                    COMPARE(Child(arguments).wait(10000), r.exit);
+                    COMPARE(Child(arguments).wait(30000), r.exit);
                     COMPARE(inbox.waitFor(r.received.size()), r.received);
                 }
             }
             if (!r.firstRuns)
-                COMPARE(Child({selfPath(), L"--copy", name, pipePath(name), L"active"}).wait(10000), r.exit);
+                COMPARE(Child({selfPath(), L"--copy", name, pipePath(name), L"active"}).wait(30000), r.exit);
         });
     }
     row("instance(a killed copy leaves nothing stale)", [] {
         const std::wstring name = uniqueName();
         const Child holder({selfPath(), L"--hold", name, pipePath(name)});
-        VERIFY(Win32::sendToPipe(pipePath(name), "active", 5000));
+        // Until the holder listens (a process start under Wine can take seconds).
+        VERIFY(Win32::sendToPipe(pipePath(name), "active", 30000));
         TerminateProcess(holder.info.hProcess, 9);
         COMPARE(holder.wait(5000), 9);
         COMPARE(Win32::InstanceMutex(name).state(), Win32::InstanceMutex::Acquired);
@@ -457,7 +458,7 @@ void instanceRows()
         Sleep(300);
         Inbox inbox;
         const Win32::PipeListener listener(pipePath(name), inbox.receiver());
-        COMPARE(later.wait(10000), int(AllHandedOver));
+        COMPARE(later.wait(30000), int(AllHandedOver));
         COMPARE(inbox.waitFor(1), Messages {"active"});
     });
     row("instance(nobody listening: the hand-over gives up)", [] {
