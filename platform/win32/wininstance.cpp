@@ -5,6 +5,7 @@
 #include <sddl.h>
 
 #include <algorithm>
+#include <atomic>
 #include <memory>
 #include <vector>
 
@@ -111,29 +112,19 @@ InstanceMutex::~InstanceMutex()
 
 PipeListener::PipeListener(const std::wstring &pipeName, Receiver receiver)
     : m_receiver(std::move(receiver))
+    , m_name(pipeName)
 {
-    // Only the current user may connect.
+    // Only the current user may connect or add instances.
     const std::wstring sddl = L"D:P(A;;GA;;;" + currentUserSid() + L")";
-    PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl.c_str(), SDDL_REVISION_1, &descriptor, nullptr))
-        return;
-    SECURITY_ATTRIBUTES attributes {sizeof(SECURITY_ATTRIBUTES), descriptor, FALSE};
-    // One instance, created first by us: nobody else can serve under this name.
-    HANDLE pipe = CreateNamedPipeW(pipeName.c_str(),
-                                   PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
-                                   PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1,
-                                   4096, 4096, 0, &attributes);
-    LocalFree(descriptor);
-    if (pipe == INVALID_HANDLE_VALUE)
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl.c_str(), SDDL_REVISION_1, &m_security, nullptr))
         return;
     m_stop = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    m_io = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    if (!m_stop || !m_io) {
-        CloseHandle(pipe);
+    // Created first by us: nobody else serves under this name.
+    HANDLE pipe = m_stop ? newInstance(true) : INVALID_HANDLE_VALUE;
+    if (pipe == INVALID_HANDLE_VALUE)
         return;
-    }
-    m_pipe = pipe;
-    m_thread = std::thread([this] { run(); });
+    m_listening = true;
+    m_thread = std::thread([this, pipe] { run(pipe); });
 }
 
 PipeListener::~PipeListener()
@@ -142,61 +133,108 @@ PipeListener::~PipeListener()
         SetEvent(m_stop);
         m_thread.join();
     }
-    for (void *handle : {m_pipe, m_stop, m_io}) {
-        if (handle)
-            CloseHandle(handle);
-    }
+    if (m_stop)
+        CloseHandle(m_stop);
+    if (m_security)
+        LocalFree(m_security);
 }
 
-void PipeListener::run()
+void *PipeListener::newInstance(bool first)
 {
-    for (;;) {
-        OVERLAPPED overlapped {};
-        overlapped.hEvent = m_io;
-        bool connected = ConnectNamedPipe(m_pipe, &overlapped) != FALSE;
-        if (!connected) {
-            const DWORD error = GetLastError();
-            if (error == ERROR_PIPE_CONNECTED) {
-                connected = true;
-            } else if (error == ERROR_IO_PENDING) {
-                const HANDLE events[] = {m_io, m_stop};
-                if (WaitForMultipleObjects(2, events, FALSE, INFINITE) != WAIT_OBJECT_0) {
-                    CancelIo(m_pipe);
-                    DWORD ignored = 0;
-                    GetOverlappedResult(m_pipe, &overlapped, &ignored, TRUE);
-                    return;
-                }
-                DWORD ignored = 0;
-                connected = GetOverlappedResult(m_pipe, &overlapped, &ignored, FALSE) != FALSE;
+    SECURITY_ATTRIBUTES attributes {sizeof(SECURITY_ATTRIBUTES), m_security, FALSE};
+    return CreateNamedPipeW(m_name.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | (first ? FILE_FLAG_FIRST_PIPE_INSTANCE : 0),
+                            PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS,
+                            MaxConnections + 1, 4096, 4096, 0, &attributes);
+}
+
+void PipeListener::run(void *firstPipe)
+{
+    // Each connection is served on a thread of its own, so a client that
+    // never finishes holds up nobody; a few at a time.
+    struct Connection
+    {
+        std::thread thread;
+        std::shared_ptr<std::atomic<bool>> done;
+    };
+    std::vector<Connection> connections;
+    const auto reap = [&connections] {
+        for (auto it = connections.begin(); it != connections.end();) {
+            if (*it->done) {
+                it->thread.join();
+                it = connections.erase(it);
+            } else {
+                ++it;
             }
         }
-        if (WaitForSingleObject(m_stop, 0) == WAIT_OBJECT_0)
-            return;
-        if (connected)
-            serve();
-        else
-            Sleep(10); // a client that came and went; do not spin on repeated failures
-        DisconnectNamedPipe(m_pipe);
+    };
+    const Handle io = newEvent();
+    HANDLE pipe = firstPipe;
+    while (io && pipe != INVALID_HANDLE_VALUE) {
+        OVERLAPPED overlapped {};
+        overlapped.hEvent = io.get();
+        bool connected = ConnectNamedPipe(pipe, &overlapped) != FALSE;
+        if (!connected) {
+            const DWORD error = GetLastError();
+            connected = error == ERROR_PIPE_CONNECTED;
+            if (error == ERROR_IO_PENDING) {
+                const HANDLE events[] = {io.get(), m_stop};
+                DWORD ignored = 0;
+                if (WaitForMultipleObjects(2, events, FALSE, INFINITE) != WAIT_OBJECT_0)
+                    CancelIo(pipe);
+                connected = GetOverlappedResult(pipe, &overlapped, &ignored, TRUE) != FALSE;
+            }
+        }
+        if (WaitForSingleObject(m_stop, 0) == WAIT_OBJECT_0) {
+            CloseHandle(pipe);
+            break;
+        }
+        if (!connected) {
+            // A client that came and went; do not spin on repeated failures.
+            DisconnectNamedPipe(pipe);
+            Sleep(10);
+            continue;
+        }
+        reap();
+        auto done = std::make_shared<std::atomic<bool>>(false);
+        connections.push_back({std::thread([this, pipe, done] {
+                                   serve(pipe);
+                                   DisconnectNamedPipe(pipe);
+                                   CloseHandle(pipe);
+                                   *done = true;
+                               }),
+                               done});
+        // The next instance, once fewer than the most connections are served.
+        pipe = INVALID_HANDLE_VALUE;
+        while (pipe == INVALID_HANDLE_VALUE && WaitForSingleObject(m_stop, 0) != WAIT_OBJECT_0) {
+            reap();
+            if (connections.size() < MaxConnections)
+                pipe = newInstance(false);
+            if (pipe == INVALID_HANDLE_VALUE)
+                WaitForSingleObject(m_stop, 50);
+        }
     }
+    for (Connection &connection : connections)
+        connection.thread.join();
 }
 
-void PipeListener::serve()
+void PipeListener::serve(void *pipe)
 {
+    const Handle io = newEvent();
     const ULONGLONG deadline = GetTickCount64() + InstanceWire::IdleConnectionMs;
-    for (;;) {
+    while (io) {
         unsigned char header[InstanceWire::HeaderBytes];
-        if (!transfer(m_pipe, m_io, m_stop, false, header, sizeof(header), deadline))
+        if (!transfer(pipe, io.get(), m_stop, false, header, sizeof(header), deadline))
             return; // the client is done, or gave up
         const std::uint32_t length = std::uint32_t(header[0]) << 24 | std::uint32_t(header[1]) << 16
                                      | std::uint32_t(header[2]) << 8 | std::uint32_t(header[3]);
         if (length > InstanceWire::MaxMessageBytes)
             return;
         std::string message(length, '\0');
-        if (length > 0 && !transfer(m_pipe, m_io, m_stop, false, &message[0], length, deadline))
+        if (length > 0 && !transfer(pipe, io.get(), m_stop, false, &message[0], length, deadline))
             return;
         // Acknowledge first: the sender is waiting while the window comes up.
         char acknowledgement = InstanceWire::Acknowledgement;
-        if (!transfer(m_pipe, m_io, m_stop, true, &acknowledgement, 1, deadline))
+        if (!transfer(pipe, io.get(), m_stop, true, &acknowledgement, 1, deadline))
             return;
         m_receiver(message);
     }

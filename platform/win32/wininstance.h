@@ -36,31 +36,35 @@ private:
 };
 
 // Listens on a named pipe, open to the current user only, on a thread of its
-// own, and hands every complete message to the receiver on that thread.
-// Connections are served one after another; one that does not finish its
-// message within the idle time is dropped.
+// own, and hands every complete message to the receiver. Each connection is
+// served on a thread of its own (the receiver may be called from several at
+// once) and dropped when it does not finish its message within the idle time.
 class PipeListener
 {
 public:
     using Receiver = std::function<void(const std::string &message)>;
+    // Connections served at the same time; later clients wait their turn.
+    static constexpr unsigned MaxConnections = 4;
 
     PipeListener(const std::wstring &pipeName, Receiver receiver);
-    // Stops listening and waits for the thread; no message arrives afterwards.
+    // Stops listening and waits for its threads; no message arrives afterwards.
     ~PipeListener();
     PipeListener(const PipeListener &) = delete;
     PipeListener &operator=(const PipeListener &) = delete;
 
     // False when the pipe could not be created (another process has it).
-    bool listening() const { return m_pipe != nullptr; }
+    bool listening() const { return m_listening; }
 
 private:
-    void run();
-    void serve();
+    void *newInstance(bool first);
+    void run(void *firstPipe);
+    void serve(void *pipe);
 
     Receiver m_receiver;
-    void *m_pipe = nullptr;
+    std::wstring m_name;
+    void *m_security = nullptr;
     void *m_stop = nullptr;
-    void *m_io = nullptr;
+    bool m_listening = false;
     std::thread m_thread;
 };
 

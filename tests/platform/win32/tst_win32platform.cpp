@@ -471,6 +471,18 @@ void instanceRows()
         CloseHandle(silent);
         VERIFY(silent != INVALID_HANDLE_VALUE && !sent);
     });
+    row("instance(a client that never finishes holds up nobody)", [] {
+        const std::wstring pipe = pipePath(uniqueName());
+        Inbox inbox;
+        const Win32::PipeListener listener(pipe, inbox.receiver());
+        HANDLE idle = CreateFileW(pipe.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        DWORD moved = 0;
+        WriteFile(idle, "\0\0", 2, &moved, nullptr); // half a header, then nothing
+        const bool sent = Win32::sendToPipe(pipe, "active", 5000);
+        CloseHandle(idle);
+        VERIFY(idle != INVALID_HANDLE_VALUE && sent);
+        COMPARE(inbox.waitFor(1), Messages {"active"});
+    });
     row("instance(an absurd length drops the connection; the next client is served)", [] {
         const std::wstring pipe = pipePath(uniqueName());
         Inbox inbox;
