@@ -232,11 +232,12 @@ void PipeListener::serve(void *pipe)
         std::string message(length, '\0');
         if (length > 0 && !transfer(pipe, io.get(), m_stop, false, &message[0], length, deadline))
             return;
-        // Acknowledge first: the sender is waiting while the window comes up.
+        // Handed on before the acknowledgement: a sender's next message comes
+        // on a new connection, served by another thread, and must not overtake.
+        m_receiver(message);
         char acknowledgement = InstanceWire::Acknowledgement;
         if (!transfer(pipe, io.get(), m_stop, true, &acknowledgement, 1, deadline))
             return;
-        m_receiver(message);
     }
 }
 

@@ -36,9 +36,10 @@ private:
 };
 
 // Listens on a named pipe, open to the current user only, on a thread of its
-// own, and hands every complete message to the receiver. Each connection is
-// served on a thread of its own (the receiver may be called from several at
-// once) and dropped when it does not finish its message within the idle time.
+// own, and hands every complete message to the receiver before it
+// acknowledges it. Each connection is served on a thread of its own (the
+// receiver may be called from several at once and should return quickly) and
+// dropped when it does not finish its message within the idle time.
 class PipeListener
 {
 public:

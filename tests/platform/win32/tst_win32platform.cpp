@@ -471,32 +471,33 @@ void instanceRows()
         CloseHandle(silent);
         VERIFY(silent != INVALID_HANDLE_VALUE && !sent);
     });
-    row("instance(a client that never finishes holds up nobody)", [] {
-        const std::wstring pipe = pipePath(uniqueName());
-        Inbox inbox;
-        const Win32::PipeListener listener(pipe, inbox.receiver());
-        HANDLE idle = CreateFileW(pipe.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        DWORD moved = 0;
-        WriteFile(idle, "\0\0", 2, &moved, nullptr); // half a header, then nothing
-        const bool sent = Win32::sendToPipe(pipe, "active", 5000);
-        CloseHandle(idle);
-        VERIFY(idle != INVALID_HANDLE_VALUE && sent);
-        COMPARE(inbox.waitFor(1), Messages {"active"});
-    });
-    row("instance(an absurd length drops the connection; the next client is served)", [] {
-        const std::wstring pipe = pipePath(uniqueName());
-        Inbox inbox;
-        const Win32::PipeListener listener(pipe, inbox.receiver());
-        HANDLE client = CreateFileW(pipe.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        DWORD moved = 0;
-        char answer = 0;
-        WriteFile(client, "\xff\xff\xff\xffx", 5, &moved, nullptr);
-        const BOOL answered = ReadFile(client, &answer, 1, &moved, nullptr);
-        CloseHandle(client);
-        VERIFY(client != INVALID_HANDLE_VALUE && !answered);
-        VERIFY(Win32::sendToPipe(pipe, "active", 5000));
-        COMPARE(inbox.waitFor(1), Messages {"active"});
-    });
+    // A client of the pipe that misbehaves, while a later copy hands over its text.
+    struct Hostile
+    {
+        const char *name;
+        std::string bytes;
+        bool dropped; // the listener closes the connection at once
+    };
+    const Hostile hostile[] = {
+        {"a client that never finishes holds up nobody", std::string("\0\0", 2), false},
+        {"an absurd length drops the connection", "\xff\xff\xff\xffx", true},
+    };
+    for (const Hostile &h : hostile) {
+        row(std::string("instance(") + h.name + ")", [&] {
+            const std::wstring pipe = pipePath(uniqueName());
+            Inbox inbox;
+            const Win32::PipeListener listener(pipe, inbox.receiver());
+            HANDLE client = CreateFileW(pipe.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+            DWORD moved = 0;
+            char answer = 0;
+            WriteFile(client, h.bytes.data(), DWORD(h.bytes.size()), &moved, nullptr);
+            const bool dropped = h.dropped && !ReadFile(client, &answer, 1, &moved, nullptr);
+            const bool sent = Win32::sendToPipe(pipe, "active", 5000);
+            CloseHandle(client);
+            VERIFY(client != INVALID_HANDLE_VALUE && dropped == h.dropped && sent);
+            COMPARE(inbox.waitFor(1), Messages {"active"});
+        });
+    }
     for (const std::size_t bytes : {std::size_t(InstanceWire::MaxMessageBytes), InstanceWire::MaxMessageBytes + std::size_t(1)}) {
         const bool fits = bytes <= InstanceWire::MaxMessageBytes;
         row("instance(message of " + std::to_string(bytes) + " bytes " + (fits ? "handed over" : "refused") + ")", [&] {
