@@ -4,6 +4,9 @@
 #include <QIODevice>
 #include <QStringList>
 
+#include <cctype>
+#include <cstring>
+
 #include <iterator>
 
 namespace {
@@ -119,7 +122,13 @@ LogScanner::LogScanner(const QString &homePath)
     // One pattern of all rows, so a line is searched once: row i is the
     // group "r<i>", its masked part "v<i>". The user's home is row -1.
     QStringList alternatives;
-    const QString home = homeRow(homePath);
+    // Matched against the bytes a log holds, read one character per byte.
+    const QString home = homeRow(QString::fromLatin1(homePath.toUtf8()));
+    if (!home.isEmpty()) {
+        m_home = homePath.toUtf8();
+        while (m_home.endsWith('/') || m_home.endsWith('\\'))
+            m_home.chop(1);
+    }
     if (!home.isEmpty())
         alternatives << QStringLiteral("(?<home>%1)").arg(home);
     int row = 0;
@@ -151,7 +160,59 @@ QByteArray LogScanner::marker(Kind kind)
     return QByteArray();
 }
 
+bool LogScanner::mayHoldFind(const QByteArray &text) const
+{
+    // Every row needs one of these; the words are the start of each name of
+    // a secret in the rows above, lower case.
+    static const char *const Words[] = {"pass", "pwd", "secret", "token", "key", "credential", "session",
+                                        "cookie", "authorization", "bearer", "eyj", "/home/", "/users/",
+                                        ":\\", ":/"};
+    enum : quint8 { InRun = 1, StartsWord = 2 };
+    static const std::array<quint8, 256> classes = [] {
+        std::array<quint8, 256> table{};
+        for (int c = 0; c < 256; ++c) {
+            if (isalnum(c) || strchr("+/_-", c))
+                table[size_t(c)] |= InRun;
+        }
+        for (const char *word : Words) {
+            table[uchar(word[0])] |= StartsWord;
+            table[uchar(toupper(word[0]))] |= StartsWord;
+        }
+        return table;
+    }();
+    const char *data = text.constData();
+    const int size = text.size();
+    int run = 0; // of Base64 (and so hexadecimal) characters
+    for (int i = 0; i < size; ++i) {
+        const char c = data[i];
+        if (c == '@')
+            return true;
+        const quint8 kind = classes[uchar(c)];
+        run = (kind & InRun) ? run + 1 : 0;
+        if (run >= 32)
+            return true;
+        if (!(kind & StartsWord))
+            continue;
+        const char lower = char(tolower(uchar(c)));
+        for (const char *word : Words) {
+            if (word[0] != lower)
+                continue;
+            int k = 1;
+            while (word[k] && i + k < size && (data[i + k] | (word[k] >= 'a' ? 0x20 : 0)) == word[k])
+                ++k;
+            if (!word[k])
+                return true;
+        }
+    }
+    return !m_home.isEmpty() && text.contains(m_home);
+}
+
 QByteArray LogScanner::maskLine(const QByteArray &line, Counts &counts) const
+{
+    return mayHoldFind(line) ? maskLineThoroughly(line, counts) : line;
+}
+
+QByteArray LogScanner::maskLineThoroughly(const QByteArray &line, Counts &counts) const
 {
     // Latin-1 keeps one character per byte, so offsets are byte offsets and
     // bytes that are not valid UTF-8 pass through unchanged.

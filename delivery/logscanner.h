@@ -44,6 +44,12 @@ public:
 
     // One piece of text without its line end; finds are added to counts.
     QByteArray maskLine(const QByteArray &line, Counts &counts) const;
+    // The same without the quick test that passes over lines that cannot
+    // hold a find (for checking that test).
+    QByteArray maskLineThoroughly(const QByteArray &line, Counts &counts) const;
+    // False only when no row can match anywhere in the text: no '@', no
+    // run long enough for a key, no word that names a secret, no home path.
+    bool mayHoldFind(const QByteArray &text) const;
     // Reads in to its end and, when out is given, writes the masked copy
     // there. False on a read or write error.
     bool maskStream(QIODevice &in, QIODevice *out, Counts &counts) const;
@@ -52,6 +58,7 @@ public:
 
 private:
     QRegularExpression m_pattern;
+    QByteArray m_home; // the user's home folder as it appears in logs
     int m_homeGroup = -1;
     std::vector<std::pair<int, int>> m_groups; // per row: its group, its masked part's
 };
