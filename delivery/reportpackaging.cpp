@@ -1,4 +1,5 @@
 #include "reportpackaging.h"
+#include "logmasking.h"
 #include "reportplan.h"
 #include "zipstreamwriter.h"
 
@@ -73,6 +74,9 @@ bool packagePlan(const ReportPlan &plan, QStringList &attachmentFiles)
         if (archive.sizeLimited) {
             if (!zipLimited(archive, attachmentFiles))
                 return false;
+        } else if (archive.kind == ReportPlan::Kind::Logs && !plan.logsAsTheyAre()) {
+            if (LogMasking::zipLogs(archive.path, pathsOf(archive.files), plan.maskLogs, plan.hiddenAreas))
+                attachmentFiles.append(archive.path);
         } else if (zipFiles(archive.path, pathsOf(archive.files))) {
             attachmentFiles.append(archive.path);
         }

@@ -27,6 +27,8 @@ ReportPlan ReportPlan::make(const ReportForm &form, const QString &appDir, bool 
 {
     ReportPlan plan;
     const AppFolder folder(appDir);
+    plan.maskLogs = form.maskLogs;
+    plan.hiddenAreas = form.hiddenAreas;
     if (form.attachLog) {
         const QFileInfo dump(folder.crashDump());
         if (!feedbackMode && dump.exists())
