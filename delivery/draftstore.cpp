@@ -1,6 +1,7 @@
 #include "draftstore.h"
 
 #include "outbox.h"
+#include "storedjson.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -116,13 +117,10 @@ std::optional<ReportDraft> DraftStore::parse(const QByteArray &json, QString *pr
             *problem = QLatin1String(why);
         return std::nullopt;
     };
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject())
-        return fail("not a JSON object");
-    const QJsonObject object = document.object();
-    if (object.value(QStringLiteral("format")) != QJsonValue(FormatVersion))
-        return fail("unknown format");
+    const std::optional<QJsonObject> stored = storedObject(json, FormatVersion, problem);
+    if (!stored)
+        return std::nullopt;
+    const QJsonObject &object = *stored;
     ReportDraft draft;
     const std::pair<const char *, QString *> texts[] = {
         {"comment", &draft.comment},       {"email", &draft.email},

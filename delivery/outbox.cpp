@@ -1,5 +1,7 @@
 #include "outbox.h"
 
+#include "storedjson.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,7 +10,6 @@
 #include <QJsonObject>
 #include <QLockFile>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -244,18 +245,16 @@ QString Outbox::store(const KeptReport &report, const QDateTime &created, const 
 
 std::optional<OutboxManifest> Outbox::parseManifest(const QByteArray &json, QString *problem)
 {
-    const auto fail = [problem](const char *why) {
+    const auto fail = [problem](const QString &why) {
         if (problem)
-            *problem = QStringLiteral("manifest: ") + QLatin1String(why);
+            *problem = QStringLiteral("manifest: ") + why;
         return std::nullopt;
     };
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject())
-        return fail("not a JSON object");
-    const QJsonObject object = document.object();
-    if (object.value(QStringLiteral("format")) != QJsonValue(FormatVersion))
-        return fail("unknown format");
+    QString why;
+    const std::optional<QJsonObject> stored = storedObject(json, FormatVersion, &why);
+    if (!stored)
+        return fail(why);
+    const QJsonObject &object = *stored;
     OutboxManifest manifest;
     KeptReport &report = manifest.report;
     bool ok = true;
@@ -266,26 +265,26 @@ std::optional<OutboxManifest> Outbox::parseManifest(const QByteArray &json, QStr
     report.recipientName = text(object, "recipientName", &ok);
     const QJsonValue mode = object.value(QStringLiteral("feedbackMode"));
     if (!ok || !(mode.isBool() || mode.isUndefined()))
-        return fail("a field of the wrong type");
+        return fail(QStringLiteral("a field of the wrong type"));
     report.feedbackMode = mode.toBool();
     // The id and the subject go into header lines.
     if (report.messageId.isEmpty() || report.messageId.size() > 256 || hasControl(report.messageId)
         || hasControl(report.mailSubject) || hasControl(report.recipientName))
-        return fail("a bad Message-ID, subject or name");
+        return fail(QStringLiteral("a bad Message-ID, subject or name"));
     manifest.created = QDateTime::fromString(text(object, "created", &ok), Qt::ISODateWithMs);
     if (!manifest.created.isValid())
-        return fail("no time of creation");
+        return fail(QStringLiteral("no time of creation"));
     manifest.bodySize = byteCount(object.value(QStringLiteral("bodySize")));
     if (manifest.bodySize < 0)
-        return fail("a bad body size");
+        return fail(QStringLiteral("a bad body size"));
     const QJsonValue files = object.value(QStringLiteral("files"));
     if (!files.isArray() || files.toArray().size() > MaxFiles)
-        return fail("a bad file list");
+        return fail(QStringLiteral("a bad file list"));
     for (const QJsonValue &item : files.toArray()) {
         const QString name = item.toObject().value(QStringLiteral("name")).toString();
         const qint64 size = byteCount(item.toObject().value(QStringLiteral("size")));
         if (!isSafeName(name) || size < 0)
-            return fail("a bad file name or size");
+            return fail(QStringLiteral("a bad file name or size"));
         report.fileNames << name;
         manifest.fileSizes << size;
     }
@@ -294,8 +293,18 @@ std::optional<OutboxManifest> Outbox::parseManifest(const QByteArray &json, QStr
 
 bool Outbox::isValidId(const QString &id)
 {
-    static const QRegularExpression format(QStringLiteral("^\\d{8}-\\d{6}-\\d{3}-[0-9a-f]{8}$"));
-    return format.match(id).hasMatch();
+    // As newId() makes them: d a decimal digit, x a lower-case hexadecimal one.
+    static const char format[] = "dddddddd-dddddd-ddd-xxxxxxxx";
+    if (id.size() != int(sizeof format) - 1)
+        return false;
+    for (int i = 0; i < id.size(); ++i) {
+        const ushort c = id.at(i).unicode();
+        const bool digit = c >= '0' && c <= '9';
+        const bool fits = format[i] == '-' ? c == '-' : format[i] == 'd' ? digit : digit || (c >= 'a' && c <= 'f');
+        if (!fits)
+            return false;
+    }
+    return true;
 }
 
 QList<OutboxEntry> Outbox::entries(Listing listing) const

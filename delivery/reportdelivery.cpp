@@ -92,7 +92,7 @@ bool ReportDelivery::takeOverSuperseded()
     const std::optional<OutboxEntry> kept = m_outbox->find(m_supersedes);
     if (kept)
         m_messageId = kept->report.messageId;
-    if (!m_supersededLock) {
+    if (!m_supersededLock && !(m_supersededLock = m_outbox->tryLock(m_supersedes))) {
         step(WaitingForOtherSend);
         while (!(m_supersededLock = m_outbox->tryLock(m_supersedes))) {
             if (isAborted())

@@ -172,6 +172,12 @@ MailSettings probeSettings(const ProbeServer &probe, const QString &connectType)
     return settings;
 }
 
+// The settings document served by serveSettings().
+QUrl settingsUrl(const TestSupport::PeerProcess &http)
+{
+    return QUrl(QStringLiteral("http://127.0.0.1:%1/files/public/emailinfo.xml").arg(http.port()));
+}
+
 // A settings address where no server listens.
 QUrl nowhere()
 {
@@ -363,7 +369,7 @@ void TestReportDelivery::sequence()
     MailSettings startSettings;
     startSettings.senderAccount = QStringLiteral("cmdline@example.test");
     ReportDelivery delivery(form(), context(), startSettings);
-    delivery.setSettingsUrl(QUrl(QStringLiteral("http://127.0.0.1:%1/files/public/emailinfo.xml").arg(http.port())));
+    delivery.setSettingsUrl(settingsUrl(http));
     delivery.setSmtpTimeouts(5000, 5000, 5000);
     QStringList seen;
     QMutex mutex;
@@ -445,7 +451,7 @@ void TestReportDelivery::longCommentLineArrivesWhole()
     ReportForm longForm = form();
     longForm.comment = QStringLiteral("Steps: ") + QString(1200, QChar(0x00e9)) + QStringLiteral("\nend = done");
     ReportDelivery delivery(longForm, context(), MailSettings());
-    delivery.setSettingsUrl(QUrl(QStringLiteral("http://127.0.0.1:%1/files/public/emailinfo.xml").arg(http.port())));
+    delivery.setSettingsUrl(settingsUrl(http));
     QCOMPARE(runOnSendThread(delivery), int(ReportDelivery::Submitted));
 
     QJsonObject record;
@@ -552,7 +558,7 @@ void TestReportDelivery::failedDownloadKeepsSettings()
     settings.connectType = QStringLiteral("0");
     settings.recipientAddress = Recipient;
     ReportDelivery delivery(form(), context(), settings);
-    delivery.setSettingsUrl(QUrl(QStringLiteral("http://127.0.0.1:%1/files/public/emailinfo.xml").arg(http.port())));
+    delivery.setSettingsUrl(settingsUrl(http));
     delivery.setDownloadTimeout(500);
 
     QCOMPARE(runOnSendThread(delivery), int(ReportDelivery::Submitted));
@@ -592,7 +598,7 @@ void TestReportDelivery::keptAndSentLater()
                       firstPassword.isEmpty() ? Password : firstPassword);
         ReportDelivery delivery(form(), context(), MailSettings());
         delivery.setOutbox(outbox);
-        delivery.setSettingsUrl(QUrl(QStringLiteral("http://127.0.0.1:%1/files/public/emailinfo.xml").arg(http.port())));
+        delivery.setSettingsUrl(settingsUrl(http));
         QVERIFY(runOnSendThread(delivery) != ReportDelivery::Submitted);
         QCOMPARE(outbox.entries().size(), 1);
         QCOMPARE(outbox.entries().first().id, delivery.keptId());
@@ -602,7 +608,7 @@ void TestReportDelivery::keptAndSentLater()
     TestSupport::PeerProcess http;
     serveSettings(http, smtp.port(), QStringLiteral("0"));
     OutboxResender resender(outbox);
-    resender.setSettingsUrl(QUrl(QStringLiteral("http://127.0.0.1:%1/files/public/emailinfo.xml").arg(http.port())));
+    resender.setSettingsUrl(settingsUrl(http));
     const QList<OutboxResender::Result> results = resender.sendPending();
     QCOMPARE(results.size(), 1);
     QCOMPARE(results.first().line(), QStringLiteral("sent ") + kept.id);
@@ -803,10 +809,10 @@ void TestReportDelivery::fileNotReadWholeFailsTheMail()
                         QStringLiteral("--save-dir"), saveDir}));
     TestSupport::PeerProcess http;
     serveSettings(http, smtp.port(), QStringLiteral("0"));
-    const Outbox outbox(m_appDir + QStringLiteral("/outbox"));
     ReportDelivery delivery(form(), context(), MailSettings());
+    delivery.setSettingsUrl(settingsUrl(http));
+    const Outbox outbox(m_appDir + QStringLiteral("/outbox"));
     delivery.setOutbox(outbox);
-    delivery.setSettingsUrl(QUrl(QStringLiteral("http://127.0.0.1:%1/files/public/emailinfo.xml").arg(http.port())));
     delivery.setProgress([photo](ReportDelivery::Step step, qint64, qint64) {
         if (step == ReportDelivery::Connecting)
             QFile::remove(photo);
@@ -971,7 +977,7 @@ void TestReportDelivery::serverSizeLimit_data()
 {
     QTest::addColumn<int>("limit"); // the form's mail is a few kilobytes
     QTest::newRow("under the limit: sent as before, progress to the size received") << 10000000;
-    QTest::newRow("over the limit: no MAIL FROM, no data, not kept") << 2000;
+    QTest::newRow("over the limit: no MAIL FROM, no data, not kept, the copy it replaces dropped") << 2000;
 }
 
 void TestReportDelivery::serverSizeLimit()
@@ -988,7 +994,11 @@ void TestReportDelivery::serverSizeLimit()
     const Outbox outbox(m_appDir + QStringLiteral("/outbox"));
     ReportDelivery delivery(form(), context(), MailSettings());
     delivery.setOutbox(outbox);
-    delivery.setSettingsUrl(QUrl(QStringLiteral("http://127.0.0.1:%1/files/public/emailinfo.xml").arg(http.port())));
+    delivery.setSettingsUrl(settingsUrl(http));
+    // A copy of an earlier attempt goes either way: sent, or refused for good.
+    KeptReport earlier;
+    earlier.messageId = QStringLiteral("earlier@example.test");
+    delivery.setSupersedes(outbox.store(earlier));
     QList<ReportDelivery::Step> steps;
     QList<QPair<qint64, qint64>> sent; // called on the send thread, read once it has ended
     delivery.setProgress([&](ReportDelivery::Step step, qint64 bytes, qint64 total) {

@@ -601,7 +601,8 @@ void TestFeedbackSubmit::closeWhileSubmitting()
     QVERIFY2(QFile::exists(pending), "files still in use were removed at close");
 
     if (destroyAtOnce) {
-        m_window.reset(); // stops the worker and waits; its late signals go nowhere
+        QVERIFY(m_window->stopDelivery(2000)); // as the program does once its event loop ends
+        m_window.reset(); // its late signals go nowhere
         QVERIFY(!QFile::exists(pending));
         QVERIFY2(!smtp.waitForNewConnection(0), "the delivery went on after the window was gone");
         QTest::qWait(50); // let any stray queued event surface
