@@ -40,6 +40,13 @@ QByteArray xdotool(const QStringList &arguments)
     return output.trimmed();
 }
 
+// A click at (x, y) inside a window's frame.
+void clickIn(const QRect &frame, int x, int y)
+{
+    xdotool({QStringLiteral("mousemove"), QString::number(frame.x() + x), QString::number(frame.y() + y),
+             QStringLiteral("click"), QStringLiteral("1")});
+}
+
 bool copyFolder(const QString &from, const QString &to)
 {
     QDirIterator it(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
@@ -355,10 +362,7 @@ void TestE2eProgram::submissionWithTheRealProgram()
     const QRect frame = geometry(window);
 
     // Content box, then Submit, at their places in the standard skin.
-    const auto click = [&](int x, int y) {
-        xdotool({QStringLiteral("mousemove"), QString::number(frame.x() + x), QString::number(frame.y() + y),
-                 QStringLiteral("click"), QStringLiteral("1")});
-    };
+    const auto click = [&frame](int x, int y) { clickIn(frame, x, y); };
     click(295, 250);
     QTest::qWait(300);
     xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"),
@@ -535,10 +539,7 @@ void TestE2eProgram::closeWhilePacking()
     const quint64 window = waitForWindow(program->processId());
     QVERIFY(window);
     const QRect frame = geometry(window);
-    const auto click = [&](int x, int y) {
-        xdotool({QStringLiteral("mousemove"), QString::number(frame.x() + x), QString::number(frame.y() + y),
-                 QStringLiteral("click"), QStringLiteral("1")});
-    };
+    const auto click = [&frame](int x, int y) { clickIn(frame, x, y); };
     click(295, 250);
     xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), QStringLiteral("crashed")});
     click(295, 602);
