@@ -358,7 +358,8 @@ std::unique_ptr<QLockFile> Outbox::tryLock(const QString &id) const
 
 void Outbox::removeLocked(const QString &id, bool sent) const
 {
-    if (!isValidId(id))
+    // A link in an entry's place is not ours to remove (nor what it leads to).
+    if (!isValidId(id) || QFileInfo(m_folder + QLatin1Char('/') + id).isSymLink())
         return;
     if (sent)
         writeWhole(m_folder + QLatin1Char('/') + id + QLatin1String(SentMark), QByteArray());
