@@ -72,11 +72,9 @@ QString DraftStore::key(const QString &hostPath, bool feedbackMode)
 
 QString DraftStore::filesFolderOf(const QString &key) const
 {
-    // A link in its place would lead reads, copies and removals out of the
-    // store: the link goes (never what it points to).
+    // Reads, copies and removals stay inside the store.
     const QString folder = m_folder + QLatin1Char('/') + key + QStringLiteral("-files");
-    if (QFileInfo(folder).isSymLink())
-        QFile::remove(folder);
+    removeLinkAt(folder);
     return folder;
 }
 
@@ -106,7 +104,9 @@ bool DraftStore::save(const QString &key, const ReportDraft &draft) const
                              {QStringLiteral("screenshots"), toArray(names)},
                              {QStringLiteral("pictures"), toArray(draft.pictures)},
                              {QStringLiteral("supersedes"), draft.supersedes}};
-    QSaveFile file(m_folder + QLatin1Char('/') + key + QStringLiteral(".json"));
+    const QString path = m_folder + QLatin1Char('/') + key + QStringLiteral(".json");
+    removeLinkAt(path);
+    QSaveFile file(path);
     const QByteArray json = QJsonDocument(object).toJson();
     const bool ok = file.open(QIODevice::WriteOnly) && file.write(json) == json.size() && file.commit();
     // Once the new draft is in place, the copies it does not name go; when

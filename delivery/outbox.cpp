@@ -361,8 +361,10 @@ void Outbox::removeLocked(const QString &id, bool sent) const
     // A link in an entry's place is not ours to remove (nor what it leads to).
     if (!isValidId(id) || QFileInfo(m_folder + QLatin1Char('/') + id).isSymLink())
         return;
-    if (sent)
+    if (sent) {
+        removeLinkAt(m_folder + QLatin1Char('/') + id + QLatin1String(SentMark));
         writeWhole(m_folder + QLatin1Char('/') + id + QLatin1String(SentMark), QByteArray());
+    }
     const QString hidden = m_folder + QStringLiteral("/.del-") + id;
     if (QDir().rename(m_folder + QLatin1Char('/') + id, hidden))
         QDir(hidden).removeRecursively();
@@ -436,6 +438,7 @@ void Outbox::log(const QString &text) const
     if (!ensureFolder())
         return;
     const QString path = m_folder + QStringLiteral("/outbox.log");
+    removeLinkAt(path);
     QFile file(path);
     if (!file.open(QIODevice::Append | QIODevice::Text))
         return;

@@ -930,6 +930,7 @@ void TestReportDelivery::hostileDraftsAreRefused_data()
     QTest::newRow("screenshot that is a link outside") << shot << QStringLiteral("link shot") << true << 0;
     QTest::newRow("screenshot folder that is a link outside") << shot << QStringLiteral("link folder") << true << 0;
     QTest::newRow("draft that is a folder") << QByteArray() << QStringLiteral("folder") << false << 0;
+    QTest::newRow("draft that is a link outside") << shot << QStringLiteral("link draft") << false << 0;
 }
 
 void TestReportDelivery::hostileDraftsAreRefused()
@@ -946,6 +947,9 @@ void TestReportDelivery::hostileDraftsAreRefused()
     QVERIFY(TestSupport::writeFile(outside + QStringLiteral("/a.png"), "picture"));
     if (change == QLatin1String("folder"))
         QVERIFY(QDir().mkpath(draft));
+    else if (change == QLatin1String("link draft"))
+        QVERIFY(TestSupport::writeFile(outside + QStringLiteral("/d.json"), json) && QDir().mkpath(folder)
+                && QFile::link(outside + QStringLiteral("/d.json"), draft));
     else
         QVERIFY(TestSupport::writeFile(draft, json));
     if (change == QLatin1String("link folder"))
