@@ -16,13 +16,13 @@ namespace {
 // The masked copy keeps the original's name and time, which the archive
 // stores: only the masked bytes differ from the unmasked archive.
 bool writeMaskedCopy(const LogScanner &scanner, const QString &source, const QString &copy,
-                     LogScanner::Counts &counts)
+                     LogScanner::Counts &counts, const std::atomic<bool> *abort)
 {
     QFile in(source);
     QFile out(copy);
     LogScanner::Counts found;
     if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly)
-        || !scanner.maskStream(in, &out, found))
+        || !scanner.maskStream(in, &out, found, abort))
         return false;
     out.close();
     out.open(QIODevice::Append); // setFileTime needs an open file
@@ -56,7 +56,8 @@ QByteArray note(const LogScanner::Counts &masked, int hiddenAreas)
     return text;
 }
 
-bool zipLogs(const QString &archivePath, const QStringList &logPaths, bool mask, int hiddenAreas)
+bool zipLogs(const QString &archivePath, const QStringList &logPaths, bool mask, int hiddenAreas,
+             const std::atomic<bool> *abort)
 {
     // Beside the archive rather than in the system's temporary folder, which
     // may be held in memory.
@@ -66,14 +67,17 @@ bool zipLogs(const QString &archivePath, const QStringList &logPaths, bool mask,
     const LogScanner scanner(QDir::homePath());
     LogScanner::Counts counts;
     ZipStreamWriter writer(archivePath);
+    writer.setAbortFlag(abort);
     for (const QString &path : logPaths) {
+        if (abort && *abort)
+            return false; // the writer removes what it began
         if (!mask) {
             writer.addFile(path);
             continue;
         }
         const QString copy = work.filePath(QFileInfo(path).fileName());
         // A log that cannot be read whole is left out, as it is unmasked.
-        if (writeMaskedCopy(scanner, path, copy, counts))
+        if (writeMaskedCopy(scanner, path, copy, counts, abort))
             writer.addFile(copy);
         QFile::remove(copy);
     }

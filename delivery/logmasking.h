@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
+
 // The log archive when the user asked for privacy: masked copies of the logs
 // (the files on disk stay as they are) and a note "masked.txt" that says what
 // was hidden or masked and how much, never what. With nothing asked for, the
@@ -21,7 +23,9 @@ QByteArray note(const LogScanner::Counts &masked, int hiddenAreas);
 // Writes the log archive: each file masked when mask is set (streamed through
 // a copy beside the archive, one file at a time, so memory and extra disk
 // stay bounded by one file), then the note when anything was masked or
-// hidden. False when the archive could not be written.
-bool zipLogs(const QString &archivePath, const QStringList &logPaths, bool mask, int hiddenAreas);
+// hidden. False when the archive could not be written or abort was raised
+// (then nothing is left behind).
+bool zipLogs(const QString &archivePath, const QStringList &logPaths, bool mask, int hiddenAreas,
+             const std::atomic<bool> *abort = nullptr);
 
 } // namespace LogMasking

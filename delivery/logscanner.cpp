@@ -249,10 +249,12 @@ QByteArray LogScanner::maskLineThoroughly(const QByteArray &line, Counts &counts
     return masked;
 }
 
-bool LogScanner::maskStream(QIODevice &in, QIODevice *out, Counts &counts) const
+bool LogScanner::maskStream(QIODevice &in, QIODevice *out, Counts &counts, const std::atomic<bool> *abort) const
 {
     QByteArray buffer(int(MaxLineBytes) + 1, Qt::Uninitialized);
     for (;;) {
+        if (abort && abort->load(std::memory_order_relaxed))
+            return false;
         const qint64 read = in.readLine(buffer.data(), buffer.size());
         if (read <= 0)
             return in.atEnd();

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <array>
+#include <atomic>
 #include <utility>
 #include <vector>
 
@@ -51,8 +52,9 @@ public:
     // run long enough for a key, no word that names a secret, no home path.
     bool mayHoldFind(const QByteArray &text) const;
     // Reads in to its end and, when out is given, writes the masked copy
-    // there. False on a read or write error.
-    bool maskStream(QIODevice &in, QIODevice *out, Counts &counts) const;
+    // there. False on a read or write error, or once abort is raised.
+    bool maskStream(QIODevice &in, QIODevice *out, Counts &counts,
+                    const std::atomic<bool> *abort = nullptr) const;
     // The finds in a file; false when it cannot be read.
     bool scanFile(const QString &path, Counts &counts) const;
 
