@@ -23,10 +23,13 @@ const QSize ThumbnailBox(96, 72);
 // Rows listed per archive; a folder of thousands of files would hold up the window.
 constexpr int MaxListedFiles = 200;
 
-QLabel *heading(const QString &text, QWidget *parent)
+// A heading above a part of the dialog, which it names for screen readers.
+QLabel *heading(const QString &text, QWidget *part, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QStringLiteral("label_DetailsHeading"));
+    label->setBuddy(part);
+    part->setAccessibleName(text);
     return label;
 }
 
@@ -79,16 +82,16 @@ void CReportDetails::setupUi()
     intro->setWordWrap(true);
     column->addWidget(intro);
 
-    column->addWidget(heading(tr("Report text"), body));
     m_text = new QPlainTextEdit(body);
+    column->addWidget(heading(tr("Report text"), m_text, body));
     m_text->setObjectName(QStringLiteral("plainTextEdit_ReportText"));
     m_text->setReadOnly(true);
     m_text->setFixedHeight(130);
     m_text->setPlaceholderText(tr("Composing\u2026"));
     column->addWidget(m_text);
 
-    column->addWidget(heading(tr("Attached files"), body));
     m_files = new QTreeWidget(body);
+    column->addWidget(heading(tr("Attached files"), m_files, body));
     m_files->setObjectName(QStringLiteral("treeWidget_Files"));
     m_files->setColumnCount(2);
     m_files->setHeaderLabels({tr("File"), tr("Size")});
@@ -97,18 +100,18 @@ void CReportDetails::setupUi()
     m_files->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     m_files->setRootIsDecorated(true);
     m_files->setSelectionMode(QAbstractItemView::NoSelection);
-    m_files->setFocusPolicy(Qt::NoFocus);
+    m_files->setFocusPolicy(Qt::TabFocus); // a click leaves the focus where it was
     column->addWidget(m_files, 1);
 
-    column->addWidget(heading(tr("Screenshots and pictures"), body));
     m_thumbnails = new QListWidget(body);
+    column->addWidget(heading(tr("Screenshots and pictures"), m_thumbnails, body));
     m_thumbnails->setObjectName(QStringLiteral("listWidget_Thumbnails"));
     m_thumbnails->setViewMode(QListView::IconMode);
     m_thumbnails->setIconSize(ThumbnailBox);
     m_thumbnails->setMovement(QListView::Static);
     m_thumbnails->setSpacing(4);
     m_thumbnails->setFixedHeight(ThumbnailBox.height() + 20);
-    m_thumbnails->setFocusPolicy(Qt::NoFocus);
+    m_thumbnails->setFocusPolicy(Qt::TabFocus);
     column->addWidget(m_thumbnails);
 
     auto *bottom = new QHBoxLayout();
@@ -124,6 +127,13 @@ void CReportDetails::setupUi()
     bottom->addWidget(m_close);
     column->addLayout(bottom);
     connect(m_close, &QPushButton::clicked, this, &QDialog::close);
+    QWidget::setTabOrder(m_text, m_files);
+    QWidget::setTabOrder(m_files, m_thumbnails);
+    QWidget::setTabOrder(m_thumbnails, m_close);
+    QWidget::setTabOrder(m_close, m_title->closeButton());
+    // Enter, Space or Escape close it at once.
+    setClosesOnEscape(true);
+    m_close->setFocus();
 }
 
 QString CReportDetails::sizeText(qint64 bytes)
