@@ -12,6 +12,8 @@
 #include <QTextCodec>
 #include <QTextStream>
 
+#include <cstdlib>
+
 namespace {
 
 // Window and --send-pending see the same per-user data folder (the outbox).
@@ -82,5 +84,11 @@ int main(int argc, char *argv[])
     // Reports kept by earlier runs go now, in a process of their own.
     window.startBackgroundResend();
 
-    return app.exec();
+    const int code = app.exec();
+    // A delivery the window closed under gets two seconds to stop (and keep
+    // its report); a worker still busy after that (a long packing) ends with
+    // the process, whose outbox locks go with it.
+    if (!window.stopDelivery(2000))
+        std::_Exit(code);
+    return code;
 }

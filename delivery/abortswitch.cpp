@@ -4,7 +4,10 @@
 
 void AbortSwitch::abort(bool keepReport)
 {
-    m_keepReport = m_keepReport || keepReport;
+    if (keepReport)
+        m_keepReport = true;
+    else
+        m_cancelled = true;
     m_aborted = true;
     QMutexLocker lock(&m_mutex);
     if (m_client)

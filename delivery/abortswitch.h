@@ -14,11 +14,16 @@ class AbortSwitch
 {
 public:
     // Any thread. keepReport: the report still has to go (the window closed
-    // under it), so it is kept for later instead of being dropped.
+    // under it), so it is kept for later instead of being dropped. A cancel
+    // (keepReport false) is final: no later abort asks to keep it again.
     void abort(bool keepReport);
     bool isAborted() const { return m_aborted; }
-    bool keepsReport() const { return m_keepReport; }
+    bool isCancelled() const { return m_cancelled; }
+    bool keepsReport() const { return m_keepReport && !m_cancelled; }
     const std::atomic<bool> *flag() const { return &m_aborted; }
+    // Set only by a cancel: work that a kept report still needs (packing)
+    // goes on after an abort that keeps it.
+    const std::atomic<bool> *cancelFlag() const { return &m_cancelled; }
 
     // The dialogue in flight; abort() reaches it until it is detached.
     void attach(SmtpClient *client);
@@ -27,6 +32,7 @@ public:
 private:
     std::atomic<bool> m_aborted{false};
     std::atomic<bool> m_keepReport{false};
+    std::atomic<bool> m_cancelled{false};
     QMutex m_mutex;
     SmtpClient *m_client = nullptr;
 };

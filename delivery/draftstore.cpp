@@ -1,5 +1,8 @@
 #include "draftstore.h"
 
+#include "outbox.h"
+#include "storedjson.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -11,22 +14,42 @@
 #include <QStandardPaths>
 #include <QUuid>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 constexpr int FormatVersion = 1;
+// Drafts hold a comment and a few names: one this large is not ours.
+constexpr qint64 DraftLimit = 16 * 1024 * 1024;
+constexpr int MaxListed = 100;
 
 QJsonArray toArray(const QStringList &list)
 {
     return QJsonArray::fromStringList(list);
 }
 
-QStringList toList(const QJsonValue &value)
+// The strings of an array (false when it is none or holds anything else).
+bool toList(const QJsonValue &value, QStringList &list)
 {
-    QStringList list;
-    const QJsonArray array = value.toArray();
-    for (const QJsonValue &item : array)
+    if (value.isUndefined())
+        return true;
+    if (!value.isArray() || value.toArray().size() > MaxListed)
+        return false;
+    for (const QJsonValue &item : value.toArray()) {
+        if (!item.isString())
+            return false;
         list << item.toString();
-    return list;
+    }
+    return true;
+}
+
+bool isBareName(const QString &name)
+{
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.')) || name.contains(QLatin1Char('/'))
+        || name.contains(QLatin1Char('\\')))
+        return false;
+    return std::none_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; });
 }
 
 } // namespace
@@ -87,29 +110,62 @@ bool DraftStore::save(const QString &key, const ReportDraft &draft) const
     return ok;
 }
 
-std::optional<ReportDraft> DraftStore::load(const QString &key) const
+std::optional<ReportDraft> DraftStore::parse(const QByteArray &json, QString *problem)
 {
-    QFile file(m_folder + QLatin1Char('/') + key + QStringLiteral(".json"));
-    if (!file.open(QIODevice::ReadOnly))
+    const auto fail = [problem](const char *why) {
+        if (problem)
+            *problem = QLatin1String(why);
         return std::nullopt;
-    const QJsonObject object = QJsonDocument::fromJson(file.readAll()).object();
-    if (object.value(QStringLiteral("format")).toInt() != FormatVersion)
+    };
+    const std::optional<QJsonObject> stored = storedObject(json, FormatVersion, problem);
+    if (!stored)
         return std::nullopt;
+    const QJsonObject &object = *stored;
     ReportDraft draft;
-    draft.comment = object.value(QStringLiteral("comment")).toString();
-    draft.email = object.value(QStringLiteral("email")).toString();
-    draft.iosVersion = object.value(QStringLiteral("iosVersion")).toString();
-    draft.androidVersion = object.value(QStringLiteral("androidVersion")).toString();
-    draft.phoneBrand = object.value(QStringLiteral("phoneBrand")).toString();
-    draft.phoneModel = object.value(QStringLiteral("phoneModel")).toString();
-    draft.pictures = toList(object.value(QStringLiteral("pictures")));
-    draft.supersedes = object.value(QStringLiteral("supersedes")).toString();
-    const QStringList names = toList(object.value(QStringLiteral("screenshots")));
+    const std::pair<const char *, QString *> texts[] = {
+        {"comment", &draft.comment},       {"email", &draft.email},
+        {"iosVersion", &draft.iosVersion}, {"androidVersion", &draft.androidVersion},
+        {"phoneBrand", &draft.phoneBrand}, {"phoneModel", &draft.phoneModel},
+        {"supersedes", &draft.supersedes}};
+    for (const auto &text : texts) {
+        const QJsonValue value = object.value(QLatin1String(text.first));
+        if (!value.isString() && !value.isUndefined())
+            return fail("a field of the wrong type");
+        *text.second = value.toString();
+    }
+    if (!toList(object.value(QStringLiteral("pictures")), draft.pictures)
+        || !toList(object.value(QStringLiteral("screenshots")), draft.screenshots))
+        return fail("a list of the wrong type");
+    // Only an outbox id of its own format may name a kept copy.
+    if (!draft.supersedes.isEmpty() && !Outbox::isValidId(draft.supersedes))
+        return fail("a bad outbox id");
+    // Only plain names inside the draft's own folder.
+    if (!std::all_of(draft.screenshots.cbegin(), draft.screenshots.cend(), isBareName))
+        return fail("a bad screenshot name");
+    return draft;
+}
+
+std::optional<ReportDraft> DraftStore::load(const QString &key, QString *problem) const
+{
+    const QFileInfo info(m_folder + QLatin1Char('/') + key + QStringLiteral(".json"));
+    if (!info.exists() && !info.isSymLink())
+        return std::nullopt;
+    QFile file(info.filePath());
+    if (!info.isFile() || info.isSymLink() || info.size() > DraftLimit || !file.open(QIODevice::ReadOnly)) {
+        if (problem)
+            *problem = QStringLiteral("not a readable file of its own");
+        return std::nullopt;
+    }
+    std::optional<ReportDraft> draft = parse(file.readAll(), problem);
+    if (!draft)
+        return std::nullopt;
+    const QStringList names = std::exchange(draft->screenshots, {});
+    if (QFileInfo(m_folder + QLatin1Char('/') + key + QStringLiteral("-files")).isSymLink())
+        return draft;
     for (const QString &name : names) {
-        // Only plain names inside the draft's own folder.
-        const QString path = m_folder + QLatin1Char('/') + key + QStringLiteral("-files/") + name;
-        if (!name.contains(QLatin1Char('/')) && QFileInfo(path).isFile())
-            draft.screenshots << path;
+        const QFileInfo shot(m_folder + QLatin1Char('/') + key + QStringLiteral("-files/") + name);
+        if (shot.isFile() && !shot.isSymLink())
+            draft->screenshots << shot.filePath();
     }
     return draft;
 }

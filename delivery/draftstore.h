@@ -33,7 +33,13 @@ public:
     static QString key(const QString &hostPath, bool feedbackMode);
 
     bool save(const QString &key, const ReportDraft &draft) const;
-    std::optional<ReportDraft> load(const QString &key) const;
+    // The draft of the key; none when there is none, or when it does not
+    // read (then *problem says why). A draft file is outside input: what
+    // does not fit is dropped, never followed out of the store.
+    std::optional<ReportDraft> load(const QString &key, QString *problem = nullptr) const;
+    // The draft's JSON, checked for types; screenshot names stay bare names
+    // (load() makes paths of those present in the store).
+    static std::optional<ReportDraft> parse(const QByteArray &json, QString *problem = nullptr);
     void discard(const QString &key) const;
 
 private:

@@ -1,5 +1,7 @@
 #include "outbox.h"
 
+#include "storedjson.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +13,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int FormatVersion = 1;
@@ -18,6 +22,11 @@ const char *const Manifest = "manifest.json";
 const char *const Body = "body.txt";
 constexpr qint64 CopyChunk = 1 << 20;
 constexpr qint64 LogLimit = 256 * 1024;
+// Our manifests are a few hundred bytes; a larger one is not read.
+constexpr qint64 ManifestLimit = 1024 * 1024;
+constexpr int MaxFiles = 1000;
+constexpr qint64 MaxExactBytes = 1LL << 53;
+const char *const SentMark = ".sent";
 // A hidden folder this old belongs to no write or removal still under way.
 constexpr qint64 DebrisAgeSecs = 3600;
 
@@ -43,14 +52,18 @@ bool copyWhole(const QString &from, const QString &to)
 {
     QFile source(from);
     QSaveFile target(to);
-    if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly))
+    if (!QFileInfo(from).isFile() || !source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly))
         return false;
+    // A file that shrinks or grows while it is copied is no whole copy.
+    const qint64 size = source.size();
+    qint64 copied = 0;
     while (!source.atEnd()) {
         const QByteArray chunk = source.read(CopyChunk);
         if (chunk.isEmpty() || target.write(chunk) != chunk.size())
             return false;
+        copied += chunk.size();
     }
-    if (!target.commit())
+    if (copied != size || source.size() != size || !target.commit())
         return false;
     QFile::setPermissions(to, OwnerOnly);
     return true;
@@ -62,44 +75,101 @@ QString newId(const QDateTime &created)
            + QString::number(QRandomGenerator::global()->generate(), 16).rightJustified(8, QLatin1Char('0'));
 }
 
-// The entry in folder, when its manifest is of our format and every file it
-// names is there with its recorded size.
-bool readEntry(const QString &folder, OutboxEntry &entry)
+// A regular file of its own, not a link that would lead out of the outbox.
+bool isPlainFile(const QFileInfo &info)
 {
-    QFile file(folder + QLatin1Char('/') + QLatin1String(Manifest));
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QJsonObject manifest = QJsonDocument::fromJson(file.readAll()).object();
-    if (manifest.value(QStringLiteral("format")).toInt() != FormatVersion)
-        return false;
-    KeptReport &report = entry.report;
-    QFile body(folder + QLatin1Char('/') + QLatin1String(Body));
-    if (!body.open(QIODevice::ReadOnly)
-        || body.size() != qint64(manifest.value(QStringLiteral("bodySize")).toDouble(-1)))
-        return false;
-    report.body = QString::fromUtf8(body.readAll());
-    entry.size = body.size();
-    const QJsonArray files = manifest.value(QStringLiteral("files")).toArray();
-    for (int i = 0; i < files.size(); ++i) {
-        const QJsonObject item = files.at(i).toObject();
-        const QString path = filePath(folder, i);
-        const qint64 size = QFileInfo(path).size();
-        if (!QFileInfo(path).isFile() || size != qint64(item.value(QStringLiteral("size")).toDouble(-1)))
-            return false;
-        report.files << path;
-        report.fileNames << item.value(QStringLiteral("name")).toString();
-        entry.size += size;
+    return info.isFile() && !info.isSymLink();
+}
+
+bool hasControl(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return true;
     }
-    report.messageId = manifest.value(QStringLiteral("messageId")).toString();
-    report.feedbackMode = manifest.value(QStringLiteral("feedbackMode")).toBool();
-    report.hostPath = manifest.value(QStringLiteral("hostPath")).toString();
-    report.productId = manifest.value(QStringLiteral("productId")).toString();
-    report.mailSubject = manifest.value(QStringLiteral("mailSubject")).toString();
-    report.recipientName = manifest.value(QStringLiteral("recipientName")).toString();
-    entry.created = QDateTime::fromString(manifest.value(QStringLiteral("created")).toString(), Qt::ISODateWithMs);
+    return false;
+}
+
+// A name the mail announces a file under: never a path.
+bool isSafeName(const QString &name)
+{
+    return !name.isEmpty() && name.size() <= 255 && name != QLatin1String(".") && name != QLatin1String("..")
+           && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && !hasControl(name);
+}
+
+// A byte count as JSON writes it: a whole, non-negative number that a
+// double holds exactly.
+qint64 byteCount(const QJsonValue &value)
+{
+    const double number = value.toDouble(-1);
+    if (!value.isDouble() || !(number >= 0 && number <= double(MaxExactBytes)) || number != qint64(number))
+        return -1;
+    return qint64(number);
+}
+
+QString text(const QJsonObject &object, const char *key, bool *ok)
+{
+    const QJsonValue value = object.value(QLatin1String(key));
+    if (!value.isString() && !value.isUndefined())
+        *ok = false;
+    return value.toString();
+}
+
+enum class Read { NotOurs, Damaged, Whole };
+
+// The entry in folder: whole when its manifest is of our format and every
+// file it names is there with its recorded size; damaged (with the reason)
+// when it is ours but does not read or match; not ours otherwise.
+Read readEntry(const QString &folder, OutboxEntry &entry, bool readBody)
+{
+    const QFileInfo info(folder);
     entry.folder = folder;
-    entry.id = QFileInfo(folder).fileName();
-    return !report.messageId.isEmpty() && entry.created.isValid();
+    entry.id = info.fileName();
+    if (!Outbox::isValidId(entry.id) || info.isSymLink() || !info.isDir())
+        return Read::NotOurs;
+    entry.created = info.lastModified().toUTC();
+    const auto damaged = [&entry](const QString &why) {
+        entry.damage = why;
+        return Read::Damaged;
+    };
+    const QFileInfo manifestInfo(folder + QLatin1Char('/') + QLatin1String(Manifest));
+    QFile file(manifestInfo.filePath());
+    if (!isPlainFile(manifestInfo) || manifestInfo.size() > ManifestLimit || !file.open(QIODevice::ReadOnly))
+        return damaged(QStringLiteral("no readable manifest"));
+    const QByteArray json = file.readAll();
+    const QJsonDocument document = QJsonDocument::fromJson(json);
+    if (document.isObject() && document.object().value(QStringLiteral("format")) != QJsonValue(FormatVersion))
+        return Read::NotOurs;
+    QString problem;
+    const std::optional<OutboxManifest> manifest = Outbox::parseManifest(json, &problem);
+    if (!manifest)
+        return damaged(problem);
+    KeptReport &report = entry.report;
+    report = manifest->report;
+    entry.created = manifest->created;
+    const QFileInfo bodyInfo(folder + QLatin1Char('/') + QLatin1String(Body));
+    if (!isPlainFile(bodyInfo) || bodyInfo.size() != manifest->bodySize)
+        return damaged(QStringLiteral("the body is missing or changed"));
+    entry.size = bodyInfo.size();
+    if (!manifest->fileSizes.isEmpty() && QFileInfo(folder + QStringLiteral("/files")).isSymLink())
+        return damaged(QStringLiteral("the files folder is a link"));
+    for (int i = 0; i < manifest->fileSizes.size(); ++i) {
+        const QFileInfo fileInfo(filePath(folder, i));
+        if (!isPlainFile(fileInfo) || fileInfo.size() != manifest->fileSizes.at(i))
+            return damaged(QStringLiteral("file %1 (%2) is missing or changed").arg(i).arg(report.fileNames.at(i)));
+        report.files << fileInfo.filePath();
+        entry.size += fileInfo.size();
+    }
+    if (readBody) {
+        QFile body(bodyInfo.filePath());
+        if (!body.open(QIODevice::ReadOnly))
+            return damaged(QStringLiteral("the body does not read"));
+        const QByteArray bytes = body.readAll();
+        if (bytes.size() != manifest->bodySize)
+            return damaged(QStringLiteral("the body does not read"));
+        report.body = QString::fromUtf8(bytes);
+    }
+    return Read::Whole;
 }
 
 } // namespace
@@ -123,7 +193,7 @@ bool Outbox::ensureFolder() const
     return true;
 }
 
-QString Outbox::store(const KeptReport &report, const QDateTime &created) const
+QString Outbox::store(const KeptReport &report, const QDateTime &created, const QString &replaces) const
 {
     const QByteArray body = report.body.toUtf8();
     qint64 size = body.size();
@@ -135,7 +205,6 @@ QString Outbox::store(const KeptReport &report, const QDateTime &created) const
     }
     if (!ensureFolder())
         return QString();
-    prune(size);
 
     const QString id = newId(created);
     const QString temporary = m_folder + QStringLiteral("/.tmp-") + id;
@@ -169,17 +238,85 @@ QString Outbox::store(const KeptReport &report, const QDateTime &created) const
     }
     log(QStringLiteral("kept %1 as %2 (%3 files, %4 bytes)")
             .arg(report.messageId, id).arg(report.files.size()).arg(size));
+    // Room is made only now that the copy is whole.
+    prune(id, replaces);
     return id;
 }
 
-QList<OutboxEntry> Outbox::entries() const
+std::optional<OutboxManifest> Outbox::parseManifest(const QByteArray &json, QString *problem)
+{
+    const auto fail = [problem](const QString &why) {
+        if (problem)
+            *problem = QStringLiteral("manifest: ") + why;
+        return std::nullopt;
+    };
+    QString why;
+    const std::optional<QJsonObject> stored = storedObject(json, FormatVersion, &why);
+    if (!stored)
+        return fail(why);
+    const QJsonObject &object = *stored;
+    OutboxManifest manifest;
+    KeptReport &report = manifest.report;
+    bool ok = true;
+    report.messageId = text(object, "messageId", &ok);
+    report.hostPath = text(object, "hostPath", &ok);
+    report.productId = text(object, "productId", &ok);
+    report.mailSubject = text(object, "mailSubject", &ok);
+    report.recipientName = text(object, "recipientName", &ok);
+    const QJsonValue mode = object.value(QStringLiteral("feedbackMode"));
+    if (!ok || !(mode.isBool() || mode.isUndefined()))
+        return fail(QStringLiteral("a field of the wrong type"));
+    report.feedbackMode = mode.toBool();
+    // The id and the subject go into header lines.
+    if (report.messageId.isEmpty() || report.messageId.size() > 256 || hasControl(report.messageId)
+        || hasControl(report.mailSubject) || hasControl(report.recipientName))
+        return fail(QStringLiteral("a bad Message-ID, subject or name"));
+    manifest.created = QDateTime::fromString(text(object, "created", &ok), Qt::ISODateWithMs);
+    if (!manifest.created.isValid())
+        return fail(QStringLiteral("no time of creation"));
+    manifest.bodySize = byteCount(object.value(QStringLiteral("bodySize")));
+    if (manifest.bodySize < 0)
+        return fail(QStringLiteral("a bad body size"));
+    const QJsonValue files = object.value(QStringLiteral("files"));
+    if (!files.isArray() || files.toArray().size() > MaxFiles)
+        return fail(QStringLiteral("a bad file list"));
+    for (const QJsonValue &item : files.toArray()) {
+        const QString name = item.toObject().value(QStringLiteral("name")).toString();
+        const qint64 size = byteCount(item.toObject().value(QStringLiteral("size")));
+        if (!isSafeName(name) || size < 0)
+            return fail(QStringLiteral("a bad file name or size"));
+        report.fileNames << name;
+        manifest.fileSizes << size;
+    }
+    return manifest;
+}
+
+bool Outbox::isValidId(const QString &id)
+{
+    // As newId() makes them: d a decimal digit, x a lower-case hexadecimal one.
+    static const char format[] = "dddddddd-dddddd-ddd-xxxxxxxx";
+    if (id.size() != int(sizeof format) - 1)
+        return false;
+    for (int i = 0; i < id.size(); ++i) {
+        const ushort c = id.at(i).unicode();
+        const bool digit = c >= '0' && c <= '9';
+        const bool fits = format[i] == '-' ? c == '-' : format[i] == 'd' ? digit : digit || (c >= 'a' && c <= 'f');
+        if (!fits)
+            return false;
+    }
+    return true;
+}
+
+QList<OutboxEntry> Outbox::entries(Listing listing) const
 {
     QList<OutboxEntry> result;
     // Hidden names (temporary and removed entries) are not listed.
-    const QFileInfoList folders = QDir(m_folder).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    const QFileInfoList folders =
+        QDir(m_folder).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Name);
     for (const QFileInfo &folder : folders) {
         OutboxEntry entry;
-        if (readEntry(folder.filePath(), entry))
+        const Read read = readEntry(folder.filePath(), entry, listing == Listing::Whole);
+        if (read == Read::Whole || (read == Read::Damaged && listing == Listing::WithDamaged))
             result << entry;
     }
     std::stable_sort(result.begin(), result.end(),
@@ -187,15 +324,29 @@ QList<OutboxEntry> Outbox::entries() const
     return result;
 }
 
+bool Outbox::hasEntries() const
+{
+    const QStringList names = QDir(m_folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    return std::any_of(names.cbegin(), names.cend(), &Outbox::isValidId);
+}
+
 bool Outbox::contains(const QString &id) const
 {
     OutboxEntry entry;
-    return !id.isEmpty() && readEntry(m_folder + QLatin1Char('/') + id, entry);
+    return isValidId(id) && readEntry(m_folder + QLatin1Char('/') + id, entry, false) == Read::Whole;
+}
+
+std::optional<OutboxEntry> Outbox::find(const QString &id) const
+{
+    OutboxEntry entry;
+    if (!isValidId(id) || readEntry(m_folder + QLatin1Char('/') + id, entry, true) == Read::NotOurs)
+        return std::nullopt;
+    return entry;
 }
 
 std::unique_ptr<QLockFile> Outbox::tryLock(const QString &id) const
 {
-    if (id.isEmpty() || !ensureFolder())
+    if (!isValidId(id) || !ensureFolder())
         return nullptr;
     auto lock = std::make_unique<QLockFile>(m_folder + QLatin1Char('/') + id + QStringLiteral(".lock"));
     // Stale only when its process is gone: a send may take minutes.
@@ -205,11 +356,20 @@ std::unique_ptr<QLockFile> Outbox::tryLock(const QString &id) const
     return lock;
 }
 
-void Outbox::removeLocked(const QString &id) const
+void Outbox::removeLocked(const QString &id, bool sent) const
 {
+    if (!isValidId(id))
+        return;
+    if (sent)
+        writeWhole(m_folder + QLatin1Char('/') + id + QLatin1String(SentMark), QByteArray());
     const QString hidden = m_folder + QStringLiteral("/.del-") + id;
     if (QDir().rename(m_folder + QLatin1Char('/') + id, hidden))
         QDir(hidden).removeRecursively();
+}
+
+bool Outbox::wasSent(const QString &id) const
+{
+    return isValidId(id) && QFileInfo(m_folder + QLatin1Char('/') + id + QLatin1String(SentMark)).isFile();
 }
 
 bool Outbox::remove(const QString &id) const
@@ -221,17 +381,22 @@ bool Outbox::remove(const QString &id) const
     return true;
 }
 
-void Outbox::prune(qint64 incomingBytes) const
+void Outbox::prune(const QString &keep, const QString &replaced) const
 {
     removeDebris();
-    QList<OutboxEntry> kept = entries();
+    const QList<OutboxEntry> listed = entries(Listing::WithDamaged);
     const QDateTime expiry = QDateTime::currentDateTimeUtc().addDays(-m_limits.maxAgeDays);
-    const bool incoming = incomingBytes >= 0;
-    qint64 total = incoming ? incomingBytes : 0;
-    for (const OutboxEntry &entry : qAsConst(kept))
-        total += entry.size;
-    int count = kept.size() + (incoming ? 1 : 0);
-    for (const OutboxEntry &entry : qAsConst(kept)) {
+    qint64 total = 0;
+    int count = 0;
+    for (const OutboxEntry &entry : listed) {
+        if (entry.id != replaced) {
+            total += entry.size;
+            ++count;
+        }
+    }
+    for (const OutboxEntry &entry : listed) {
+        if (entry.id == keep || entry.id == replaced)
+            continue;
         const char *why = entry.created < expiry      ? "older than the outbox keeps reports"
                           : count > m_limits.maxReports ? "the outbox holds too many reports"
                           : total > m_limits.maxBytes   ? "the outbox is full"
@@ -251,10 +416,17 @@ void Outbox::removeDebris() const
     const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-DebrisAgeSecs);
     const QFileInfoList hidden =
         QDir(m_folder).entryInfoList({QStringLiteral(".tmp-*"), QStringLiteral(".del-*")},
-                                     QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+                                     QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks);
     for (const QFileInfo &folder : hidden) {
         if (folder.fileName().startsWith(QLatin1String(".del-")) || folder.lastModified() < before)
             QDir(folder.filePath()).removeRecursively();
+    }
+    // Marks of sent reports are for a window that waited on that send.
+    const QFileInfoList marks = QDir(m_folder).entryInfoList({QStringLiteral("*") + QLatin1String(SentMark)},
+                                                             QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo &mark : marks) {
+        if (mark.lastModified() < before)
+            QFile::remove(mark.filePath());
     }
 }
 

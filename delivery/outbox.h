@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QLockFile;
 
@@ -18,6 +19,19 @@ struct OutboxEntry
     QDateTime created;
     qint64 size = 0; // body and files, in bytes
     KeptReport report;
+    // Why the entry cannot be sent (a file missing or changed, a manifest
+    // that does not read); empty for a whole entry.
+    QString damage;
+};
+
+// What a manifest says, checked for types and ranges but not against the
+// files beside it.
+struct OutboxManifest
+{
+    KeptReport report; // without body and file paths
+    QDateTime created;
+    qint64 bodySize = 0;
+    QList<qint64> fileSizes;
 };
 
 // Reports whose delivery failed, kept in the per-user data folder until a
@@ -31,6 +45,11 @@ struct OutboxEntry
 // lock file beside it (<id>.lock): whoever sends or removes an entry holds
 // it, so two processes never send the same report; the lock of a process
 // that died is taken over. The outbox keeps a log of its own (outbox.log).
+//
+// Everything in the folder is outside input: only names of the outbox's own
+// id format are entries, symbolic links are never followed, and a manifest
+// that does not read or files that do not match it make the entry damaged
+// (listed for the log, never sent).
 class Outbox
 {
 public:
@@ -49,28 +68,43 @@ public:
     void setLimits(const Limits &limits) { m_limits = limits; }
     const Limits &limits() const { return m_limits; }
 
-    // Copies the report into a new entry, first dropping expired entries and,
-    // while a limit would be passed, the oldest. Returns the entry's id, or
-    // an empty text when the report is not kept (larger than the whole
-    // outbox may hold, a file that cannot be read, a disk that is full).
-    QString store(const KeptReport &report,
-                  const QDateTime &created = QDateTime::currentDateTimeUtc()) const;
+    // Copies the report into a new entry; once it is complete, drops expired
+    // entries and, while a limit is passed, the oldest (never the new one).
+    // The entry the report replaces (the caller removes it) does not count.
+    // Returns the entry's id, or an empty text when the report is not kept
+    // (larger than the whole outbox may hold, a file that cannot be read
+    // whole, a disk that is full); then no other entry was touched.
+    QString store(const KeptReport &report, const QDateTime &created = QDateTime::currentDateTimeUtc(),
+                  const QString &replaces = QString()) const;
 
-    // The whole entries, oldest first. Entries of an unknown format are
-    // left alone for the program that wrote them.
-    QList<OutboxEntry> entries() const;
+    enum class Listing { Whole, WithDamaged };
+    // The entries, oldest first; damaged ones only when asked for. Entries
+    // of an unknown format are left alone for the program that wrote them.
+    QList<OutboxEntry> entries(Listing listing = Listing::Whole) const;
+    // Whether a folder by an entry's name is there (no file is read).
+    bool hasEntries() const;
     bool contains(const QString &id) const;
+    // The entry by that id, damaged or whole, read afresh.
+    std::optional<OutboxEntry> find(const QString &id) const;
+    // The outbox's own id format: anything else from outside (a draft) never
+    // reaches a path.
+    static bool isValidId(const QString &id);
+    static std::optional<OutboxManifest> parseManifest(const QByteArray &json, QString *problem = nullptr);
 
     // The entry's lock, held; null while another live process holds it.
     std::unique_ptr<QLockFile> tryLock(const QString &id) const;
-    // Removes an entry whose lock the caller holds.
-    void removeLocked(const QString &id) const;
+    // Removes an entry whose lock the caller holds. sent: the server took
+    // it, which wasSent() tells a window that waited for this send (for an
+    // hour).
+    void removeLocked(const QString &id, bool sent = false) const;
+    bool wasSent(const QString &id) const;
     // Takes the lock and removes; false while another process holds it.
     bool remove(const QString &id) const;
     // Drops expired entries, and the oldest ones while more than the limits
-    // allow with room kept for incomingBytes in one more entry. Entries
-    // locked by another process are being sent and stay.
-    void prune(qint64 incomingBytes = -1) const;
+    // allow. keep (just stored) is never dropped; replaced neither counts
+    // nor is dropped. Entries locked by another process are being sent and
+    // stay.
+    void prune(const QString &keep = QString(), const QString &replaced = QString()) const;
 
     // Appends a time-stamped line to outbox.log.
     void log(const QString &text) const;

@@ -41,7 +41,7 @@ OutboxResender::OutboxResender(const Outbox &outbox)
 QList<OutboxResender::Result> OutboxResender::sendPending()
 {
     m_outbox.prune();
-    const QList<OutboxEntry> entries = m_outbox.entries();
+    const QList<OutboxEntry> entries = m_outbox.entries(Outbox::Listing::WithDamaged);
     QList<Result> results;
     if (entries.isEmpty())
         return results;
@@ -61,14 +61,21 @@ OutboxResender::Result OutboxResender::resend(const OutboxEntry &entry, const QB
         result.reason = QStringLiteral("in use by another process");
         return result;
     }
-    // Sent and removed by another process since the list was read.
-    if (!m_outbox.contains(entry.id)) {
+    // Read again under the lock: sent and removed by another process since
+    // the list was read, or damaged (then it waits, never goes short).
+    const std::optional<OutboxEntry> current = m_outbox.find(entry.id);
+    if (!current) {
         result.status = Gone;
         result.reason = QStringLiteral("sent or removed by another process");
         return result;
     }
+    if (!current->damage.isEmpty()) {
+        result.reason = QStringLiteral("skipped, damaged: ") + current->damage;
+        m_outbox.log(result.line());
+        return result;
+    }
 
-    const KeptReport &report = entry.report;
+    const KeptReport &report = current->report;
     MailSettings settings = m_fallback;
     if (settingsDocument) {
         parseMailSettings(QString::fromUtf8(*settingsDocument), report.productId, report.feedbackMode, settings);
@@ -92,7 +99,7 @@ OutboxResender::Result OutboxResender::resend(const OutboxEntry &entry, const QB
         },
         nullptr, &watch);
     if (outcome == ReportDelivery::Submitted) {
-        m_outbox.removeLocked(entry.id);
+        m_outbox.removeLocked(entry.id, true);
         result.status = Sent;
         m_outbox.log(QStringLiteral("sent %1 (%2) to %3").arg(entry.id, report.messageId, settings.recipientAddress));
         return result;
@@ -106,7 +113,9 @@ OutboxResender::Result OutboxResender::resend(const OutboxEntry &entry, const QB
         m_outbox.log(result.line());
         return result;
     }
-    if (outcome == ReportDelivery::NetworkFailure)
+    if (!m_outbox.contains(entry.id))
+        result.reason = QStringLiteral("a file of it could not be read whole");
+    else if (outcome == ReportDelivery::NetworkFailure)
         result.reason = QStringLiteral("no mail dialogue with %1 (reply %2)").arg(server).arg(lastCode);
     else if (lastMessage == QLatin1String("NDNAME"))
         result.reason = QStringLiteral("login refused by %1 (reply %2)").arg(server).arg(lastCode);
@@ -129,7 +138,7 @@ int OutboxResender::runCommand(QTextStream &out)
     for (const Result &result : results)
         out << result.line() << '\n';
     out.flush();
-    return outbox.entries().isEmpty() ? 0 : 1;
+    return outbox.entries(Outbox::Listing::WithDamaged).isEmpty() ? 0 : 1;
 }
 
 bool OutboxResender::startDetached(const QString &program, const MailSettings &fallback)

@@ -10,8 +10,11 @@
 #include "reportpackaging.h"
 
 #include <QFileInfo>
+#include <QLockFile>
+#include <QThread>
 
 #include <cctype>
+#include <utility>
 
 ReportDelivery::ReportDelivery(const ReportForm &form, const ReportContext &context,
                                const MailSettings &settings)
@@ -20,6 +23,14 @@ ReportDelivery::ReportDelivery(const ReportForm &form, const ReportContext &cont
     , m_settings(settings)
     , m_settingsUrl(Deployment::mailSettingsUrl())
 {
+}
+
+ReportDelivery::~ReportDelivery() = default;
+
+void ReportDelivery::setSupersedes(const QString &entryId, std::unique_ptr<QLockFile> lock)
+{
+    m_supersedes = entryId;
+    m_supersededLock = std::move(lock);
 }
 
 void ReportDelivery::setSettingsUrl(const QUrl &url)
@@ -47,21 +58,54 @@ void ReportDelivery::setDownloadTimeout(int ms)
 int ReportDelivery::run()
 {
     m_attachmentFiles.clear();
+    if (!takeOverSuperseded()) {
+        m_outcome = isAborted() ? Cancelled : Submitted;
+        return m_outcome;
+    }
     fetchMailSettings();
     // A cancelled report goes no further; one the window closed under is
     // still packed, so that it can be kept.
-    if (isCancelled())
-        return Cancelled;
-    MimeText body;
-    composeReportBody(body);
-    const bool packed = packageAttachments();
-    if (isCancelled())
-        return Cancelled;
-    if (!packed)
-        return OtherFailure;
-    const int outcome = deliverReport(body);
-    finishReport(outcome);
+    int outcome = Cancelled;
+    if (!isCancelled()) {
+        MimeText body;
+        composeReportBody(body);
+        const bool packed = packageAttachments();
+        if (isCancelled())
+            outcome = Cancelled;
+        else if (!packed)
+            outcome = OtherFailure;
+        else
+            finishReport(outcome = deliverReport(body));
+    }
+    m_outcome = outcome;
     return outcome;
+}
+
+// The kept copy this attempt replaces, under its lock. While another
+// process holds it (a background resend of that copy), this waits for its
+// outcome: false when that send got the copy accepted (or an abort came),
+// so no second mail goes out.
+bool ReportDelivery::takeOverSuperseded()
+{
+    if (!m_outbox || m_supersedes.isEmpty())
+        return true;
+    const std::optional<OutboxEntry> kept = m_outbox->find(m_supersedes);
+    if (kept)
+        m_messageId = kept->report.messageId;
+    if (!m_supersededLock && !(m_supersededLock = m_outbox->tryLock(m_supersedes))) {
+        step(WaitingForOtherSend);
+        while (!(m_supersededLock = m_outbox->tryLock(m_supersedes))) {
+            if (isAborted())
+                return false;
+            QThread::msleep(100);
+        }
+    }
+    if (m_outbox->contains(m_supersedes))
+        return true;
+    // Nothing left to replace.
+    m_supersededLock.reset();
+    const QString id = std::exchange(m_supersedes, QString());
+    return !m_outbox->wasSent(id);
 }
 
 void ReportDelivery::fetchMailSettings()
@@ -84,7 +128,7 @@ bool ReportDelivery::packageAttachments()
 {
     step(Packing);
     return ReportPackaging::packageAttachments(m_form, m_context.appDir, m_context.feedbackMode,
-                                               m_attachmentFiles);
+                                               m_attachmentFiles, m_abort.cancelFlag());
 }
 
 int ReportDelivery::deliverReport(MimeText &body)
@@ -119,16 +163,18 @@ int ReportDelivery::deliverReport(MimeText &body)
 
 void ReportDelivery::finishReport(int outcome)
 {
+    if (!m_outbox || m_messageId.isEmpty())
+        return;
     // A report refused before the mail step (an archive over the size
     // limit), or by the server as larger than it takes, would be refused
-    // again, and is not kept.
-    if (!m_outbox || m_messageId.isEmpty() || m_refusedForSize)
-        return;
+    // again, and is not kept; nor is a copy of it that would meet the same.
     const bool failed = outcome == NetworkFailure || outcome == OtherFailure;
     const bool interrupted = outcome == Cancelled && m_abort.keepsReport();
-    if (failed || interrupted)
-        m_keptId = m_outbox->store(keptReport());
-    if (!m_supersedes.isEmpty() && (outcome == Submitted || !m_keptId.isEmpty())) {
+    if ((failed || interrupted) && !m_refusedForSize) {
+        m_keptId = m_outbox->store(keptReport(), QDateTime::currentDateTimeUtc(), m_supersedes);
+        m_keepFailed = m_keptId.isEmpty();
+    }
+    if (!m_supersedes.isEmpty() && (outcome == Submitted || !m_keptId.isEmpty() || m_refusedForSize)) {
         m_outbox->removeLocked(m_supersedes);
         m_outbox->log(QStringLiteral("removed %1: superseded by a new attempt").arg(m_supersedes));
     }

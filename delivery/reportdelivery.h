@@ -8,10 +8,13 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class MimeText;
+class QLockFile;
 
 // One report delivery: fetch the mail settings, compose the body, package the
 // attachments and send the mail. Built on the GUI thread from a snapshot of
@@ -23,11 +26,12 @@ public:
     enum Outcome { Submitted = 2, NetworkFailure = 3, OtherFailure = 4, Cancelled = 5 };
     // Where the delivery is; Sending comes with the bytes of the mail sent
     // of its total, the others with 0 of 0.
-    enum Step { FetchingSettings, Packing, Connecting, Sending };
+    enum Step { FetchingSettings, Packing, Connecting, Sending, WaitingForOtherSend };
     using Progress = std::function<void(Step step, qint64 sent, qint64 total)>;
 
     ReportDelivery(const ReportForm &form, const ReportContext &context,
                    const MailSettings &settings);
+    ~ReportDelivery();
 
     void setSettingsUrl(const QUrl &url); // default Deployment::mailSettingsUrl()
     void setAnalytics(std::function<void(const QString &action)> analytics);
@@ -50,8 +54,8 @@ public:
     // the outbox to go later; otherwise the user cancelled and nothing is kept.
     void abort(bool keepReport = false) { m_abort.abort(keepReport); }
     bool isAborted() const { return m_abort.isAborted(); }
-    // Aborted, and nothing of it is to be kept.
-    bool isCancelled() const { return isAborted() && !m_abort.keepsReport(); }
+    // Aborted, and nothing of it is to be kept. Final once true.
+    bool isCancelled() const { return m_abort.isCancelled(); }
 
     // The steps, in the order run() takes them.
     void fetchMailSettings();
@@ -65,10 +69,18 @@ public:
 
     // Failed reports are kept here; without an outbox nothing is kept.
     void setOutbox(const Outbox &outbox) { m_outbox = outbox; }
-    // An earlier kept copy of the same report, whose lock the caller holds.
-    void setSupersedes(const QString &entryId) { m_supersedes = entryId; }
+    // An earlier kept copy of the same report: this attempt goes under its
+    // Message-ID and replaces it. lock: the entry's lock when the caller
+    // holds it; otherwise run() first waits for the process that holds it
+    // to end its send, and when that send got the copy accepted, reports
+    // Submitted without a mail of its own.
+    void setSupersedes(const QString &entryId, std::unique_ptr<QLockFile> lock = nullptr);
     // The outbox entry of this report; empty when it was not kept.
     QString keptId() const { return m_keptId; }
+    // It was to be kept, and the copy could not be written.
+    bool keepFailed() const { return m_keepFailed; }
+    // What run() returned; 0 while it runs.
+    int outcome() const { return m_outcome; }
     // The report as it went to the mail step (empty before it got there).
     KeptReport keptReport() const;
 
@@ -88,6 +100,7 @@ private:
     void log(int code, const QString &message) const;
     void event(const QString &action) const;
     void step(Step step, qint64 sent = 0, qint64 total = 0) const;
+    bool takeOverSuperseded();
 
     ReportForm m_form;
     ReportContext m_context;
@@ -101,7 +114,10 @@ private:
     int m_downloadTimeout = 30000;
     std::optional<Outbox> m_outbox;
     QString m_supersedes;
+    std::unique_ptr<QLockFile> m_supersededLock;
     QString m_keptId;
+    bool m_keepFailed = false;
+    std::atomic<int> m_outcome{0};
     QString m_messageId;
     QString m_bodyText;
     bool m_refusedForSize = false;

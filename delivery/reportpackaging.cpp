@@ -10,9 +10,10 @@ namespace ReportPackaging {
 namespace {
 
 ZipStreamWriter::Outcome writeArchive(const QString &archivePath, const QStringList &filePaths,
-                                      qint64 byteLimit)
+                                      qint64 byteLimit, const std::atomic<bool> *abort = nullptr)
 {
     ZipStreamWriter writer(archivePath, byteLimit);
+    writer.setAbortFlag(abort);
     for (const QString &path : filePaths)
         writer.addFile(path); // a file that cannot be read whole is left out
     return writer.commit();
@@ -29,9 +30,9 @@ QStringList pathsOf(const QVector<ReportPlan::File> &files)
 // The database or screenshot archive under SizeLimit: true to go on, false
 // when it is too large to send. An archive that could not be written is
 // left out and the packaging goes on.
-bool zipLimited(const ReportPlan::Archive &archive, QStringList &attachmentFiles)
+bool zipLimited(const ReportPlan::Archive &archive, QStringList &attachmentFiles, const std::atomic<bool> *abort)
 {
-    const ZipStreamWriter::Outcome outcome = writeArchive(archive.path, pathsOf(archive.files), SizeLimit);
+    const ZipStreamWriter::Outcome outcome = writeArchive(archive.path, pathsOf(archive.files), SizeLimit, abort);
     if (outcome == ZipStreamWriter::Outcome::OverLimit) {
         qDebug() << "archive over the size limit:" << archive.path;
         return false;
@@ -67,13 +68,16 @@ void packLogs(const QString &appDir, bool feedbackMode, QStringList &attachmentF
     packagePlan(ReportPlan::make(logsOnly, appDir, feedbackMode), attachmentFiles);
 }
 
-bool packagePlan(const ReportPlan &plan, QStringList &attachmentFiles)
+bool packagePlan(const ReportPlan &plan, QStringList &attachmentFiles, const std::atomic<bool> *abort)
 {
     for (const ReportPlan::Archive &archive : plan.archives) {
+        if (abort && *abort)
+            return true;
         if (archive.sizeLimited) {
-            if (!zipLimited(archive, attachmentFiles))
+            if (!zipLimited(archive, attachmentFiles, abort))
                 return false;
-        } else if (zipFiles(archive.path, pathsOf(archive.files))) {
+        } else if (writeArchive(archive.path, pathsOf(archive.files), ZipStreamWriter::NoLimit, abort)
+                   == ZipStreamWriter::Outcome::Written) {
             attachmentFiles.append(archive.path);
         }
     }
@@ -85,9 +89,9 @@ bool packagePlan(const ReportPlan &plan, QStringList &attachmentFiles)
 }
 
 bool packageAttachments(const ReportForm &form, const QString &appDir, bool feedbackMode,
-                        QStringList &attachmentFiles)
+                        QStringList &attachmentFiles, const std::atomic<bool> *abort)
 {
-    return packagePlan(ReportPlan::make(form, appDir, feedbackMode), attachmentFiles);
+    return packagePlan(ReportPlan::make(form, appDir, feedbackMode), attachmentFiles, abort);
 }
 
 } // namespace ReportPackaging

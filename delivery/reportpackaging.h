@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
+
 // Zips what the user chose to attach into archives under the application's
 // folder and lists the files to attach, in a fixed order: crash archive, log
 // archive, database archive, screenshot archive, pictures.
@@ -34,11 +36,13 @@ void packLogs(const QString &appDir, bool feedbackMode, QStringList &attachmentF
 // Builds the plan's archives in order and appends them and its pictures to
 // attachmentFiles. False only when a size-limited archive exceeds SizeLimit;
 // nothing after it is packed. Such an archive is given up as soon as it is
-// certain to exceed the limit, and is not left on disk.
-bool packagePlan(const ReportPlan &plan, QStringList &attachmentFiles);
+// certain to exceed the limit, and is not left on disk. Once abort is set
+// the archive being written is dropped (within a chunk) and nothing more is
+// packed.
+bool packagePlan(const ReportPlan &plan, QStringList &attachmentFiles, const std::atomic<bool> *abort = nullptr);
 
 // packagePlan() of the plan the form makes now.
 bool packageAttachments(const ReportForm &form, const QString &appDir, bool feedbackMode,
-                        QStringList &attachmentFiles);
+                        QStringList &attachmentFiles, const std::atomic<bool> *abort = nullptr);
 
 } // namespace ReportPackaging

@@ -122,6 +122,8 @@ ZipStreamWriter::~ZipStreamWriter() = default; // QSaveFile drops an uncommitted
 
 bool ZipStreamWriter::addFile(const QString &sourcePath)
 {
+    if (m_abort && *m_abort)
+        m_state = Outcome::Aborted;
     if (m_state != Outcome::Written || m_entries.size() >= MaxEntries)
         return false;
     const QFileInfo info(sourcePath);
@@ -169,6 +171,9 @@ bool ZipStreamWriter::addFile(const QString &sourcePath)
     case DataResult::Failed:
         m_state = Outcome::Failed;
         return false;
+    case DataResult::Aborted:
+        m_state = Outcome::Aborted;
+        return false;
     }
     return false;
 }
@@ -192,6 +197,8 @@ ZipStreamWriter::DataResult ZipStreamWriter::writeData(QFile &source, qint64 siz
     int flush = Z_NO_FLUSH;
     int status = Z_OK;
     while (flush != Z_FINISH) {
+        if (m_abort && *m_abort)
+            return DataResult::Aborted;
         // Read on to the end of the file rather than stopping at the size it
         // had when opened: a file that grew while read would be stored cut.
         const qint64 count = source.read(m_readBuffer.data(), ChunkSize);

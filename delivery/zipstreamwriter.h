@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVector>
 
+#include <atomic>
+
 class QFile;
 
 // Writes a zip archive one entry at a time without holding a whole file in
@@ -29,7 +31,7 @@ class QFile;
 class ZipStreamWriter
 {
 public:
-    enum class Outcome { Written, OverLimit, Failed };
+    enum class Outcome { Written, OverLimit, Failed, Aborted };
     static constexpr qint64 NoLimit = -1;
     static constexpr int DeflateLevel = 6;
 
@@ -52,6 +54,10 @@ public:
     // into place. Call once, after the last addFile().
     Outcome commit();
 
+    // Looked at between chunks: once set, writing stops and commit() leaves
+    // neither the archive nor its temporary file (Outcome::Aborted).
+    void setAbortFlag(const std::atomic<bool> *flag) { m_abort = flag; }
+
     // Largest value a size or offset field may take. Lowering it lets the
     // 32-bit edge be reached without files of 4 GiB.
     void setFieldMax(qint64 fieldMax) { m_fieldMax = fieldMax; }
@@ -68,7 +74,7 @@ private:
         quint32 size = 0;
         quint32 offset = 0;
     };
-    enum class DataResult { Kept, LeftOut, OverLimit, Failed };
+    enum class DataResult { Kept, LeftOut, OverLimit, Failed, Aborted };
 
     DataResult writeData(QFile &source, qint64 size, Entry &entry);
     bool finishEntry(const Entry &entry);
@@ -82,6 +88,7 @@ private:
     const qint64 m_byteLimit;
     qint64 m_fieldMax;
     Outcome m_state = Outcome::Written; // Written: still open for entries
+    const std::atomic<bool> *m_abort = nullptr;
     QVector<Entry> m_entries;
     qint64 m_centralSize = 0;
     QByteArray m_readBuffer;

@@ -12,6 +12,7 @@
 #include "screenshotwriter.h"
 #include "skinconfig.h"
 
+#include <QDeadlineTimer>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -100,19 +101,31 @@ void CFeedback::finishStartUp()
 CFeedback::~CFeedback()
 {
     // The event loop may have ended while a submission still ran (the window
-    // was closed during it). The worker only uses its delivery and emits
-    // signals on this object: stop the delivery (so the process does not
-    // wait on a network reply; the report is kept in the outbox to go later)
-    // and wait for the worker; its queued signals die with the object.
-    if (m_sendThread) {
-        if (m_delivery)
-            m_delivery->abort(true);
-        m_sendThread->wait();
-        delete m_sendThread;
-        m_sendThread = nullptr;
-    }
+    // was closed during it); the program has then given it its time
+    // (stopDelivery). The worker only uses its delivery and emits signals on
+    // this object: its queued signals die with the object.
+    stopDelivery(-1);
     if (m_cleanupPending)
         DeliveryLog::removeTemporaryFiles(QCoreApplication::applicationDirPath());
+}
+
+bool CFeedback::stopDelivery(int timeoutMs)
+{
+    if (!m_sendThread)
+        return true;
+    // No network reply is waited for; a report past its packing is kept in
+    // the outbox to go later (a cancelled one stays cancelled).
+    if (m_delivery)
+        m_delivery->abort(true);
+    if (!m_sendThread->wait(timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(timeoutMs)))
+        return false;
+    // Its outcome never reached the window: the draft saved at close is
+    // dropped when the delivery sent or kept the report.
+    if (m_delivery && (m_delivery->outcome() == ReportDelivery::Submitted || !m_delivery->keptId().isEmpty()))
+        m_drafts.discard(m_draftKey);
+    delete m_sendThread;
+    m_sendThread = nullptr;
+    return true;
 }
 
 void CFeedback::setLaunchInfo(const QString &recipientAddress, const QString &senderAccount,

@@ -102,6 +102,11 @@ public:
     // Stops the running submission; the form comes back as it was before
     // Submit, nothing is sent or kept.
     void cancelSubmission();
+    // Once the event loop has ended: aborts a delivery still running (the
+    // report is kept when it can be) and waits for its worker at most
+    // timeoutMs (-1: without limit). False when the worker still runs then:
+    // the process is to end without the window being destroyed.
+    bool stopDelivery(int timeoutMs);
 
     // What a report sent now would carry: the details dialog, and the
     // preview behind it and the size line (made off the GUI thread).

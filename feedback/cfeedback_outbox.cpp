@@ -26,6 +26,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QtConcurrent>
 
 namespace {
 
@@ -56,8 +57,14 @@ void CFeedback::addOutboxLines()
     m_retryTimer->setSingleShot(true);
     connect(m_retryTimer, &QTimer::timeout, this, [this] {
         startBackgroundResend();
-        if (!m_outbox.entries().isEmpty())
-            scheduleRetry(m_retryAttempt + 1);
+        // Looked at off the GUI thread: the outbox may be slow to read.
+        auto *watcher = new QFutureWatcher<bool>(this);
+        connect(watcher, &QFutureWatcher<bool>::finished, this, [this, watcher] {
+            watcher->deleteLater();
+            if (watcher->result())
+                scheduleRetry(m_retryAttempt + 1);
+        });
+        watcher->setFuture(QtConcurrent::run([outbox = m_outbox] { return outbox.hasEntries(); }));
     });
 }
 
@@ -81,8 +88,12 @@ void CFeedback::startBackgroundResend()
         m_resendLauncher(m_launchSettings);
         return;
     }
-    if (!m_outbox.entries().isEmpty())
-        OutboxResender::startDetached(QCoreApplication::applicationFilePath(), m_launchSettings);
+    // Off the GUI thread, like everything that reads the outbox.
+    QtConcurrent::run([outbox = m_outbox, program = QCoreApplication::applicationFilePath(),
+                       fallback = m_launchSettings] {
+        if (outbox.hasEntries())
+            OutboxResender::startDetached(program, fallback);
+    });
 }
 
 void CFeedback::scheduleRetry(int attempt)
@@ -113,6 +124,8 @@ void CFeedback::settleOutbox(bool accepted)
     QString line;
     if (m_lastKept)
         line = tr("Your report is saved and will be sent automatically.") + QLatin1Char(' ');
+    else if (m_delivery->keepFailed())
+        line = tr("Your report could not be saved for a later attempt.") + QLatin1Char(' ');
     if (!accepted && !m_lastReport.messageId.isEmpty())
         line += linkHtml(SaveLink, tr("Save report as file\u2026"));
     m_savedLine->setText(line);
@@ -121,14 +134,15 @@ void CFeedback::settleOutbox(bool accepted)
 
 // Before the user retries: the kept copy stays out of other attempts' reach
 // until the retry has been accepted or kept (and the copy removed), or the
-// window closes (and the copy goes later on its own).
+// window closes (and the copy goes later on its own). While another process
+// sends it right now, the retry waits for that send (ReportDelivery).
 void CFeedback::holdKeptEntry()
 {
     if (m_keptId.isEmpty() || m_heldEntry)
         return;
     m_heldEntry = m_outbox.tryLock(m_keptId);
-    // Sent meanwhile, or being sent right now: nothing left to replace.
-    if (!m_heldEntry || !m_outbox.contains(m_keptId)) {
+    // Sent meanwhile: nothing left to replace.
+    if (m_heldEntry && !m_outbox.contains(m_keptId)) {
         m_heldEntry.reset();
         m_keptId.clear();
     }
@@ -144,14 +158,8 @@ void CFeedback::SlotOutboxLink(QString target)
 
 bool CFeedback::saveReportAsFile()
 {
-    KeptReport report = m_lastReport;
-    if (report.messageId.isEmpty())
+    if (m_lastReport.messageId.isEmpty())
         return false;
-    // The copies in the outbox outlive the archives of this run.
-    for (const OutboxEntry &entry : m_outbox.entries()) {
-        if (entry.id == m_keptId)
-            report = entry.report;
-    }
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty())
         folder = QDir::homePath();
@@ -166,12 +174,24 @@ bool CFeedback::saveReportAsFile()
         return false;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".eml");
-    MimeText body;
-    const std::unique_ptr<MimeMessage> message = ReportComposer::buildKeptMessage(report, m_lastSettings, &body);
-    if (ReportComposer::writeMailFile(*message, path))
-        return true;
-    showFailure(tr("The report could not be saved to %1.").arg(QDir::toNativeSeparators(path)));
-    return false;
+    // Up to the size of a whole mail: written on a worker, the window goes on.
+    auto *watcher = new QFutureWatcher<bool>(this);
+    connect(watcher, &QFutureWatcher<bool>::finished, this, [this, watcher, path] {
+        watcher->deleteLater();
+        if (!watcher->result())
+            showFailure(tr("The report could not be saved to %1.").arg(QDir::toNativeSeparators(path)));
+    });
+    watcher->setFuture(QtConcurrent::run(
+        [outbox = m_outbox, keptId = m_keptId, report = m_lastReport, settings = m_lastSettings, path]() mutable {
+            // The copies in the outbox outlive the archives of this run.
+            const std::optional<OutboxEntry> kept = outbox.find(keptId);
+            if (kept && kept->damage.isEmpty())
+                report = kept->report;
+            MimeText body;
+            const std::unique_ptr<MimeMessage> message = ReportComposer::buildKeptMessage(report, settings, &body);
+            return ReportComposer::writeMailFile(*message, path);
+        }));
+    return true;
 }
 
 // The form still says what the last report said, which waits in the outbox.
@@ -194,7 +214,10 @@ bool CFeedback::draftWanted() const
     if (!entered)
         return false;
     switch (m_submitState) {
-    case 1: // the delivery keeps it if it fails
+    case 1:
+        // The delivery keeps it if it fails, unless the process ends before
+        // (stopDelivery() drops the draft once the delivery kept or sent it).
+        return true;
     case 2:
         return false;
     case 3:
@@ -230,9 +253,13 @@ bool CFeedback::saveDraft()
 
 void CFeedback::restoreDraft()
 {
-    const std::optional<ReportDraft> draft = m_drafts.load(m_draftKey);
-    if (!draft)
+    QString problem;
+    const std::optional<ReportDraft> draft = m_drafts.load(m_draftKey, &problem);
+    if (!draft) {
+        if (!problem.isEmpty())
+            m_outbox.log(QStringLiteral("draft %1 skipped: %2").arg(m_draftKey, problem));
         return;
+    }
     m_ui.plainTextEdit_Content->setPlainText(draft->comment);
     m_ui.lineedit_EmailText->setText(draft->email);
     m_ui.comboBox->setCurrentText(draft->iosVersion);

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLockFile>
 #include <QMovie>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -73,8 +74,8 @@ void CFeedback::SlotSendEmail()
         QMetaObject::invokeMethod(
             this, [this, step, sent, total] { showDeliveryStep(step, sent, total); }, Qt::QueuedConnection);
     });
-    if (m_heldEntry)
-        m_delivery->setSupersedes(m_keptId);
+    if (!m_keptId.isEmpty())
+        m_delivery->setSupersedes(m_keptId, std::move(m_heldEntry));
     if (m_deliveryHook)
         m_deliveryHook(*m_delivery);
     m_sendThread = new CSendThread(this);
@@ -158,6 +159,9 @@ void CFeedback::showDeliveryStep(ReportDelivery::Step step, qint64 sent, qint64 
         break;
     case ReportDelivery::Packing:
         m_stepLine->setText(tr("Packing the files\u2026"));
+        break;
+    case ReportDelivery::WaitingForOtherSend:
+        m_stepLine->setText(tr("Waiting for the copy being sent in the background\u2026"));
         break;
     case ReportDelivery::Connecting:
         m_stepLine->setText(tr("Connecting to the mail server\u2026"));

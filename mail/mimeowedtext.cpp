@@ -25,32 +25,39 @@ QByteArray MimeOwedText::rawContent() const
 }
 
 // Reads the file piece by piece into one reused buffer, each piece a whole
-// number of Base64 lines.
+// number of Base64 lines. A file that cannot be read whole (it cannot be
+// opened, a read fails, it shrinks or grows meanwhile) stops the writer:
+// an attachment never goes out empty or cut.
 static bool writeFileAsBase64(MimeSink &sink, const QString &path, int maxLength)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return true;
+        return false;
+    const qint64 size = file.size();
     const int pieceBytes = MimePart::base64LinesPiece(maxLength);
     QByteArray piece(pieceBytes, Qt::Uninitialized);
     QByteArray text;
     bool continued = false;
+    qint64 total = 0;
     for (;;) {
         qint64 filled = 0;
         while (filled < pieceBytes) {
             const qint64 got = file.read(piece.data() + filled, pieceBytes - filled);
-            if (got <= 0)
+            if (got < 0)
+                return false;
+            if (got == 0)
                 break;
             filled += got;
         }
+        total += filled;
         if (filled == 0)
-            return true;
+            return total == size;
         if (!MimePart::writeBase64Lines(sink, QByteArray::fromRawData(piece.constData(), int(filled)),
                                         maxLength, continued, text))
             return false;
         continued = true;
         if (filled < pieceBytes)
-            return true;
+            return total == size && file.size() == size;
     }
 }
 

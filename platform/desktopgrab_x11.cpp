@@ -89,6 +89,9 @@ DesktopGrab::DesktopGrab(const QRect &area)
     if (request.segmentId < 0)
         return;
     request.memory = shmat(request.segmentId, nullptr, 0);
+    // Marked for removal at once: it lives while attached (Linux lets the
+    // server still attach it), and a crash from here on leaks nothing.
+    shmctl(request.segmentId, IPC_RMID, nullptr);
     if (request.memory == reinterpret_cast<void *>(-1)) {
         request.memory = nullptr;
         return;
@@ -117,8 +120,6 @@ DesktopGrab::~DesktopGrab()
     // Closing the connection detaches the server's side.
     if (request.connection)
         xcb_disconnect(request.connection);
-    if (request.segmentId >= 0)
-        shmctl(request.segmentId, IPC_RMID, nullptr);
     if (request.memory)
         shmdt(request.memory);
 #endif

@@ -73,14 +73,15 @@ export QT_QPA_PLATFORM=xcb
 export FEEDBACK_ANALYTICS_BASE="http://127.0.0.1:1/collect?v=1&t=event&tid=UA-10000000-1"
 export FEEDBACK_SMTP_HOST=127.0.0.1
 
-# Starts a peer and prints its port once it listens.
+# Starts a peer and sets peer_port once it listens. Not called inside $(...):
+# its PID has to reach this shell's pids, or the cleanup misses it.
 start_peer() {
     local log="$1"; shift
     "$python" -u "$@" >"$log" 2>&1 &
     pids+=($!)
     for _ in $(seq 1 150); do
         if grep -q '^LISTENING ' "$log" 2>/dev/null; then
-            sed -n 's/^LISTENING \([0-9]*\).*/\1/p' "$log" | head -1
+            peer_port="$(sed -n 's/^LISTENING \([0-9]*\).*/\1/p' "$log" | head -1)"
             return 0
         fi
         sleep 0.1
@@ -97,10 +98,12 @@ free_port() {
 openssl req -x509 -newkey rsa:2048 -nodes -keyout "$work/key.pem" -out "$work/cert.pem" -days 2 \
     -subj /CN=localhost >/dev/null 2>&1
 mkdir -p "$work/mail" "$work/www/files/public"
-smtp_port="$(start_peer "$work/smtp.log" "$root/tests/peers/smtp_server.py" --mode tls \
+start_peer "$work/smtp.log" "$root/tests/peers/smtp_server.py" --mode tls \
     --cert "$work/cert.pem" --key "$work/key.pem" --user sender@example.net --password secret \
-    --save-dir "$work/mail")"
-web_port="$(start_peer "$work/web.log" "$root/tests/peers/http_server.py" --root "$work/www")"
+    --save-dir "$work/mail"
+smtp_port="$peer_port"
+start_peer "$work/web.log" "$root/tests/peers/http_server.py" --root "$work/www"
+web_port="$peer_port"
 export FEEDBACK_DOWNLOAD_BASE="http://127.0.0.1:$web_port"
 
 # Mail settings for product 1001: which SMTP port and password the program uses.
@@ -233,9 +236,10 @@ rm -rf "$app/parvane_db"
 sleep 0.5
 
 # A large log on its way to a server that reads 1 MB a second.
-slow_port="$(start_peer "$work/slow.log" "$root/tests/peers/smtp_server.py" --mode tls \
+start_peer "$work/slow.log" "$root/tests/peers/smtp_server.py" --mode tls \
     --cert "$work/cert.pem" --key "$work/key.pem" --user sender@example.net --password secret \
-    --throttle 1000000)"
+    --throttle 1000000
+slow_port="$peer_port"
 settings "$slow_port" secret
 head -c 14000000 /dev/urandom >"$app/Log/big.log"
 start_program

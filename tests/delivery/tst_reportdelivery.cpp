@@ -3,6 +3,9 @@
 // log entries, the analytics events and the received mail read back with
 // Python's email package.
 #include "csendthread.h"
+#include "draftstore.h"
+#include "mimemessage.h"
+#include "mimetext.h"
 #include "outboxresender.h"
 #include "reportcomposer.h"
 #include "reportdelivery.h"
@@ -44,8 +47,10 @@ private:
     ReportDelivery &m_delivery;
 };
 
-// Once abortWhen (if given) answers true, the delivery is aborted from this thread.
-int runOnSendThread(ReportDelivery &delivery, const std::function<bool()> &abortWhen = {}, bool keepReport = false)
+// Once abortWhen (if given) answers true, the delivery is aborted from this
+// thread, once for each entry of aborts (keepReport), in that order.
+int runOnSendThread(ReportDelivery &delivery, const std::function<bool()> &abortWhen = {},
+                    const QList<bool> &aborts = {false})
 {
     Runner runner(delivery);
     CSendThread thread(&runner);
@@ -54,8 +59,10 @@ int runOnSendThread(ReportDelivery &delivery, const std::function<bool()> &abort
     QDeadlineTimer deadline(90000);
     while (!thread.isFinished() && !deadline.hasExpired()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        if (abortWhen && abortWhen())
-            delivery.abort(keepReport);
+        if (abortWhen && abortWhen()) {
+            for (const bool keepReport : aborts)
+                delivery.abort(keepReport);
+        }
     }
     thread.wait();
     return runner.outcome;
@@ -165,6 +172,12 @@ MailSettings probeSettings(const ProbeServer &probe, const QString &connectType)
     return settings;
 }
 
+// The settings document served by serveSettings().
+QUrl settingsUrl(const TestSupport::PeerProcess &http)
+{
+    return QUrl(QStringLiteral("http://127.0.0.1:%1/files/public/emailinfo.xml").arg(http.port()));
+}
+
 // A settings address where no server listens.
 QUrl nowhere()
 {
@@ -195,6 +208,12 @@ private slots:
     void interruptedWriteIsNeverListed();
     void abortEndsTheDelivery_data();
     void abortEndsTheDelivery();
+    void fileNotReadWholeFailsTheMail_data();
+    void fileNotReadWholeFailsTheMail();
+    void hostileEntriesAreSkipped_data();
+    void hostileEntriesAreSkipped();
+    void hostileDraftsAreRefused_data();
+    void hostileDraftsAreRefused();
     void serverSizeLimit_data();
     void serverSizeLimit();
     void referenceOfMessageId_data();
@@ -350,7 +369,7 @@ void TestReportDelivery::sequence()
     MailSettings startSettings;
     startSettings.senderAccount = QStringLiteral("cmdline@example.test");
     ReportDelivery delivery(form(), context(), startSettings);
-    delivery.setSettingsUrl(QUrl(QStringLiteral("http://127.0.0.1:%1/files/public/emailinfo.xml").arg(http.port())));
+    delivery.setSettingsUrl(settingsUrl(http));
     delivery.setSmtpTimeouts(5000, 5000, 5000);
     QStringList seen;
     QMutex mutex;
@@ -432,7 +451,7 @@ void TestReportDelivery::longCommentLineArrivesWhole()
     ReportForm longForm = form();
     longForm.comment = QStringLiteral("Steps: ") + QString(1200, QChar(0x00e9)) + QStringLiteral("\nend = done");
     ReportDelivery delivery(longForm, context(), MailSettings());
-    delivery.setSettingsUrl(QUrl(QStringLiteral("http://127.0.0.1:%1/files/public/emailinfo.xml").arg(http.port())));
+    delivery.setSettingsUrl(settingsUrl(http));
     QCOMPARE(runOnSendThread(delivery), int(ReportDelivery::Submitted));
 
     QJsonObject record;
@@ -539,7 +558,7 @@ void TestReportDelivery::failedDownloadKeepsSettings()
     settings.connectType = QStringLiteral("0");
     settings.recipientAddress = Recipient;
     ReportDelivery delivery(form(), context(), settings);
-    delivery.setSettingsUrl(QUrl(QStringLiteral("http://127.0.0.1:%1/files/public/emailinfo.xml").arg(http.port())));
+    delivery.setSettingsUrl(settingsUrl(http));
     delivery.setDownloadTimeout(500);
 
     QCOMPARE(runOnSendThread(delivery), int(ReportDelivery::Submitted));
@@ -579,7 +598,7 @@ void TestReportDelivery::keptAndSentLater()
                       firstPassword.isEmpty() ? Password : firstPassword);
         ReportDelivery delivery(form(), context(), MailSettings());
         delivery.setOutbox(outbox);
-        delivery.setSettingsUrl(QUrl(QStringLiteral("http://127.0.0.1:%1/files/public/emailinfo.xml").arg(http.port())));
+        delivery.setSettingsUrl(settingsUrl(http));
         QVERIFY(runOnSendThread(delivery) != ReportDelivery::Submitted);
         QCOMPARE(outbox.entries().size(), 1);
         QCOMPARE(outbox.entries().first().id, delivery.keptId());
@@ -589,7 +608,7 @@ void TestReportDelivery::keptAndSentLater()
     TestSupport::PeerProcess http;
     serveSettings(http, smtp.port(), QStringLiteral("0"));
     OutboxResender resender(outbox);
-    resender.setSettingsUrl(QUrl(QStringLiteral("http://127.0.0.1:%1/files/public/emailinfo.xml").arg(http.port())));
+    resender.setSettingsUrl(settingsUrl(http));
     const QList<OutboxResender::Result> results = resender.sendPending();
     QCOMPARE(results.size(), 1);
     QCOMPARE(results.first().line(), QStringLiteral("sent ") + kept.id);
@@ -616,11 +635,16 @@ void TestReportDelivery::outboxLimits_data()
     QTest::addColumn<int>("reports");        // stored one after another (-1: one over the count limit)
     QTest::addColumn<double>("roomInReports"); // byte limit in report sizes (0: the default)
     QTest::addColumn<bool>("firstExpired");
-    QTest::addColumn<int>("left");           // reports left, counted from the newest
-    QTest::newRow("one more than the count limit drops the oldest") << -1 << 0.0 << false << Outbox::Limits().maxReports;
-    QTest::newRow("the byte limit drops the oldest") << 3 << 2.5 << false << 2;
-    QTest::newRow("a report over the byte limit is not kept") << 1 << 0.9 << false << 0;
-    QTest::newRow("an expired report is dropped") << 2 << 0.0 << true << 1;
+    QTest::addColumn<bool>("lastFails");     // a file of the last report is gone when it is copied
+    QTest::addColumn<bool>("lastReplacesFirst");
+    QTest::addColumn<int>("dropped");        // the oldest ones
+    QTest::newRow("one more than the count limit drops the oldest") << -1 << 0.0 << false << false << false << 1;
+    QTest::newRow("the byte limit drops the oldest") << 3 << 2.5 << false << false << false << 1;
+    QTest::newRow("a report over the byte limit is not kept") << 1 << 0.9 << false << false << false << 0;
+    QTest::newRow("an expired report is dropped") << 2 << 0.0 << true << false << false << 1;
+    QTest::newRow("a failed copy at the count limit drops nothing") << -1 << 0.0 << false << true << false << 0;
+    QTest::newRow("a failed copy at the byte limit drops nothing") << 3 << 2.5 << false << true << false << 0;
+    QTest::newRow("the copy a retry replaces does not count") << -1 << 0.0 << false << false << true << 0;
 }
 
 void TestReportDelivery::outboxLimits()
@@ -628,7 +652,9 @@ void TestReportDelivery::outboxLimits()
     QFETCH(int, reports);
     QFETCH(double, roomInReports);
     QFETCH(bool, firstExpired);
-    QFETCH(int, left);
+    QFETCH(bool, lastFails);
+    QFETCH(bool, lastReplacesFirst);
+    QFETCH(int, dropped);
 
     Outbox outbox(m_appDir + QStringLiteral("/outbox"));
     KeptReport report;
@@ -645,16 +671,24 @@ void TestReportDelivery::outboxLimits()
     const QDateTime now = QDateTime::currentDateTimeUtc();
     for (int i = 0; i < count; ++i) {
         report.messageId = QStringLiteral("id%1@example.test").arg(i);
+        const bool last = i == count - 1;
+        if (last && lastFails) {
+            report.files << m_appDir + QStringLiteral("/gone.log");
+            report.fileNames << QStringLiteral("gone.log");
+        }
         const bool expired = firstExpired && i == 0;
-        ids << outbox.store(report, expired ? now.addDays(-limits.maxAgeDays - 1) : now.addMSecs(i));
+        ids << outbox.store(report, expired ? now.addDays(-limits.maxAgeDays - 1) : now.addMSecs(i),
+                            last && lastReplacesFirst ? ids.value(0) : QString());
     }
     if (firstExpired) // dropped by the next look at the outbox
         outbox.prune();
     QStringList listed;
     for (const OutboxEntry &entry : outbox.entries())
         listed << entry.id;
-    QCOMPARE(listed, ids.mid(count - left));
-    QCOMPARE(ids.contains(QString()), left == 0);
+    QStringList expected = ids.mid(dropped);
+    expected.removeAll(QString());
+    QCOMPARE(listed, expected);
+    QCOMPARE(ids.last().isEmpty(), lastFails || roomInReports == 0.9);
 }
 
 // A process killed while it writes an entry leaves a hidden folder that is
@@ -692,31 +726,258 @@ void TestReportDelivery::interruptedWriteIsNeverListed()
 
 void TestReportDelivery::abortEndsTheDelivery_data()
 {
-    QTest::addColumn<bool>("keepReport");
-    QTest::newRow("cancelled by the user: dropped") << false;
-    QTest::newRow("window closed under it: kept") << true;
+    QTest::addColumn<bool>("whilePacking"); // else once the dialogue has begun
+    QTest::addColumn<QList<bool>>("aborts"); // keepReport of each abort, in order
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("cancelled by the user: dropped") << false << QList<bool>{false} << false;
+    QTest::newRow("window closed under it: kept") << false << QList<bool>{true} << true;
+    QTest::newRow("cancelled, then the window closed: still dropped") << false << QList<bool>{false, true} << false;
+    QTest::newRow("closed, then cancelled: dropped") << false << QList<bool>{true, false} << false;
+    QTest::newRow("cancelled while packing: no archive left") << true << QList<bool>{false} << false;
+    QTest::newRow("cancelled while packing, then closed: no archive left") << true << QList<bool>{false, true} << false;
 }
 
-// A peer that never answers the TLS handshake, and the long default time-outs.
+// A peer that never answers the TLS handshake, and the long default
+// time-outs; or a crash dump large enough to be still in packing.
 void TestReportDelivery::abortEndsTheDelivery()
 {
-    QFETCH(bool, keepReport);
+    QFETCH(bool, whilePacking);
+    QFETCH(QList<bool>, aborts);
+    QFETCH(bool, kept);
+    const QString dump = m_appDir + QStringLiteral("/crashcore.dmp");
+    if (whilePacking) {
+        QByteArray chunk(1 << 20, Qt::Uninitialized);
+        QRandomGenerator(5).fillRange(reinterpret_cast<quint32 *>(chunk.data()), chunk.size() / 4);
+        QFile file(dump);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        for (int i = 0; i < 400; ++i)
+            QCOMPARE(file.write(chunk), qint64(chunk.size()));
+    }
     ProbeServer probe;
     const Outbox outbox(m_appDir + QStringLiteral("/outbox"));
-    ReportDelivery delivery(form(), context(), probeSettings(probe, QString()));
+    ReportContext crash = context();
+    crash.feedbackMode = false;
+    ReportDelivery delivery(form(), crash, probeSettings(probe, QString()));
     delivery.setOutbox(outbox);
     delivery.setSettingsUrl(nowhere());
-    QCOMPARE(runOnSendThread(delivery, [&probe] { return !probe.received.isEmpty(); }, keepReport),
-             int(ReportDelivery::Cancelled));
-    QCOMPARE(logEntries(m_appDir), QStringList{QStringLiteral("0|Send to Email Start.")});
-    QCOMPARE(outbox.entries().size(), keepReport ? 1 : 0);
+    std::atomic<bool> packing{false};
+    delivery.setProgress([&packing](ReportDelivery::Step step, qint64, qint64) {
+        if (step == ReportDelivery::Packing)
+            packing = true;
+    });
+    const auto when = [&] { return whilePacking ? packing.load() : !probe.received.isEmpty(); };
+    QCOMPARE(runOnSendThread(delivery, when, aborts), int(ReportDelivery::Cancelled));
+    QCOMPARE(logEntries(m_appDir), whilePacking ? QStringList() : QStringList{QStringLiteral("0|Send to Email Start.")});
+    QCOMPARE(outbox.entries().size(), kept ? 1 : 0);
+    if (whilePacking) { // neither the archive nor its temporary file
+        QCOMPARE(QDir(m_appDir).entryList({QStringLiteral("crashcore.zip*")}, QDir::Files | QDir::Hidden),
+                 QStringList());
+        QCOMPARE(probe.connections, 0);
+    }
+}
+
+void TestReportDelivery::fileNotReadWholeFailsTheMail_data()
+{
+    QTest::addColumn<bool>("saveAsFile"); // else sent, the picture removed once the dialogue begins
+    QTest::newRow("sent: the attempt fails, nothing arrives, it cannot be kept") << false;
+    QTest::newRow("saved as a file: an error and no file") << true;
+}
+
+void TestReportDelivery::fileNotReadWholeFailsTheMail()
+{
+    QFETCH(bool, saveAsFile);
+    const QString photo = form().photoPaths.first();
+    if (saveAsFile) {
+        KeptReport report;
+        report.messageId = QStringLiteral("gone@example.test");
+        report.files = QStringList{photo, m_appDir + QStringLiteral("/gone.bin")};
+        report.fileNames = QStringList{QStringLiteral("holiday.jpg"), QStringLiteral("gone.bin")};
+        MailSettings settings;
+        settings.senderAccount = Sender;
+        settings.recipientAddress = Recipient;
+        MimeText body;
+        const auto message = ReportComposer::buildKeptMessage(report, settings, &body);
+        const QString path = m_appDir + QStringLiteral("/saved.eml");
+        QVERIFY(!ReportComposer::writeMailFile(*message, path));
+        QCOMPARE(QDir(m_appDir).entryList({QStringLiteral("saved.eml*")}, QDir::Files | QDir::Hidden), QStringList());
+        return;
+    }
+    const QString saveDir = m_appDir + QStringLiteral("/received");
+    TestSupport::PeerProcess smtp;
+    QVERIFY(smtp.start(TestSupport::peerScript(QStringLiteral("smtp_server.py")),
+                       {QStringLiteral("--user"), Sender, QStringLiteral("--password"), Password,
+                        QStringLiteral("--save-dir"), saveDir}));
+    TestSupport::PeerProcess http;
+    serveSettings(http, smtp.port(), QStringLiteral("0"));
+    ReportDelivery delivery(form(), context(), MailSettings());
+    delivery.setSettingsUrl(settingsUrl(http));
+    const Outbox outbox(m_appDir + QStringLiteral("/outbox"));
+    delivery.setOutbox(outbox);
+    delivery.setProgress([photo](ReportDelivery::Step step, qint64, qint64) {
+        if (step == ReportDelivery::Connecting)
+            QFile::remove(photo);
+    });
+    QCOMPARE(runOnSendThread(delivery), int(ReportDelivery::OtherFailure));
+    QVERIFY(delivery.keepFailed());
+    QVERIFY(outbox.entries().isEmpty());
+    QTest::qWait(300);
+    QCOMPARE(QDir(saveDir).entryList(QDir::Files), QStringList());
+}
+
+void TestReportDelivery::hostileEntriesAreSkipped_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("listed"); // as damaged: reported waiting and logged
+    const auto row = [](const char *name, const char *change, bool listed = true) {
+        QTest::newRow(name) << QString::fromLatin1(change) << listed;
+    };
+    row("archive deleted before the resend", "remove file");
+    row("archive replaced by a link to a file outside", "link file");
+    row("archive replaced by a folder", "folder file");
+    row("files folder is a link outside", "link files");
+    row("manifest is a link", "link manifest");
+    row("manifest truncated", "truncate");
+    row("size of the wrong type", "files[0].size=\"77\"");
+    row("huge body size", "bodySize=1e300");
+    row("negative size", "files[0].size=-1");
+    row("file name with ..", "files[0].name=\"..\"");
+    row("file name with a slash", "files[0].name=\"../../etc/passwd\"");
+    row("file name with a control character", "files[0].name=\"a\\u0007b\"");
+    row("Message-ID with a line break", "messageId=\"a@b\\r\\nBcc: x@y\"");
+    row("files not a list", "files={}");
+    row("entry folder is a link outside", "link entry", false);
+}
+
+// Stored whole, then changed on disk; the resend never sends it nor reads
+// or writes outside the outbox, and the entry stays for a look by hand.
+void TestReportDelivery::hostileEntriesAreSkipped()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, listed);
+    const Outbox outbox(m_appDir + QStringLiteral("/outbox"));
+    KeptReport report;
+    report.messageId = QStringLiteral("hostile@example.test");
+    report.body = QStringLiteral("body");
+    report.files = form().photoPaths;
+    report.fileNames = QStringList{QStringLiteral("holiday.jpg")};
+    const QString id = outbox.store(report);
+    QVERIFY(!id.isEmpty());
+    const QString entry = outbox.folder() + QLatin1Char('/') + id;
+    const QString file = entry + QStringLiteral("/files/0");
+    const QString manifest = entry + QStringLiteral("/manifest.json");
+    const QString outside = m_appDir + QStringLiteral("/outside");
+    QVERIFY(TestSupport::writeFile(outside + QStringLiteral("/0"), m_photo));
+    if (change == QLatin1String("remove file")) {
+        QVERIFY(QFile::remove(file));
+    } else if (change == QLatin1String("link file")) {
+        QVERIFY(QFile::remove(file) && QFile::link(outside + QStringLiteral("/0"), file));
+    } else if (change == QLatin1String("folder file")) {
+        QVERIFY(QFile::remove(file) && QDir().mkpath(file));
+    } else if (change == QLatin1String("link files")) {
+        QVERIFY(QDir(entry + QStringLiteral("/files")).removeRecursively()
+                && QFile::link(outside, entry + QStringLiteral("/files")));
+    } else if (change == QLatin1String("link manifest")) {
+        QVERIFY(QFile::rename(manifest, outside + QStringLiteral("/manifest.json"))
+                && QFile::link(outside + QStringLiteral("/manifest.json"), manifest));
+    } else if (change == QLatin1String("truncate")) {
+        const QByteArray json = TestSupport::readFile(manifest);
+        QVERIFY(TestSupport::writeFile(manifest, json.left(json.size() / 2)));
+    } else if (change == QLatin1String("link entry")) {
+        QVERIFY(QDir().rename(entry, outside + QStringLiteral("/entry")) && QFile::link(outside + QStringLiteral("/entry"), entry));
+    } else { // key=JSON value, key files[0].x for the first file
+        const int equals = change.indexOf(QLatin1Char('='));
+        const QString key = change.left(equals);
+        const QJsonValue value = QJsonDocument::fromJson("[" + change.mid(equals + 1).toUtf8() + "]").array().first();
+        QJsonObject object = QJsonDocument::fromJson(TestSupport::readFile(manifest)).object();
+        if (key.startsWith(QLatin1String("files[0]."))) {
+            QJsonArray files = object.value(QStringLiteral("files")).toArray();
+            QJsonObject first = files.first().toObject();
+            first.insert(key.mid(9), value);
+            files[0] = first;
+            object.insert(QStringLiteral("files"), files);
+        } else {
+            object.insert(key, value);
+        }
+        QVERIFY(TestSupport::writeFile(manifest, QJsonDocument(object).toJson()));
+    }
+    const QByteArray outsideBefore = TestSupport::readFile(outside + QStringLiteral("/0"));
+
+    QVERIFY(outbox.entries().isEmpty());
+    OutboxResender resender(outbox);
+    resender.setSettingsUrl(nowhere());
+    const QList<OutboxResender::Result> results = resender.sendPending();
+    QCOMPARE(results.size(), listed ? 1 : 0);
+    if (listed) {
+        QCOMPARE(results.first().status, OutboxResender::Waiting);
+        QVERIFY2(results.first().reason.contains(QLatin1String("damaged")), qPrintable(results.first().reason));
+        QVERIFY(QFileInfo(entry).isDir());
+        QVERIFY(TestSupport::readFile(outbox.folder() + QStringLiteral("/outbox.log")).contains("skipped, damaged"));
+    }
+    QCOMPARE(TestSupport::readFile(outside + QStringLiteral("/0")), outsideBefore);
+    QCOMPARE(QDir(outside).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(),
+             change == QLatin1String("link manifest") || change == QLatin1String("link entry") ? 2 : 1);
+}
+
+void TestReportDelivery::hostileDraftsAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("loads");
+    QTest::addColumn<int>("screenshots");
+    const QByteArray shot = R"({"format": 1, "comment": "hi", "screenshots": ["a.png"]})";
+    QTest::newRow("whole") << shot << QString() << true << 1;
+    QTest::newRow("not JSON") << QByteArray("{\"format\": 1, \"comm") << QString() << false << 0;
+    QTest::newRow("comment of the wrong type") << QByteArray(R"({"format": 1, "comment": 5})") << QString() << false << 0;
+    QTest::newRow("screenshots not a list of texts")
+        << QByteArray(R"({"format": 1, "screenshots": [1]})") << QString() << false << 0;
+    QTest::newRow("supersedes outside the outbox")
+        << QByteArray(R"({"format": 1, "supersedes": "../x"})") << QString() << false << 0;
+    QTest::newRow("screenshot name with a slash")
+        << QByteArray(R"({"format": 1, "screenshots": ["../../etc/passwd"]})") << QString() << false << 0;
+    QTest::newRow("screenshot name ..") << QByteArray(R"({"format": 1, "screenshots": [".."]})") << QString() << false << 0;
+    QTest::newRow("screenshot name with a control character")
+        << QByteArray(R"({"format": 1, "screenshots": ["a.png"]})") << QString() << false << 0;
+    QTest::newRow("screenshot that is a link outside") << shot << QStringLiteral("link shot") << true << 0;
+    QTest::newRow("screenshot folder that is a link outside") << shot << QStringLiteral("link folder") << true << 0;
+    QTest::newRow("draft that is a folder") << QByteArray() << QStringLiteral("folder") << false << 0;
+}
+
+void TestReportDelivery::hostileDraftsAreRefused()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(QString, change);
+    QFETCH(bool, loads);
+    QFETCH(int, screenshots);
+    const QString folder = m_appDir + QStringLiteral("/drafts");
+    const QString key = DraftStore::key(QStringLiteral("C:/Tool.exe"), true);
+    const QString draft = folder + QLatin1Char('/') + key + QStringLiteral(".json");
+    const QString files = folder + QLatin1Char('/') + key + QStringLiteral("-files");
+    const QString outside = m_appDir + QStringLiteral("/outside");
+    QVERIFY(TestSupport::writeFile(outside + QStringLiteral("/a.png"), "picture"));
+    if (change == QLatin1String("folder"))
+        QVERIFY(QDir().mkpath(draft));
+    else
+        QVERIFY(TestSupport::writeFile(draft, json));
+    if (change == QLatin1String("link folder"))
+        QVERIFY(QFile::link(outside, files));
+    else if (change == QLatin1String("link shot"))
+        QVERIFY(QDir().mkpath(files) && QFile::link(outside + QStringLiteral("/a.png"), files + QStringLiteral("/a.png")));
+    else
+        QVERIFY(TestSupport::writeFile(files + QStringLiteral("/a.png"), "picture"));
+
+    QString problem;
+    const std::optional<ReportDraft> loaded = DraftStore(folder).load(key, &problem);
+    QCOMPARE(bool(loaded), loads);
+    QCOMPARE(problem.isEmpty(), loads);
+    if (loaded)
+        QCOMPARE(loaded->screenshots.size(), screenshots);
 }
 
 void TestReportDelivery::serverSizeLimit_data()
 {
     QTest::addColumn<int>("limit"); // the form's mail is a few kilobytes
     QTest::newRow("under the limit: sent as before, progress to the size received") << 10000000;
-    QTest::newRow("over the limit: no MAIL FROM, no data, not kept") << 2000;
+    QTest::newRow("over the limit: no MAIL FROM, no data, not kept, the copy it replaces dropped") << 2000;
 }
 
 void TestReportDelivery::serverSizeLimit()
@@ -733,7 +994,11 @@ void TestReportDelivery::serverSizeLimit()
     const Outbox outbox(m_appDir + QStringLiteral("/outbox"));
     ReportDelivery delivery(form(), context(), MailSettings());
     delivery.setOutbox(outbox);
-    delivery.setSettingsUrl(QUrl(QStringLiteral("http://127.0.0.1:%1/files/public/emailinfo.xml").arg(http.port())));
+    delivery.setSettingsUrl(settingsUrl(http));
+    // A copy of an earlier attempt goes either way: sent, or refused for good.
+    KeptReport earlier;
+    earlier.messageId = QStringLiteral("earlier@example.test");
+    delivery.setSupersedes(outbox.store(earlier));
     QList<ReportDelivery::Step> steps;
     QList<QPair<qint64, qint64>> sent; // called on the send thread, read once it has ended
     delivery.setProgress([&](ReportDelivery::Step step, qint64 bytes, qint64 total) {

@@ -5,6 +5,7 @@
 #include "cfeedback.h"
 #include "creportdetails.h"
 #include "imgview.h"
+#include "outboxresender.h"
 #include "pzstylebutton.h"
 #include "reportdelivery.h"
 #include "testsupport.h"
@@ -22,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLockFile>
 #include <QMovie>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -101,6 +103,9 @@ private slots:
     void whatIsSent();
     void draftRestoredAndDiscarded();
     void retryReplacesKeptCopy();
+    void retryWaitsForTheOtherSend_data();
+    void retryWaitsForTheOtherSend();
+    void cancelWhilePackingThenClose();
     void closeWhileScreenshotIsWritten_data();
     void closeWhileScreenshotIsWritten();
 
@@ -498,6 +503,7 @@ void TestFeedbackSubmit::delivery()
         m_window->setFileDialogHook([&](QWidget *, const QString &, const QString &, const QString &) { return mail; });
         emit savedLine->linkActivated(QStringLiteral("save"));
         mail += QStringLiteral(".eml");
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(mail), 10000); // written on a worker
     } else {
         QCOMPARE(ui.label_SubTips->text(), QStringLiteral("Submitted Successfully!"));
         QVERIFY(log.contains(QStringLiteral("Send to Email Success.")));
@@ -595,7 +601,8 @@ void TestFeedbackSubmit::closeWhileSubmitting()
     QVERIFY2(QFile::exists(pending), "files still in use were removed at close");
 
     if (destroyAtOnce) {
-        m_window.reset(); // stops the worker and waits; its late signals go nowhere
+        QVERIFY(m_window->stopDelivery(2000)); // as the program does once its event loop ends
+        m_window.reset(); // its late signals go nowhere
         QVERIFY(!QFile::exists(pending));
         QVERIFY2(!smtp.waitForNewConnection(0), "the delivery went on after the window was gone");
         QTest::qWait(50); // let any stray queued event surface
@@ -750,6 +757,79 @@ void TestFeedbackSubmit::retryReplacesKeptCopy()
     QVERIFY(!kept.contains(QString()) && kept.first() != kept.last());
     QCOMPARE(Outbox().entries().size(), 1);
     QCOMPARE(Outbox().entries().first().id, kept.last());
+}
+
+void TestFeedbackSubmit::retryWaitsForTheOtherSend_data()
+{
+    QTest::addColumn<bool>("otherSent");
+    QTest::newRow("the other send got it accepted: success, no mail of its own") << true;
+    QTest::newRow("the other send failed: the retry goes under the kept Message-ID") << false;
+}
+
+// "try again" while another process holds the kept copy (a background
+// resend): the window waits for that send instead of starting a second mail.
+void TestFeedbackSubmit::retryWaitsForTheOtherSend()
+{
+    QFETCH(bool, otherSent);
+    makeWindow(true, QStringLiteral("john@example.com"));
+    m_window->setLaunchInfo(QString(), QStringLiteral("start@example.net"), QString());
+    m_window->form().ButtonSubmit->click(); // nothing listens for SMTP here
+    waitForWorker();
+    const QString kept = m_window->keptEntryId();
+    QVERIFY(!kept.isEmpty());
+    const QString messageId = Outbox().entries().first().report.messageId;
+
+    std::unique_ptr<QLockFile> other = Outbox().tryLock(kept);
+    QVERIFY(other);
+    emit m_window->form().label_SubDescribe->linkActivated(QStringLiteral("try again"));
+    m_window->form().ButtonSubmit->click();
+    auto *step = m_window->findChild<QLabel *>(QStringLiteral("label_SubStep"));
+    QTRY_VERIFY(step->text().startsWith(QStringLiteral("Waiting")));
+    QCOMPARE(m_window->submitState(), 1);
+    if (otherSent)
+        Outbox().removeLocked(kept, true);
+    other.reset();
+    waitForWorker();
+
+    // A send of its own would have failed here (no server).
+    QCOMPARE(m_window->submitState(), otherSent ? 2 : 3);
+    const QList<OutboxEntry> entries = Outbox().entries();
+    QCOMPARE(entries.size(), otherSent ? 0 : 1);
+    if (!otherSent) {
+        QVERIFY(entries.first().id != kept);
+        QCOMPARE(entries.first().report.messageId, messageId);
+    }
+}
+
+// Cancel while a large crash dump is packed, then the window closes at
+// once: nothing is kept, and --send-pending finds nothing to do.
+void TestFeedbackSubmit::cancelWhilePackingThenClose()
+{
+    QByteArray chunk(1 << 20, Qt::Uninitialized);
+    QRandomGenerator(3).fillRange(reinterpret_cast<quint32 *>(chunk.data()), chunk.size() / 4);
+    QFile dump(WindowTest::appDir() + QStringLiteral("/crashcore.dmp"));
+    QVERIFY(dump.open(QIODevice::WriteOnly));
+    for (int i = 0; i < 400; ++i)
+        QCOMPARE(dump.write(chunk), qint64(chunk.size()));
+    dump.close();
+
+    makeWindow(false, QStringLiteral("user@example.com"));
+    m_window->setLaunchInfo(QString(), QStringLiteral("start@example.net"), QStringLiteral("start"));
+    m_window->form().CheckBoxAttachLog->setChecked(true);
+    m_window->form().ButtonSubmit->click();
+    auto *step = m_window->findChild<QLabel *>(QStringLiteral("label_SubStep"));
+    QTRY_VERIFY_WITH_TIMEOUT(step->text().startsWith(QStringLiteral("Packing")), DeliveryTimeoutMs);
+    emit m_window->findChild<QLabel *>(QStringLiteral("label_SubCancel"))->linkActivated(QStringLiteral("cancel"));
+    m_window->close();
+    m_window.reset();
+
+    QVERIFY(Outbox().entries(Outbox::Listing::WithDamaged).isEmpty());
+    QCOMPARE(QDir(WindowTest::appDir()).entryList({QStringLiteral("crashcore.zip*")}, QDir::Files | QDir::Hidden),
+             QStringList());
+    QString lines;
+    QTextStream out(&lines);
+    QCOMPARE(OutboxResender::runCommand(out), 0);
+    QCOMPARE(lines, QString());
 }
 
 void TestFeedbackSubmit::closeWhileScreenshotIsWritten_data()
