@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QMetaObject>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 
@@ -46,4 +47,10 @@ void ImgView::setPicture(const QPixmap &picture)
 void ImgView::SlotClose()
 {
     emit SignalClose(m_button);
+}
+
+void ImgView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit SignalOpen(m_button);
 }

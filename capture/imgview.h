@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QLabel;
+class QMouseEvent;
 class QPixmap;
 class QPushButton;
 
@@ -24,9 +25,14 @@ public:
 
 signals:
     void SignalClose(QPushButton *button);
+    // The tile was double-clicked: the owner opens the picture to hide parts of it.
+    void SignalOpen(QPushButton *button);
 
 public slots:
     void SlotClose();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     QLabel *m_label = nullptr;

@@ -19,6 +19,8 @@ struct ReportForm
     bool attachDatabase = false;
     int screenshotCount = 0; // entries in the screenshot list
     QStringList photoPaths;  // files of the picture list's entries, in list order
+    bool maskLogs = false;   // the log archive carries masked copies
+    int hiddenAreas = 0;     // areas blacked out in the listed pictures
 };
 
 // The window's report state that composition and packaging read.

@@ -1,4 +1,5 @@
 #include "reportpackaging.h"
+#include "logmasking.h"
 #include "reportplan.h"
 #include "zipstreamwriter.h"
 
@@ -76,6 +77,9 @@ bool packagePlan(const ReportPlan &plan, QStringList &attachmentFiles, const std
         if (archive.sizeLimited) {
             if (!zipLimited(archive, attachmentFiles, abort))
                 return false;
+        } else if (archive.kind == ReportPlan::Kind::Logs && !plan.logsAsTheyAre()) {
+            if (LogMasking::zipLogs(archive.path, pathsOf(archive.files), plan.maskLogs, plan.hiddenAreas))
+                attachmentFiles.append(archive.path);
         } else if (writeArchive(archive.path, pathsOf(archive.files), ZipStreamWriter::NoLimit, abort)
                    == ZipStreamWriter::Outcome::Written) {
             attachmentFiles.append(archive.path);

@@ -24,6 +24,8 @@ QVector<ReportPlan::File> ReportPlan::folderFiles(const QString &folderPath)
 ReportPlan ReportPlan::make(const ReportForm &form, const QString &appDir, bool feedbackMode)
 {
     ReportPlan plan;
+    plan.maskLogs = form.maskLogs;
+    plan.hiddenAreas = form.hiddenAreas;
     if (form.attachLog) {
         const QFileInfo dump(appDir + QStringLiteral("/crashcore.dmp"));
         if (!feedbackMode && dump.exists())

@@ -32,6 +32,12 @@ struct ReportPlan
 
     QVector<Archive> archives;
     QVector<File> pictures;
+    // The log archive carries masked copies; a note in it says what was
+    // masked and how many areas of the pictures were blacked out.
+    bool maskLogs = false;
+    int hiddenAreas = 0;
+    // The log archive is written as it always was, byte for byte.
+    bool logsAsTheyAre() const { return !maskLogs && hiddenAreas <= 0; }
 
     // Under appDir: the crash dump (crash reports with logs ticked), the
     // "*.log" files of Log (logs ticked), the database folder (its box

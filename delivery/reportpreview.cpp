@@ -16,6 +16,8 @@ namespace {
 constexpr qint64 MessageHeadBytes = 600;
 constexpr qint64 PartHeadBytes = 180;
 constexpr qint64 Base64LineChars = 76;
+// The note of what was masked, with its entry in the log archive.
+constexpr qint64 NoteAllowance = 400;
 
 } // namespace
 
@@ -73,6 +75,8 @@ void ReportPreview::estimate()
     mailSize = MessageHeadBytes + PartHeadBytes + body.toUtf8().size() + body.count(QLatin1Char('\n'));
     for (const ReportPlan::Archive &archive : qAsConst(plan.archives)) {
         archiveSizes.append(archiveSize(archive));
+        if (archive.kind == ReportPlan::Kind::Logs && !plan.logsAsTheyAre())
+            archiveSizes.last() += NoteAllowance;
         mailSize += PartHeadBytes + base64Size(archiveSizes.last());
     }
     for (const ReportPlan::File &picture : qAsConst(plan.pictures))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "logscanner.h"
 #include "reportdata.h"
 #include "reportplan.h"
 
@@ -19,6 +20,9 @@ struct ReportPreview
     bool estimated = false;
     QVector<qint64> archiveSizes; // expected size of each archive of the plan
     qint64 mailSize = 0;          // expected size of the whole mail
+    // What the logs hold that may be private, once they have been scanned.
+    bool logsScanned = false;
+    LogScanner::Counts logFindings;
 
     // Composes the body and makes the plan (lists folders, reads no file).
     static ReportPreview make(const ReportForm &form, const ReportContext &context);

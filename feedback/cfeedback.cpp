@@ -34,6 +34,7 @@
 #include <QNetworkRequest>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 #include <QTranslator>
@@ -536,6 +537,9 @@ ReportForm CFeedback::reportForm() const
     form.screenshotCount = m_ui.listWidget_Screen->count();
     for (int row = 0; row < m_ui.listWidget_Photo->count(); ++row)
         form.photoPaths << m_photoPaths.value(m_ui.listWidget_Photo->item(row));
+    form.maskLogs = m_maskLogs;
+    for (const QString &path : m_screenPaths.values() + form.photoPaths)
+        form.hiddenAreas += m_hiddenAreas.value(path);
     return form;
 }
 

@@ -3,6 +3,7 @@
 #include "cgapostrequest.h"
 #include "csendthread.h"
 #include "draftstore.h"
+#include "logscanner.h"
 #include "outbox.h"
 #include "pzstyledialog.h"
 #include "reportdata.h"
@@ -38,6 +39,7 @@ class QNetworkReply;
 class QPixmap;
 class QProgressBar;
 class QPushButton;
+class QTemporaryDir;
 class QTimer;
 class QTranslator;
 class ScreenshotWriter;
@@ -112,6 +114,11 @@ public:
     // preview behind it and the size line (made off the GUI thread).
     void showReportDetails();
     void refreshPreview();
+
+    // Opens the editor that hides parts of a listed screenshot (rewritten in
+    // place) or picture (edited in a copy; the user's file stays as it is),
+    // above the given window (this one when null).
+    void editPicture(const QString &path, QWidget *over = nullptr);
 
     // The worker routine, run on the send thread.
     void runDelivery() override;
@@ -248,6 +255,8 @@ private:
     void placeLoadingExtras();
     void previewPlanned();
     void previewEstimated();
+    void pictureEdited(const QString &path, const QString &edited, int areas);
+    void scanLogs();
     void updateSizeLine();
     void showDeliveryStep(ReportDelivery::Step step, qint64 sent, qint64 total);
     void restoreAfterCancel();
@@ -346,6 +355,18 @@ private:
     QTimer *m_previewTimer = nullptr;
     QFutureWatcher<ReportPreview> *m_planner = nullptr;
     QFutureWatcher<ReportPreview> *m_estimator = nullptr;
+
+    // Privacy: whether the logs go masked, the areas blacked out per listed
+    // picture file, the edited copies of the user's pictures, and what the
+    // logs hold that may be private (scanned off the GUI thread for the
+    // details; the key names the log files and versions scanned).
+    bool m_maskLogs = false;
+    QMap<QString, int> m_hiddenAreas;
+    std::unique_ptr<QTemporaryDir> m_editedCopies;
+    QFutureWatcher<LogScanner::Counts> *m_logScanner = nullptr;
+    QString m_scanningKey;
+    QString m_scannedKey;
+    LogScanner::Counts m_logFindings;
 
     // The loading view's step, progress and Cancel; the success page's reference.
     QLabel *m_stepLine = nullptr;

@@ -2,6 +2,8 @@
 
 #include "cfeedback.h"
 
+#include "cpictureeditor.h"
+#include "creportdetails.h"
 #include "cscreenimg.h"
 #include "hostplatform.h"
 #include "imgview.h"
@@ -24,6 +26,8 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
 
@@ -132,6 +136,8 @@ void CFeedback::listTile(QListWidget *list, const QString &path, const QPixmap &
             m_ui.captureButton->setEnabled(false);
         connect(tile, &ImgView::SignalClose, this,
                 [this](QPushButton *button) { removeScreenshot(button); });
+        connect(tile, &ImgView::SignalOpen, this,
+                [this](QPushButton *button) { editPicture(m_screenPaths.value(button)); });
     } else {
         m_photoItems.insert(closeButton, item);
         m_photoPaths.insert(item, path);
@@ -139,6 +145,8 @@ void CFeedback::listTile(QListWidget *list, const QString &path, const QPixmap &
             m_ui.addImage->setEnabled(false);
         connect(tile, &ImgView::SignalClose, this,
                 [this](QPushButton *button) { removePicture(button); });
+        connect(tile, &ImgView::SignalOpen, this,
+                [this](QPushButton *button) { editPicture(m_photoPaths.value(m_photoItems.value(button))); });
     }
     nameTiles(list);
 }
@@ -263,4 +271,55 @@ void CFeedback::clearPictureLists()
     m_screenPaths.clear();
     m_photoItems.clear();
     m_photoPaths.clear();
+}
+
+void CFeedback::editPicture(const QString &path, QWidget *over)
+{
+    const bool screenshot = m_screenPaths.key(path, nullptr) != nullptr;
+    if (path.isEmpty() || (!screenshot && !m_photoPaths.key(path, nullptr)))
+        return;
+    // The screenshot file must be whole before it is read and rewritten.
+    if (screenshot)
+        m_screenshotWriter->waitForPending();
+    if (!QFileInfo(path).isFile())
+        return;
+    QString target = path;
+    if (!screenshot && !(m_editedCopies && path.startsWith(m_editedCopies->path() + QLatin1Char('/')))) {
+        // The user's own picture is never changed: the edit goes to a copy
+        // (a PNG, which keeps the black exact and drops what the original's
+        // metadata said), removed with the window.
+        if (!m_editedCopies)
+            m_editedCopies = std::make_unique<QTemporaryDir>();
+        const QString base = m_editedCopies->filePath(QFileInfo(path).completeBaseName());
+        target = base + QStringLiteral(".png");
+        for (int n = 2; QFileInfo::exists(target); ++n)
+            target = base + QStringLiteral("-%1.png").arg(n);
+    }
+    auto *editor = new CPictureEditor(path, target, over ? over : this);
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    editor->setWindowModality(Qt::WindowModal);
+    connect(editor, &QDialog::accepted, this, [this, editor, path] {
+        pictureEdited(path, editor->target(), editor->hiddenAreas().areas().size());
+    });
+    editor->show();
+}
+
+void CFeedback::pictureEdited(const QString &path, const QString &edited, int areas)
+{
+    if (areas <= 0)
+        return; // nothing hidden, nothing written
+    QListWidgetItem *item = nullptr;
+    QListWidget *list = m_ui.listWidget_Screen;
+    if (QPushButton *button = m_screenPaths.key(path, nullptr)) {
+        item = m_screenItems.value(button);
+    } else if ((item = m_photoPaths.key(path, nullptr))) {
+        list = m_ui.listWidget_Photo;
+        m_photoPaths.insert(item, edited);
+    }
+    m_hiddenAreas.insert(edited, m_hiddenAreas.take(path) + areas);
+    if (auto *tile = item ? qobject_cast<ImgView *>(list->itemWidget(item)) : nullptr)
+        tile->setPicture(PictureThumbnail::load(edited, nullptr));
+    if (m_details)
+        m_details->reloadThumbnails();
+    m_previewTimer->start();
 }

@@ -5,11 +5,15 @@
 #include "cfeedback.h"
 
 #include "creportdetails.h"
+#include "deployment.h"
+#include "logscanner.h"
 #include "reportpackaging.h"
 #include "screenshotwriter.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFutureWatcher>
 #include <QLabel>
 #include <QListWidget>
@@ -57,6 +61,13 @@ void CFeedback::addPreviewWidgets()
     connect(m_planner, &QFutureWatcher<ReportPreview>::finished, this, &CFeedback::previewPlanned);
     m_estimator = new QFutureWatcher<ReportPreview>(this);
     connect(m_estimator, &QFutureWatcher<ReportPreview>::finished, this, &CFeedback::previewEstimated);
+    m_maskLogs = Deployment::maskLogsByDefault();
+    m_logScanner = new QFutureWatcher<LogScanner::Counts>(this);
+    connect(m_logScanner, &QFutureWatcher<LogScanner::Counts>::finished, this, [this] {
+        m_scannedKey = m_scanningKey;
+        m_logFindings = m_logScanner->result();
+        scanLogs(); // hands the finds to the preview, or scans anew if the logs changed
+    });
 
     // What a report carries changes with the ticks and the picture lists,
     // and when a screenshot file is complete.
@@ -118,6 +129,7 @@ void CFeedback::refreshPreview()
 void CFeedback::previewPlanned()
 {
     m_preview = m_planner->result();
+    scanLogs();
     if (m_details)
         m_details->setPreview(m_preview);
     m_estimateRound = m_previewRound;
@@ -133,6 +145,7 @@ void CFeedback::previewEstimated()
     if (m_estimateRound != m_previewRound)
         return; // the form changed meanwhile; its own estimate follows
     m_preview = m_estimator->result();
+    scanLogs();
     updateSizeLine();
     if (m_details)
         m_details->setPreview(m_preview);
@@ -160,10 +173,49 @@ void CFeedback::showReportDetails()
     if (!m_details) {
         m_details = new CReportDetails(this);
         m_details->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_details, &CReportDetails::maskLogsToggled, this, [this](bool on) {
+            m_maskLogs = on;
+            m_previewTimer->start();
+        });
+        connect(m_details, &CReportDetails::hidePartsRequested, this,
+                [this](const QString &path) { editPicture(path, m_details); });
     }
     // Made anew: the text may have changed since the last preview.
     refreshPreview();
     m_details->show();
     m_details->raise();
     m_details->activateWindow();
+}
+
+// What the logs hold that may be private, for the details: scanned off the
+// GUI thread once per version of the log files, since they may be large.
+void CFeedback::scanLogs()
+{
+    const ReportPlan::Archive *logs = m_preview.plan.archive(ReportPlan::Kind::Logs);
+    if (!logs)
+        return;
+    QString key;
+    QStringList paths;
+    for (const ReportPlan::File &file : logs->files) {
+        paths << file.path;
+        key += file.path + QLatin1Char('\t') + QString::number(QFileInfo(file.path).size()) + QLatin1Char('\t')
+               + QString::number(QFileInfo(file.path).lastModified().toMSecsSinceEpoch()) + QLatin1Char('\n');
+    }
+    if (key == m_scannedKey) {
+        m_preview.logFindings = m_logFindings;
+        m_preview.logsScanned = true;
+        if (m_details)
+            m_details->setPreview(m_preview);
+        return;
+    }
+    if (!m_details || (m_logScanner->isRunning() && key == m_scanningKey))
+        return;
+    m_scanningKey = key;
+    m_logScanner->setFuture(QtConcurrent::run([paths] {
+        const LogScanner scanner(QDir::homePath());
+        LogScanner::Counts counts;
+        for (const QString &path : paths)
+            scanner.scanFile(path, counts);
+        return counts;
+    }));
 }

@@ -1,10 +1,12 @@
 #include "creportdetails.h"
 
+#include "logmasking.h"
 #include "picturethumbnail.h"
 #include "pzstylebutton.h"
 #include "pzstylewidgettitle.h"
 #include "reportpackaging.h"
 
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QHBoxLayout>
@@ -47,7 +49,8 @@ CReportDetails::CReportDetails(QWidget *parent)
             auto *item = new QListWidgetItem(m_thumbnails);
             item->setIcon(QIcon(QPixmap::fromImage(images.at(i))));
             item->setToolTip(QFileInfo(m_thumbnailPaths.at(i)).fileName());
-            item->setFlags(Qt::ItemIsEnabled);
+            item->setData(Qt::UserRole, m_thumbnailPaths.at(i));
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         }
     });
 }
@@ -59,7 +62,7 @@ void CReportDetails::setupUi()
 {
     setObjectName(QStringLiteral("CReportDetails"));
     setWindowTitle(tr("What is sent?"));
-    setFixedSize(540, 620);
+    setFixedSize(540, 680);
 
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(ShadowWidth, ShadowWidth, ShadowWidth, ShadowWidth);
@@ -103,16 +106,48 @@ void CReportDetails::setupUi()
     m_files->setFocusPolicy(Qt::TabFocus); // a click leaves the focus where it was
     column->addWidget(m_files, 1);
 
+    // What the logs hold that may be private, and the choice to mask it.
+    m_logFindings = new QLabel(body);
+    m_logFindings->setObjectName(QStringLiteral("label_LogFindings"));
+    m_logFindings->setWordWrap(true);
+    column->addWidget(m_logFindings);
+    m_maskLogs = new QCheckBox(tr("Mask them in the sent copy"), body);
+    m_maskLogs->setObjectName(QStringLiteral("checkBox_MaskLogs"));
+    m_maskLogs->setToolTip(tr("The logs are sent with each of these replaced by <email>, <secret> or ~. "
+                              "The log files on your computer are not changed."));
+    column->addWidget(m_maskLogs);
+    m_logFindings->hide();
+    m_maskLogs->hide();
+    connect(m_maskLogs, &QCheckBox::toggled, this, &CReportDetails::maskLogsToggled);
+
     m_thumbnails = new QListWidget(body);
-    column->addWidget(heading(tr("Screenshots and pictures"), m_thumbnails, body));
+    auto *pictureRow = new QHBoxLayout();
+    pictureRow->addWidget(heading(tr("Screenshots and pictures"), m_thumbnails, body), 1);
+    m_hideParts = new QPushButton(tr("Hide parts\u2026"), body);
+    m_hideParts->setObjectName(QStringLiteral("pushButton_HideParts"));
+    m_hideParts->setToolTip(tr("Black out parts of the chosen picture before it is sent"));
+    m_hideParts->setFlat(true);
+    m_hideParts->setEnabled(false);
+    pictureRow->addWidget(m_hideParts);
+    column->addLayout(pictureRow);
     m_thumbnails->setObjectName(QStringLiteral("listWidget_Thumbnails"));
     m_thumbnails->setViewMode(QListView::IconMode);
     m_thumbnails->setIconSize(ThumbnailBox);
     m_thumbnails->setMovement(QListView::Static);
     m_thumbnails->setSpacing(4);
     m_thumbnails->setFixedHeight(ThumbnailBox.height() + 20);
+    // The keyboard chooses a picture with the arrow keys, for "Hide parts…".
     m_thumbnails->setFocusPolicy(Qt::TabFocus);
+    m_thumbnails->setSelectionMode(QAbstractItemView::SingleSelection);
     column->addWidget(m_thumbnails);
+    const auto requestHiding = [this] {
+        if (QListWidgetItem *item = m_thumbnails->currentItem())
+            emit hidePartsRequested(item->data(Qt::UserRole).toString());
+    };
+    connect(m_thumbnails, &QListWidget::itemSelectionChanged, this,
+            [this] { m_hideParts->setEnabled(!m_thumbnails->selectedItems().isEmpty()); });
+    connect(m_thumbnails, &QListWidget::itemDoubleClicked, this, requestHiding);
+    connect(m_hideParts, &QPushButton::clicked, this, requestHiding);
 
     auto *bottom = new QHBoxLayout();
     bottom->setContentsMargins(0, 6, 0, 0);
@@ -127,10 +162,9 @@ void CReportDetails::setupUi()
     bottom->addWidget(m_close);
     column->addLayout(bottom);
     connect(m_close, &QPushButton::clicked, this, &QDialog::close);
-    QWidget::setTabOrder(m_text, m_files);
-    QWidget::setTabOrder(m_files, m_thumbnails);
-    QWidget::setTabOrder(m_thumbnails, m_close);
-    QWidget::setTabOrder(m_close, m_title->closeButton());
+    QWidget *order[] = {m_text, m_files, m_maskLogs, m_hideParts, m_thumbnails, m_close, m_title->closeButton()};
+    for (size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
     // Enter, Space or Escape close it at once.
     setClosesOnEscape(true);
     m_close->setFocus();
@@ -151,6 +185,7 @@ void CReportDetails::setPreview(const ReportPreview &preview)
     if (m_text->toPlainText() != preview.body)
         m_text->setPlainText(preview.body);
     fillFiles(preview);
+    showLogFindings(preview);
     loadThumbnails(preview.plan);
     m_total->setText(preview.estimated ? tr("The mail: about %1").arg(sizeText(preview.mailSize))
                                        : tr("Working out the size\u2026"));
@@ -181,8 +216,16 @@ void CReportDetails::fillFiles(const ReportPreview &preview)
         }
         if (archive.files.size() > MaxListedFiles)
             new QTreeWidgetItem(item, {tr("and %n more file(s)", nullptr, archive.files.size() - MaxListedFiles)});
-        if (archive.files.isEmpty())
+        if (archive.kind == ReportPlan::Kind::Logs && !plan.logsAsTheyAre()) {
+            if (plan.maskLogs)
+                item->setText(0, tr("%1 (masked copies)").arg(item->text(0)));
+            if (plan.hiddenAreas > 0 || (plan.maskLogs && preview.logFindings.total() > 0)) {
+                auto *note = new QTreeWidgetItem(item, {LogMasking::noteName()});
+                note->setToolTip(0, tr("Says what was masked or hidden and how much, never what"));
+            }
+        } else if (archive.files.isEmpty()) {
             new QTreeWidgetItem(item, {tr("(no files)")});
+        }
     }
     for (const ReportPlan::File &picture : plan.pictures) {
         auto *item = new QTreeWidgetItem(m_files, {QFileInfo(picture.path).fileName(), sizeText(picture.size)});
@@ -216,4 +259,39 @@ void CReportDetails::loadThumbnails(const ReportPlan &plan)
             images << PictureThumbnail::loadImage(paths.at(i), fromDisk.at(i) ? "JFIF" : nullptr, ThumbnailBox);
         return images;
     }));
+}
+
+void CReportDetails::reloadThumbnails()
+{
+    m_thumbnailPaths.clear();
+}
+
+void CReportDetails::showLogFindings(const ReportPreview &preview)
+{
+    const bool logs = preview.plan.archive(ReportPlan::Kind::Logs) != nullptr;
+    m_logFindings->setVisible(logs);
+    m_maskLogs->setVisible(logs);
+    {
+        const QSignalBlocker quiet(m_maskLogs);
+        m_maskLogs->setChecked(preview.plan.maskLogs);
+    }
+    if (!logs)
+        return;
+    const LogScanner::Counts &found = preview.logFindings;
+    if (!preview.logsScanned) {
+        m_logFindings->setText(tr("Checking the logs for addresses and secrets\u2026"));
+        return;
+    }
+    if (found.total() == 0) {
+        m_logFindings->setText(tr("The logs show no e-mail addresses, passwords, tokens, keys or home folders."));
+        return;
+    }
+    QStringList kinds;
+    if (const qint64 n = found.of(LogScanner::Email))
+        kinds << tr("%n e-mail address(es)", nullptr, int(n));
+    if (const qint64 n = found.of(LogScanner::Secret))
+        kinds << tr("%n value(s) that look like passwords, tokens or keys", nullptr, int(n));
+    if (const qint64 n = found.of(LogScanner::HomeFolder))
+        kinds << tr("%n path(s) with a home folder", nullptr, int(n));
+    m_logFindings->setText(tr("The logs contain %1 that may be private.").arg(kinds.join(tr(", "))));
 }

@@ -9,7 +9,9 @@
 
 class PZStyleButton;
 class PZStyleWidgetTitle;
+class QCheckBox;
 class QLabel;
+class QPushButton;
 class QListWidget;
 class QPlainTextEdit;
 class QTreeWidget;
@@ -30,19 +32,32 @@ public:
     ~CReportDetails() override;
 
     void setPreview(const ReportPreview &preview);
+    // Loads the thumbnails again, also of files whose paths are unchanged
+    // (a picture was edited in place).
+    void reloadThumbnails();
 
     // "3.2 MB" and the like, in decimal units, as the size limit is given.
     static QString sizeText(qint64 bytes);
 
+signals:
+    // "Mask them in the sent copy" was ticked or unticked.
+    void maskLogsToggled(bool on);
+    // "Hide parts…" (or a double click) on the thumbnail of that file.
+    void hidePartsRequested(const QString &path);
+
 private:
     void setupUi();
+    void showLogFindings(const ReportPreview &preview);
     void fillFiles(const ReportPreview &preview);
     void loadThumbnails(const ReportPlan &plan);
 
     PZStyleWidgetTitle *m_title = nullptr;
     QPlainTextEdit *m_text = nullptr;
     QTreeWidget *m_files = nullptr;
+    QLabel *m_logFindings = nullptr;
+    QCheckBox *m_maskLogs = nullptr;
     QListWidget *m_thumbnails = nullptr;
+    QPushButton *m_hideParts = nullptr;
     QLabel *m_total = nullptr;
     PZStyleButton *m_close = nullptr;
     QStringList m_thumbnailPaths;

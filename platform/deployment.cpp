@@ -9,6 +9,14 @@ QString deploymentValue(const char *variable, const char *builtIn)
     return value.isEmpty() ? QString::fromUtf8(builtIn) : value;
 }
 
+// The cache value comes as CMake writes a truth value (ON, TRUE, 1 ...).
+bool deploymentSwitch(const char *variable, const char *builtIn)
+{
+    const QString value = deploymentValue(variable, builtIn).toLower();
+    return value == QLatin1String("1") || value == QLatin1String("on") || value == QLatin1String("true")
+        || value == QLatin1String("yes");
+}
+
 } // namespace
 
 namespace Deployment {
@@ -54,11 +62,12 @@ bool smtpTrace()
 
 bool smtpVerifyPeer()
 {
-    // The cache value comes as CMake writes a truth value (ON, TRUE, 1 ...).
-    const QString value =
-        deploymentValue("FEEDBACK_SMTP_VERIFY_PEER", FEEDBACK_DEFAULT_SMTP_VERIFY_PEER).toLower();
-    return value == QLatin1String("1") || value == QLatin1String("on") || value == QLatin1String("true")
-        || value == QLatin1String("yes");
+    return deploymentSwitch("FEEDBACK_SMTP_VERIFY_PEER", FEEDBACK_DEFAULT_SMTP_VERIFY_PEER);
+}
+
+bool maskLogsByDefault()
+{
+    return deploymentSwitch("FEEDBACK_MASK_LOGS", FEEDBACK_DEFAULT_MASK_LOGS);
 }
 
 } // namespace Deployment

@@ -25,5 +25,8 @@ bool smtpTrace();
 // FEEDBACK_SMTP_VERIFY_PEER: whether the SMTP server's certificate must verify
 // against the system's certificate store (1/on/true/yes; anything else is off).
 bool smtpVerifyPeer();
+// FEEDBACK_MASK_LOGS: whether "mask them in the sent copy" starts ticked
+// (same truth values).
+bool maskLogsByDefault();
 
 } // namespace Deployment

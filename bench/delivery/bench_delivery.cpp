@@ -12,6 +12,14 @@
 // /usr/bin/time -v to see the peak memory for a large file:
 //
 //   <build folder>/bench_delivery --zip-folder <archive> <folder>
+//
+// With --mask-logs it writes a log of that many megabytes (lines with
+// addresses, tokens and home folders among ordinary ones) and packs the log
+// archive plain and masked, printing the time of each and the process's peak
+// memory, which must not grow with the log:
+//
+//   <build folder>/bench_delivery --mask-logs 300
+#include "logscanner.h"
 #include "mimetext.h"
 #include "outboxresender.h"
 #include "reportdelivery.h"
@@ -29,6 +37,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 
 namespace {
 
@@ -111,6 +120,67 @@ int zipOneFolder(const QString &archive, const QString &folder)
     return ok ? 0 : 1;
 }
 
+// Peak resident memory of this process so far, in megabytes.
+double peakMemoryMb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return -1;
+}
+
+int maskLogs(int megabytes)
+{
+    QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/bench-mask-XXXXXX"));
+    QDir().mkpath(dir.filePath(QStringLiteral("Log")));
+    QFile log(dir.filePath(QStringLiteral("Log/app.log")));
+    if (!log.open(QIODevice::WriteOnly))
+        return 1;
+    const QByteArray home = QDir::homePath().toUtf8();
+    QRandomGenerator random(7);
+    const qint64 target = qint64(megabytes) * 1000 * 1000;
+    while (log.size() < target) {
+        // Written a megabyte at a time, so the log itself never sits in memory.
+        QByteArray chunk = logBytes(900 * 1000, random.generate());
+        for (int i = 0; i < 200; ++i) {
+            chunk += "12:00:0" + QByteArray::number(i % 10) + " [warn] user u" + QByteArray::number(random.bounded(9999))
+                     + "@mail.example.org token=" + QByteArray::number(random.generate64(), 16)
+                     + " opened " + home + "/Documents/f" + QByteArray::number(i) + ".txt sha1="
+                     + QByteArray::number(random.generate64(), 16) + QByteArray::number(random.generate64(), 16) + '\n';
+        }
+        log.write(chunk);
+    }
+    log.close();
+    const double beforeMb = peakMemoryMb();
+
+    ReportForm form;
+    form.attachLog = true;
+    for (const bool mask : {false, true}) {
+        form.maskLogs = mask;
+        QStringList files;
+        QElapsedTimer timer;
+        timer.start();
+        const std::clock_t cpuStart = std::clock();
+        ReportPackaging::packageAttachments(form, dir.path(), true, files);
+        const double ms = msSince(timer);
+        // Processor time as well: on a shared machine the wall time says more about the neighbours.
+        const double cpuMs = double(std::clock() - cpuStart) * 1000.0 / CLOCKS_PER_SEC;
+        out << (mask ? "masked   " : "unmasked ") << QFileInfo(log).size() / 1e6 << " MB log: " << ms << " ms wall, "
+            << cpuMs << " ms processor (" << QFileInfo(log).size() / 1e3 / cpuMs << " MB/s), archive "
+            << QFileInfo(files.value(0)).size()
+            << " bytes, peak memory " << peakMemoryMb() << " MB (" << beforeMb << " MB before packing)" << Qt::endl;
+    }
+    LogScanner::Counts counts;
+    LogScanner(QDir::homePath()).scanFile(log.fileName(), counts);
+    out << "finds: " << counts.of(LogScanner::Email) << " addresses, " << counts.of(LogScanner::Secret)
+        << " secrets, " << counts.of(LogScanner::HomeFolder) << " home folders" << Qt::endl;
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -118,6 +188,8 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     if (argc == 4 && qstrcmp(argv[1], "--zip-folder") == 0)
         return zipOneFolder(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    if (argc == 3 && qstrcmp(argv[1], "--mask-logs") == 0)
+        return maskLogs(qMax(1, atoi(argv[2])));
     const int rounds = argc > 1 ? qMax(1, atoi(argv[1])) : 3;
 
     QTemporaryDir dir;

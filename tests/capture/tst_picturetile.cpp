@@ -1,3 +1,4 @@
+#include "cpictureeditor.h"
 #include "imgview.h"
 #include "picturethumbnail.h"
 #include "screenshotwriter.h"
@@ -264,6 +265,85 @@ private slots:
         QCOMPARE(spy.count(), reported < 0 ? 0 : 1);
         if (reported >= 0)
             QCOMPARE(spy.at(0), (QVariantList{target, bool(reported)}));
+    }
+
+    void editorHidesAreas_data()
+    {
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<bool>("copy"); // a picture of the user's: the edit goes to a copy
+        QTest::addColumn<int>("drags");
+        QTest::addColumn<int>("undos");
+        QTest::addColumn<bool>("done");
+        QTest::addColumn<int>("kept"); // areas left to black out
+        QTest::newRow("screenshot rewritten in place") << QByteArray("png") << false << 2 << 0 << true << 2;
+        QTest::newRow("undo takes the last area back") << QByteArray("png") << false << 2 << 1 << true << 1;
+        QTest::newRow("picture from disk edited in a copy") << QByteArray("jpeg") << true << 1 << 0 << true << 1;
+        QTest::newRow("cancel leaves the file as it was") << QByteArray("png") << false << 2 << 0 << false << 2;
+        QTest::newRow("done with nothing hidden writes nothing") << QByteArray("png") << true << 1 << 1 << true << 0;
+    }
+
+    // The hidden areas are black pixel for pixel in the file that is sent;
+    // every other pixel is the picture's own.
+    void editorHidesAreas()
+    {
+        QFETCH(QByteArray, format);
+        QFETCH(bool, copy);
+        QFETCH(int, drags);
+        QFETCH(int, undos);
+        QFETCH(bool, done);
+        QFETCH(int, kept);
+
+        QTemporaryDir dir;
+        QImage picture(300, 200, QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x)
+                picture.setPixel(x, y, qRgb(x % 256, (y * 3) % 256, (x * y + 40) % 256));
+        }
+        const QString source = dir.filePath(QStringLiteral("shot.") + QString::fromLatin1(format));
+        QVERIFY(picture.save(source, format.constData()));
+        const QByteArray before = TestSupport::readFile(source);
+        const QImage decoded = QImage(source).convertToFormat(QImage::Format_RGB32);
+        const QString target = copy ? dir.filePath(QStringLiteral("copy.png")) : source;
+
+        CPictureEditor editor(source, target);
+        QVERIFY(editor.isLoaded());
+        editor.show();
+        auto *canvas = editor.findChild<QWidget *>(QStringLiteral("widget_PictureCanvas"));
+        QVERIFY(canvas);
+        QCOMPARE(canvas->size(), picture.size()); // small enough to be shown as it is
+        const QVector<QRect> drawn{QRect(10, 20, 50, 40), QRect(200, 150, 60, 30)};
+        for (int i = 0; i < drags; ++i) {
+            // Dragged from bottom right to top left: the area is the same.
+            QTest::mousePress(canvas, Qt::LeftButton, {}, drawn[i].bottomRight() + QPoint(1, 1));
+            QTest::mouseMove(canvas, drawn[i].center());
+            QTest::mouseRelease(canvas, Qt::LeftButton, {}, drawn[i].topLeft());
+        }
+        for (int i = 0; i < undos; ++i)
+            QTest::mouseClick(editor.findChild<QPushButton *>(QStringLiteral("pushButton_EditorUndo")), Qt::LeftButton);
+        QCOMPARE(editor.hiddenAreas().areas(), drawn.mid(0, kept));
+        QTest::mouseClick(editor.findChild<QPushButton *>(done ? QStringLiteral("pushButton_EditorDone")
+                                                               : QStringLiteral("pushButton_EditorCancel")),
+                          Qt::LeftButton);
+        QCOMPARE(editor.result(), done ? int(QDialog::Accepted) : int(QDialog::Rejected));
+
+        QCOMPARE(TestSupport::readFile(source) == before, copy || !done || kept == 0);
+        if (!done || kept == 0) {
+            QVERIFY(!copy || !QFileInfo::exists(target));
+            return;
+        }
+        const QImage sent = QImage(target).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(sent.size(), decoded.size());
+        int black = 0;
+        for (int y = 0; y < sent.height(); ++y) {
+            for (int x = 0; x < sent.width(); ++x) {
+                bool hidden = false;
+                for (const QRect &area : drawn.mid(0, kept))
+                    hidden = hidden || area.contains(x, y);
+                black += hidden;
+                QCOMPARE(sent.pixel(x, y), hidden ? qRgb(0, 0, 0) : decoded.pixel(x, y));
+            }
+        }
+        QVERIFY(black > 0);
     }
 
     void initTestCase()

@@ -1,6 +1,7 @@
 // Address judgement while typing, and the screenshot and picture lists.
 
 #include "cfeedback.h"
+#include "cpictureeditor.h"
 #include "cscreenimg.h"
 #include "imgview.h"
 #include "pzstylebutton.h"
@@ -53,6 +54,8 @@ private slots:
     void pickedPicture_data();
     void pickedPicture();
     void clearPictureListsKeepsFiles();
+    void doubleClickedTileHidesParts_data();
+    void doubleClickedTileHidesParts();
 
 private:
     std::unique_ptr<CFeedback> m_window;
@@ -343,6 +346,55 @@ void TestFeedbackPictures::clearPictureListsKeepsFiles()
     QVERIFY(QFile::exists(picture));
     QTRY_COMPARE(WindowTest::screenshotFiles().size(), 2);
     QVERIFY(m_window->reportForm().photoPaths.isEmpty());
+}
+
+void TestFeedbackPictures::doubleClickedTileHidesParts_data()
+{
+    QTest::addColumn<bool>("screenshot");
+    QTest::newRow("screenshot: rewritten where it is") << true;
+    QTest::newRow("picture from disk: a copy is sent, the file stays") << false;
+}
+
+// A double click on a tile opens the editor; after Done the report sends
+// the edited file and counts the area for the note in the log archive.
+void TestFeedbackPictures::doubleClickedTileHidesParts()
+{
+    QFETCH(bool, screenshot);
+    const QString path = screenshot ? CFeedback::screenshotFolder() + QStringLiteral("/feedback1.png")
+                                    : m_pictures.path() + QStringLiteral("/mine.jpg");
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    QVERIFY(WindowTest::writePicture(path, screenshot ? "png" : "jpeg", 200, 100));
+    const QByteArray original = TestSupport::readFile(path);
+    QListWidget *list = screenshot ? m_window->form().listWidget_Screen : m_window->form().listWidget_Photo;
+    if (screenshot) {
+        m_window->addScreenshot(path);
+    } else {
+        m_picked = QStringList{path};
+        m_window->SlotAddImg();
+    }
+    QCOMPARE(list->count(), 1);
+
+    QTest::mouseDClick(list->itemWidget(list->item(0)), Qt::LeftButton);
+    auto *editor = m_window->findChild<CPictureEditor *>();
+    QVERIFY(editor);
+    auto *canvas = editor->findChild<QWidget *>(QStringLiteral("widget_PictureCanvas"));
+    QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(50, 40));
+    QTest::mouseClick(editor->findChild<QPushButton *>(QStringLiteral("pushButton_EditorDone")), Qt::LeftButton);
+
+    const ReportForm form = m_window->reportForm();
+    QCOMPARE(form.hiddenAreas, 1);
+    const QString sent = screenshot ? path : form.photoPaths.value(0);
+    QCOMPARE(sent == path, screenshot);
+    QCOMPARE(TestSupport::readFile(path) == original, !screenshot);
+    const QImage edited(sent);
+    QCOMPARE(edited.size(), QSize(200, 100));
+    QCOMPARE(edited.pixel(30, 25), qRgb(0, 0, 0));
+    QVERIFY(edited.pixel(100, 80) != qRgb(0, 0, 0));
+
+    // Removing the picture takes its areas out of the count.
+    QTest::mouseClick(tileButton(list, 0), Qt::LeftButton);
+    QCOMPARE(m_window->reportForm().hiddenAreas, 0);
 }
 
 QTEST_MAIN(TestFeedbackPictures)

@@ -706,6 +706,21 @@ void TestFeedbackSubmit::whatIsSent()
     m_window->form().CheckBoxAttachDB->setChecked(true);
     QTRY_VERIFY_WITH_TIMEOUT(sizeLine->property("warning").toBool(), 10000);
     QTRY_VERIFY(!files->findItems(QStringLiteral("main.db"), Qt::MatchExactly | Qt::MatchRecursive).isEmpty());
+
+    // What the logs hold that may be private is counted; ticking "mask"
+    // makes the report mask it and say so in a note.
+    QVERIFY(TestSupport::writeFile(WindowTest::appDir() + QStringLiteral("/Log/mail.log"),
+                                   "from bob@example.org and ann@example.org token=abc\n"));
+    m_window->form().CheckBoxAttachDB->setChecked(false);
+    auto *findings = details->findChild<QLabel *>(QStringLiteral("label_LogFindings"));
+    QTRY_VERIFY_WITH_TIMEOUT(findings->text().contains(QStringLiteral("2 e-mail address")), 10000);
+    QVERIFY(findings->text().contains(QStringLiteral("1 value")));
+    auto *mask = details->findChild<QCheckBox *>(QStringLiteral("checkBox_MaskLogs"));
+    QVERIFY(mask->isVisible() && !mask->isChecked());
+    QVERIFY(!m_window->reportForm().maskLogs);
+    mask->click();
+    QVERIFY(m_window->reportForm().maskLogs);
+    QTRY_VERIFY(!files->findItems(QStringLiteral("masked.txt"), Qt::MatchExactly | Qt::MatchRecursive).isEmpty());
 }
 
 // Typed and closed: the next start for the same product and mode restores

@@ -14,10 +14,13 @@ private slots:
     void downloadBase();
     void overrides_data();
     void overrides();
+    void maskLogsSwitch_data();
+    void maskLogsSwitch();
 
 private:
     const QList<QByteArray> m_variables{"FEEDBACK_DOWNLOAD_BASE", "FEEDBACK_ANALYTICS_BASE",
-                                        "FEEDBACK_SMTP_HOST", "FEEDBACK_SUPPORT_MAILBOX"};
+                                        "FEEDBACK_SMTP_HOST", "FEEDBACK_SUPPORT_MAILBOX",
+                                        "FEEDBACK_MASK_LOGS"};
 };
 
 void TestDeployment::init()
@@ -97,6 +100,27 @@ void TestDeployment::overrides()
     QCOMPARE(read(), wins ? QString::fromUtf8(value) : builtIn);
     qunsetenv(variable.constData());
     QCOMPARE(read(), builtIn);
+}
+
+
+void TestDeployment::maskLogsSwitch_data()
+{
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<bool>("on");
+    QTest::newRow("ON") << QByteArray("ON") << true;
+    QTest::newRow("yes, blanks") << QByteArray(" yes ") << true;
+    QTest::newRow("1") << QByteArray("1") << true;
+    QTest::newRow("off") << QByteArray("off") << false;
+    QTest::newRow("anything else") << QByteArray("mask") << false;
+}
+
+// The environment turns it either way, whatever the build chose.
+void TestDeployment::maskLogsSwitch()
+{
+    QFETCH(QByteArray, value);
+    QFETCH(bool, on);
+    qputenv("FEEDBACK_MASK_LOGS", value);
+    QCOMPARE(Deployment::maskLogsByDefault(), on);
 }
 
 QTEST_GUILESS_MAIN(TestDeployment)
