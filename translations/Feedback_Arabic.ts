@@ -219,6 +219,49 @@
         <source>Submitting...</source>
         <translation>جارٍ الإرسال…</translation>
     </message>
+    <message>
+        <source>Your report could not be saved for a later attempt.</source>
+        <translation>تعذّر حفظ تقريرك لمحاولة لاحقة.</translation>
+    </message>
+    <message>
+        <source>Waiting for the copy being sent in the background…</source>
+        <translation>جارٍ انتظار النسخة التي تُرسَل في الخلفية…</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureEditor</name>
+    <message>
+        <source>Hide parts of the picture</source>
+        <translation>إخفاء أجزاء من الصورة</translation>
+    </message>
+    <message>
+        <source>Drag over what should not be sent. It is blacked out in the picture that is sent.</source>
+        <translation>اسحب فوق ما لا يجب إرساله، وسيُطمس باللون الأسود في الصورة المُرسَلة.</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>الصورة</translation>
+    </message>
+    <message>
+        <source>This picture cannot be edited.</source>
+        <translation>لا يمكن تعديل هذه الصورة.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>تراجع</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>تم</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved.</source>
+        <translation>تعذّر حفظ الصورة.</translation>
+    </message>
 </context>
 <context>
     <name>CReportDetails</name>
@@ -308,6 +351,79 @@
     <message>
         <source>No files: only the text is sent.</source>
         <translation>لا توجد ملفات: يُرسَل النص فقط.</translation>
+    </message>
+    <message>
+        <source>Mask them in the sent copy</source>
+        <translation>إخفاؤها في النسخة المُرسَلة</translation>
+    </message>
+    <message>
+        <source>The logs are sent with each of these replaced by &lt;email&gt;, &lt;secret&gt; or ~. The log files on your computer are not changed.</source>
+        <translation>تُرسَل السجلات مع استبدال كلٍّ من هذه العناصر بـ &lt;email&gt; أو &lt;secret&gt; أو ~. لا تتغيّر ملفات السجل على حاسوبك.</translation>
+    </message>
+    <message>
+        <source>Hide parts…</source>
+        <translation>إخفاء أجزاء…</translation>
+    </message>
+    <message>
+        <source>Black out parts of the chosen picture before it is sent</source>
+        <translation>طمس أجزاء من الصورة المختارة باللون الأسود قبل إرسالها</translation>
+    </message>
+    <message>
+        <source>%1 (masked copies)</source>
+        <translation>%1 (نسخ مُخفاة البيانات)</translation>
+    </message>
+    <message>
+        <source>Says what was masked or hidden and how much, never what</source>
+        <translation>يذكر نوع ما أُخفي وعدده، دون محتواه أبدًا</translation>
+    </message>
+    <message>
+        <source>Checking the logs for addresses and secrets…</source>
+        <translation>جارٍ فحص السجلات بحثًا عن العناوين والأسرار…</translation>
+    </message>
+    <message>
+        <source>The logs show no e-mail addresses, passwords, tokens, keys or home folders.</source>
+        <translation>لا تحتوي السجلات على عناوين بريد إلكتروني أو كلمات مرور أو رموز مميزة أو مفاتيح أو مجلدات شخصية.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n e-mail address(es)</source>
+        <translation>
+            <numerusform>لا عناوين بريد إلكتروني</numerusform>
+            <numerusform>عنوان بريد إلكتروني واحد</numerusform>
+            <numerusform>عنوانا بريد إلكتروني</numerusform>
+            <numerusform>%n عناوين بريد إلكتروني</numerusform>
+            <numerusform>%n عنوانًا بريديًا</numerusform>
+            <numerusform>%n عنوان بريد إلكتروني</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) that look like passwords, tokens or keys</source>
+        <translation>
+            <numerusform>لا قيم تشبه كلمات المرور أو الرموز أو المفاتيح</numerusform>
+            <numerusform>قيمة واحدة تشبه كلمة مرور أو رمزًا أو مفتاحًا</numerusform>
+            <numerusform>قيمتان تشبهان كلمات مرور أو رموزًا أو مفاتيح</numerusform>
+            <numerusform>%n قيم تشبه كلمات مرور أو رموزًا أو مفاتيح</numerusform>
+            <numerusform>%n قيمة تشبه كلمات مرور أو رموزًا أو مفاتيح</numerusform>
+            <numerusform>%n قيمة تشبه كلمات مرور أو رموزًا أو مفاتيح</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n path(s) with a home folder</source>
+        <translation>
+            <numerusform>لا مسارات تتضمن مجلدًا شخصيًا</numerusform>
+            <numerusform>مسار واحد يتضمن مجلدًا شخصيًا</numerusform>
+            <numerusform>مساران يتضمنان مجلدًا شخصيًا</numerusform>
+            <numerusform>%n مسارات تتضمن مجلدًا شخصيًا</numerusform>
+            <numerusform>%n مسارًا يتضمن مجلدًا شخصيًا</numerusform>
+            <numerusform>%n مسار يتضمن مجلدًا شخصيًا</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The logs contain %1 that may be private.</source>
+        <translation>تحتوي السجلات على %1 قد تكون خاصة.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>، </translation>
     </message>
 </context>
 <context>

@@ -219,6 +219,49 @@
         <source>Submitting...</source>
         <translation>正在提交…</translation>
     </message>
+    <message>
+        <source>Your report could not be saved for a later attempt.</source>
+        <translation>无法保存您的报告以便稍后重试。</translation>
+    </message>
+    <message>
+        <source>Waiting for the copy being sent in the background…</source>
+        <translation>正在等待后台发送的副本…</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureEditor</name>
+    <message>
+        <source>Hide parts of the picture</source>
+        <translation>隐藏图片的部分内容</translation>
+    </message>
+    <message>
+        <source>Drag over what should not be sent. It is blacked out in the picture that is sent.</source>
+        <translation>拖动鼠标框选不应发送的内容，发送的图片中这些部分将被涂黑。</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>图片</translation>
+    </message>
+    <message>
+        <source>This picture cannot be edited.</source>
+        <translation>无法编辑此图片。</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved.</source>
+        <translation>无法保存图片。</translation>
+    </message>
 </context>
 <context>
     <name>CReportDetails</name>
@@ -303,6 +346,64 @@
     <message>
         <source>No files: only the text is sent.</source>
         <translation>没有文件：只发送文字内容。</translation>
+    </message>
+    <message>
+        <source>Mask them in the sent copy</source>
+        <translation>在发送的副本中屏蔽这些内容</translation>
+    </message>
+    <message>
+        <source>The logs are sent with each of these replaced by &lt;email&gt;, &lt;secret&gt; or ~. The log files on your computer are not changed.</source>
+        <translation>发送的日志中，这些内容会被替换为 &lt;email&gt;、&lt;secret&gt; 或 ~。您电脑上的日志文件不会被更改。</translation>
+    </message>
+    <message>
+        <source>Hide parts…</source>
+        <translation>隐藏部分…</translation>
+    </message>
+    <message>
+        <source>Black out parts of the chosen picture before it is sent</source>
+        <translation>在发送前涂黑所选图片的部分内容</translation>
+    </message>
+    <message>
+        <source>%1 (masked copies)</source>
+        <translation>%1（屏蔽后的副本）</translation>
+    </message>
+    <message>
+        <source>Says what was masked or hidden and how much, never what</source>
+        <translation>说明屏蔽或隐藏了哪类内容及数量，但不包含内容本身</translation>
+    </message>
+    <message>
+        <source>Checking the logs for addresses and secrets…</source>
+        <translation>正在检查日志中的地址和机密信息…</translation>
+    </message>
+    <message>
+        <source>The logs show no e-mail addresses, passwords, tokens, keys or home folders.</source>
+        <translation>日志中没有电子邮件地址、密码、令牌、密钥或用户主目录。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n e-mail address(es)</source>
+        <translation>
+            <numerusform>%n 个电子邮件地址</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) that look like passwords, tokens or keys</source>
+        <translation>
+            <numerusform>%n 个疑似密码、令牌或密钥的值</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n path(s) with a home folder</source>
+        <translation>
+            <numerusform>%n 个包含用户主目录的路径</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The logs contain %1 that may be private.</source>
+        <translation>日志中包含可能属于隐私的内容：%1。</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
     </message>
 </context>
 <context>

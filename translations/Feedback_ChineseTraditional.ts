@@ -219,6 +219,49 @@
         <source>Submitting...</source>
         <translation>正在送出…</translation>
     </message>
+    <message>
+        <source>Your report could not be saved for a later attempt.</source>
+        <translation>無法儲存您的報告以便稍後重試。</translation>
+    </message>
+    <message>
+        <source>Waiting for the copy being sent in the background…</source>
+        <translation>正在等待背景傳送的副本…</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureEditor</name>
+    <message>
+        <source>Hide parts of the picture</source>
+        <translation>隱藏圖片的部分內容</translation>
+    </message>
+    <message>
+        <source>Drag over what should not be sent. It is blacked out in the picture that is sent.</source>
+        <translation>拖曳框選不應傳送的內容，傳送的圖片中這些部分會被塗黑。</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>圖片</translation>
+    </message>
+    <message>
+        <source>This picture cannot be edited.</source>
+        <translation>無法編輯此圖片。</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved.</source>
+        <translation>無法儲存圖片。</translation>
+    </message>
 </context>
 <context>
     <name>CReportDetails</name>
@@ -303,6 +346,64 @@
     <message>
         <source>No files: only the text is sent.</source>
         <translation>沒有檔案：只會傳送文字內容。</translation>
+    </message>
+    <message>
+        <source>Mask them in the sent copy</source>
+        <translation>在傳送的副本中遮蔽這些內容</translation>
+    </message>
+    <message>
+        <source>The logs are sent with each of these replaced by &lt;email&gt;, &lt;secret&gt; or ~. The log files on your computer are not changed.</source>
+        <translation>傳送的記錄中，這些內容會被替換為 &lt;email&gt;、&lt;secret&gt; 或 ~。您電腦上的記錄檔不會被變更。</translation>
+    </message>
+    <message>
+        <source>Hide parts…</source>
+        <translation>隱藏部分…</translation>
+    </message>
+    <message>
+        <source>Black out parts of the chosen picture before it is sent</source>
+        <translation>在傳送前塗黑所選圖片的部分內容</translation>
+    </message>
+    <message>
+        <source>%1 (masked copies)</source>
+        <translation>%1（遮蔽後的副本）</translation>
+    </message>
+    <message>
+        <source>Says what was masked or hidden and how much, never what</source>
+        <translation>說明遮蔽或隱藏了哪類內容及數量，但不含內容本身</translation>
+    </message>
+    <message>
+        <source>Checking the logs for addresses and secrets…</source>
+        <translation>正在檢查記錄中的地址和機密資訊…</translation>
+    </message>
+    <message>
+        <source>The logs show no e-mail addresses, passwords, tokens, keys or home folders.</source>
+        <translation>記錄中沒有電子郵件地址、密碼、權杖、金鑰或使用者主資料夾。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n e-mail address(es)</source>
+        <translation>
+            <numerusform>%n 個電子郵件地址</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) that look like passwords, tokens or keys</source>
+        <translation>
+            <numerusform>%n 個疑似密碼、權杖或金鑰的值</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n path(s) with a home folder</source>
+        <translation>
+            <numerusform>%n 個包含使用者主資料夾的路徑</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The logs contain %1 that may be private.</source>
+        <translation>記錄中包含可能屬於隱私的內容：%1。</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
     </message>
 </context>
 <context>

@@ -219,6 +219,49 @@
         <source>Submitting...</source>
         <translation>Envoi en cours…</translation>
     </message>
+    <message>
+        <source>Your report could not be saved for a later attempt.</source>
+        <translation>Votre rapport n&apos;a pas pu être enregistré pour un nouvel essai.</translation>
+    </message>
+    <message>
+        <source>Waiting for the copy being sent in the background…</source>
+        <translation>Attente de la copie envoyée en arrière-plan…</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureEditor</name>
+    <message>
+        <source>Hide parts of the picture</source>
+        <translation>Masquer des parties de l&apos;image</translation>
+    </message>
+    <message>
+        <source>Drag over what should not be sent. It is blacked out in the picture that is sent.</source>
+        <translation>Faites glisser sur ce qui ne doit pas être envoyé. Ces zones seront noircies dans l&apos;image envoyée.</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>This picture cannot be edited.</source>
+        <translation>Cette image ne peut pas être modifiée.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Défaire</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved.</source>
+        <translation>L&apos;image n&apos;a pas pu être enregistrée.</translation>
+    </message>
 </context>
 <context>
     <name>CReportDetails</name>
@@ -304,6 +347,67 @@
     <message>
         <source>No files: only the text is sent.</source>
         <translation>Aucun fichier : seul le texte est envoyé.</translation>
+    </message>
+    <message>
+        <source>Mask them in the sent copy</source>
+        <translation>Les masquer dans la copie envoyée</translation>
+    </message>
+    <message>
+        <source>The logs are sent with each of these replaced by &lt;email&gt;, &lt;secret&gt; or ~. The log files on your computer are not changed.</source>
+        <translation>Les journaux sont envoyés avec chacun de ces éléments remplacé par &lt;email&gt;, &lt;secret&gt; ou ~. Les fichiers journaux de votre ordinateur ne sont pas modifiés.</translation>
+    </message>
+    <message>
+        <source>Hide parts…</source>
+        <translation>Masquer des parties…</translation>
+    </message>
+    <message>
+        <source>Black out parts of the chosen picture before it is sent</source>
+        <translation>Noircir des parties de l&apos;image choisie avant l&apos;envoi</translation>
+    </message>
+    <message>
+        <source>%1 (masked copies)</source>
+        <translation>%1 (copies masquées)</translation>
+    </message>
+    <message>
+        <source>Says what was masked or hidden and how much, never what</source>
+        <translation>Indique le type et le nombre d&apos;éléments masqués, jamais leur contenu</translation>
+    </message>
+    <message>
+        <source>Checking the logs for addresses and secrets…</source>
+        <translation>Recherche d&apos;adresses et de secrets dans les journaux…</translation>
+    </message>
+    <message>
+        <source>The logs show no e-mail addresses, passwords, tokens, keys or home folders.</source>
+        <translation>Les journaux ne contiennent ni adresse e-mail, ni mot de passe, ni jeton, ni clé, ni dossier personnel.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n e-mail address(es)</source>
+        <translation>
+            <numerusform>%n adresse e-mail</numerusform>
+            <numerusform>%n adresses e-mail</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) that look like passwords, tokens or keys</source>
+        <translation>
+            <numerusform>%n valeur qui ressemble à un mot de passe, un jeton ou une clé</numerusform>
+            <numerusform>%n valeurs qui ressemblent à des mots de passe, jetons ou clés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n path(s) with a home folder</source>
+        <translation>
+            <numerusform>%n chemin avec un dossier personnel</numerusform>
+            <numerusform>%n chemins avec un dossier personnel</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The logs contain %1 that may be private.</source>
+        <translation>Les journaux contiennent %1, peut-être privés.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>

@@ -219,6 +219,49 @@
         <source>Submitting...</source>
         <translation>Wird gesendet…</translation>
     </message>
+    <message>
+        <source>Your report could not be saved for a later attempt.</source>
+        <translation>Ihr Bericht konnte nicht für einen späteren Versuch gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Waiting for the copy being sent in the background…</source>
+        <translation>Warten auf die im Hintergrund gesendete Kopie…</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureEditor</name>
+    <message>
+        <source>Hide parts of the picture</source>
+        <translation>Teile des Bildes verbergen</translation>
+    </message>
+    <message>
+        <source>Drag over what should not be sent. It is blacked out in the picture that is sent.</source>
+        <translation>Ziehen Sie über das, was nicht gesendet werden soll. Es wird im gesendeten Bild geschwärzt.</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>This picture cannot be edited.</source>
+        <translation>Dieses Bild kann nicht bearbeitet werden.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved.</source>
+        <translation>Das Bild konnte nicht gespeichert werden.</translation>
+    </message>
 </context>
 <context>
     <name>CReportDetails</name>
@@ -304,6 +347,67 @@
     <message>
         <source>No files: only the text is sent.</source>
         <translation>Keine Dateien: Nur der Text wird gesendet.</translation>
+    </message>
+    <message>
+        <source>Mask them in the sent copy</source>
+        <translation>In der gesendeten Kopie maskieren</translation>
+    </message>
+    <message>
+        <source>The logs are sent with each of these replaced by &lt;email&gt;, &lt;secret&gt; or ~. The log files on your computer are not changed.</source>
+        <translation>Die Protokolle werden gesendet, wobei jede dieser Stellen durch &lt;email&gt;, &lt;secret&gt; oder ~ ersetzt wird. Die Protokolldateien auf Ihrem Computer bleiben unverändert.</translation>
+    </message>
+    <message>
+        <source>Hide parts…</source>
+        <translation>Teile verbergen…</translation>
+    </message>
+    <message>
+        <source>Black out parts of the chosen picture before it is sent</source>
+        <translation>Teile des gewählten Bildes vor dem Senden schwärzen</translation>
+    </message>
+    <message>
+        <source>%1 (masked copies)</source>
+        <translation>%1 (maskierte Kopien)</translation>
+    </message>
+    <message>
+        <source>Says what was masked or hidden and how much, never what</source>
+        <translation>Nennt Art und Anzahl des Maskierten oder Verborgenen, nie den Inhalt</translation>
+    </message>
+    <message>
+        <source>Checking the logs for addresses and secrets…</source>
+        <translation>Protokolle werden auf Adressen und Geheimnisse geprüft…</translation>
+    </message>
+    <message>
+        <source>The logs show no e-mail addresses, passwords, tokens, keys or home folders.</source>
+        <translation>Die Protokolle enthalten keine E-Mail-Adressen, Passwörter, Tokens, Schlüssel oder Benutzerordner.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n e-mail address(es)</source>
+        <translation>
+            <numerusform>%n E-Mail-Adresse</numerusform>
+            <numerusform>%n E-Mail-Adressen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) that look like passwords, tokens or keys</source>
+        <translation>
+            <numerusform>%n Wert, der wie ein Passwort, Token oder Schlüssel aussieht</numerusform>
+            <numerusform>%n Werte, die wie Passwörter, Tokens oder Schlüssel aussehen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n path(s) with a home folder</source>
+        <translation>
+            <numerusform>%n Pfad mit einem Benutzerordner</numerusform>
+            <numerusform>%n Pfade mit einem Benutzerordner</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The logs contain %1 that may be private.</source>
+        <translation>Die Protokolle enthalten %1, die privat sein könnten.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>

@@ -219,6 +219,49 @@
         <source>Submitting...</source>
         <translation>送信しています…</translation>
     </message>
+    <message>
+        <source>Your report could not be saved for a later attempt.</source>
+        <translation>レポートを後で再送するために保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Waiting for the copy being sent in the background…</source>
+        <translation>バックグラウンドで送信中のコピーを待っています…</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureEditor</name>
+    <message>
+        <source>Hide parts of the picture</source>
+        <translation>画像の一部を隠す</translation>
+    </message>
+    <message>
+        <source>Drag over what should not be sent. It is blacked out in the picture that is sent.</source>
+        <translation>送信したくない部分をドラッグで囲んでください。送信される画像では黒く塗りつぶされます。</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>画像</translation>
+    </message>
+    <message>
+        <source>This picture cannot be edited.</source>
+        <translation>この画像は編集できません。</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved.</source>
+        <translation>画像を保存できませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>CReportDetails</name>
@@ -303,6 +346,64 @@
     <message>
         <source>No files: only the text is sent.</source>
         <translation>ファイルはありません。テキストのみ送信されます。</translation>
+    </message>
+    <message>
+        <source>Mask them in the sent copy</source>
+        <translation>送信するコピーではマスクする</translation>
+    </message>
+    <message>
+        <source>The logs are sent with each of these replaced by &lt;email&gt;, &lt;secret&gt; or ~. The log files on your computer are not changed.</source>
+        <translation>送信するログでは、これらはそれぞれ &lt;email&gt;、&lt;secret&gt;、~ に置き換えられます。お使いのコンピューター上のログファイルは変更されません。</translation>
+    </message>
+    <message>
+        <source>Hide parts…</source>
+        <translation>一部を隠す…</translation>
+    </message>
+    <message>
+        <source>Black out parts of the chosen picture before it is sent</source>
+        <translation>送信前に、選んだ画像の一部を黒く塗りつぶします</translation>
+    </message>
+    <message>
+        <source>%1 (masked copies)</source>
+        <translation>%1（マスク済みのコピー）</translation>
+    </message>
+    <message>
+        <source>Says what was masked or hidden and how much, never what</source>
+        <translation>マスクまたは非表示にした内容の種類と数を示します（内容そのものは含みません）</translation>
+    </message>
+    <message>
+        <source>Checking the logs for addresses and secrets…</source>
+        <translation>ログにアドレスや機密情報がないか確認しています…</translation>
+    </message>
+    <message>
+        <source>The logs show no e-mail addresses, passwords, tokens, keys or home folders.</source>
+        <translation>ログにメールアドレス、パスワード、トークン、キー、ホームフォルダーは含まれていません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n e-mail address(es)</source>
+        <translation>
+            <numerusform>%n 件のメールアドレス</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) that look like passwords, tokens or keys</source>
+        <translation>
+            <numerusform>パスワード、トークン、キーと思われる値 %n 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n path(s) with a home folder</source>
+        <translation>
+            <numerusform>ホームフォルダーを含むパス %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The logs contain %1 that may be private.</source>
+        <translation>ログに、個人情報の可能性がある %1 が含まれています。</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
     </message>
 </context>
 <context>

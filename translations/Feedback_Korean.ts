@@ -219,6 +219,49 @@
         <source>Submitting...</source>
         <translation>보내는 중…</translation>
     </message>
+    <message>
+        <source>Your report could not be saved for a later attempt.</source>
+        <translation>나중에 다시 보내도록 보고서를 저장하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>Waiting for the copy being sent in the background…</source>
+        <translation>백그라운드에서 전송 중인 사본을 기다리는 중…</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureEditor</name>
+    <message>
+        <source>Hide parts of the picture</source>
+        <translation>사진 일부 가리기</translation>
+    </message>
+    <message>
+        <source>Drag over what should not be sent. It is blacked out in the picture that is sent.</source>
+        <translation>보내지 않을 부분을 드래그하세요. 전송되는 사진에서 검게 가려집니다.</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>사진</translation>
+    </message>
+    <message>
+        <source>This picture cannot be edited.</source>
+        <translation>이 사진은 편집할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>실행 취소</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved.</source>
+        <translation>사진을 저장하지 못했습니다.</translation>
+    </message>
 </context>
 <context>
     <name>CReportDetails</name>
@@ -303,6 +346,64 @@
     <message>
         <source>No files: only the text is sent.</source>
         <translation>파일 없음: 텍스트만 전송됩니다.</translation>
+    </message>
+    <message>
+        <source>Mask them in the sent copy</source>
+        <translation>전송되는 사본에서 가리기</translation>
+    </message>
+    <message>
+        <source>The logs are sent with each of these replaced by &lt;email&gt;, &lt;secret&gt; or ~. The log files on your computer are not changed.</source>
+        <translation>전송되는 로그에서는 각 항목이 &lt;email&gt;, &lt;secret&gt; 또는 ~로 바뀝니다. 컴퓨터에 있는 로그 파일은 변경되지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Hide parts…</source>
+        <translation>일부 가리기…</translation>
+    </message>
+    <message>
+        <source>Black out parts of the chosen picture before it is sent</source>
+        <translation>보내기 전에 선택한 사진의 일부를 검게 가립니다</translation>
+    </message>
+    <message>
+        <source>%1 (masked copies)</source>
+        <translation>%1(가린 사본)</translation>
+    </message>
+    <message>
+        <source>Says what was masked or hidden and how much, never what</source>
+        <translation>가리거나 숨긴 항목의 종류와 개수만 알려 주며 내용은 포함하지 않습니다</translation>
+    </message>
+    <message>
+        <source>Checking the logs for addresses and secrets…</source>
+        <translation>로그에서 주소와 비밀 정보를 확인하는 중…</translation>
+    </message>
+    <message>
+        <source>The logs show no e-mail addresses, passwords, tokens, keys or home folders.</source>
+        <translation>로그에 이메일 주소, 비밀번호, 토큰, 키 또는 홈 폴더가 없습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n e-mail address(es)</source>
+        <translation>
+            <numerusform>이메일 주소 %n개</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) that look like passwords, tokens or keys</source>
+        <translation>
+            <numerusform>비밀번호, 토큰 또는 키로 보이는 값 %n개</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n path(s) with a home folder</source>
+        <translation>
+            <numerusform>홈 폴더가 포함된 경로 %n개</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The logs contain %1 that may be private.</source>
+        <translation>로그에 개인 정보일 수 있는 %1이(가) 있습니다.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>

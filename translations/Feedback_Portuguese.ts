@@ -219,6 +219,49 @@
         <source>Submitting...</source>
         <translation>Enviando…</translation>
     </message>
+    <message>
+        <source>Your report could not be saved for a later attempt.</source>
+        <translation>Não foi possível salvar seu relatório para uma nova tentativa.</translation>
+    </message>
+    <message>
+        <source>Waiting for the copy being sent in the background…</source>
+        <translation>Aguardando a cópia enviada em segundo plano…</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureEditor</name>
+    <message>
+        <source>Hide parts of the picture</source>
+        <translation>Ocultar partes da imagem</translation>
+    </message>
+    <message>
+        <source>Drag over what should not be sent. It is blacked out in the picture that is sent.</source>
+        <translation>Arraste sobre o que não deve ser enviado. Isso fica coberto de preto na imagem enviada.</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagem</translation>
+    </message>
+    <message>
+        <source>This picture cannot be edited.</source>
+        <translation>Esta imagem não pode ser editada.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluir</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved.</source>
+        <translation>Não foi possível salvar a imagem.</translation>
+    </message>
 </context>
 <context>
     <name>CReportDetails</name>
@@ -304,6 +347,67 @@
     <message>
         <source>No files: only the text is sent.</source>
         <translation>Nenhum arquivo: apenas o texto é enviado.</translation>
+    </message>
+    <message>
+        <source>Mask them in the sent copy</source>
+        <translation>Mascará-los na cópia enviada</translation>
+    </message>
+    <message>
+        <source>The logs are sent with each of these replaced by &lt;email&gt;, &lt;secret&gt; or ~. The log files on your computer are not changed.</source>
+        <translation>Os logs são enviados com cada um desses itens substituído por &lt;email&gt;, &lt;secret&gt; ou ~. Os arquivos de log no seu computador não são alterados.</translation>
+    </message>
+    <message>
+        <source>Hide parts…</source>
+        <translation>Ocultar partes…</translation>
+    </message>
+    <message>
+        <source>Black out parts of the chosen picture before it is sent</source>
+        <translation>Cobrir de preto partes da imagem escolhida antes do envio</translation>
+    </message>
+    <message>
+        <source>%1 (masked copies)</source>
+        <translation>%1 (cópias mascaradas)</translation>
+    </message>
+    <message>
+        <source>Says what was masked or hidden and how much, never what</source>
+        <translation>Informa o tipo e a quantidade do que foi mascarado ou oculto, nunca o conteúdo</translation>
+    </message>
+    <message>
+        <source>Checking the logs for addresses and secrets…</source>
+        <translation>Verificando endereços e segredos nos logs…</translation>
+    </message>
+    <message>
+        <source>The logs show no e-mail addresses, passwords, tokens, keys or home folders.</source>
+        <translation>Os logs não contêm endereços de e-mail, senhas, tokens, chaves nem pastas pessoais.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n e-mail address(es)</source>
+        <translation>
+            <numerusform>%n endereço de e-mail</numerusform>
+            <numerusform>%n endereços de e-mail</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) that look like passwords, tokens or keys</source>
+        <translation>
+            <numerusform>%n valor que parece senha, token ou chave</numerusform>
+            <numerusform>%n valores que parecem senhas, tokens ou chaves</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n path(s) with a home folder</source>
+        <translation>
+            <numerusform>%n caminho com uma pasta pessoal</numerusform>
+            <numerusform>%n caminhos com uma pasta pessoal</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The logs contain %1 that may be private.</source>
+        <translation>Os logs contêm %1 que podem ser privados.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>

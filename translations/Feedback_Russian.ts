@@ -219,6 +219,49 @@
         <source>Submitting...</source>
         <translation>Отправка…</translation>
     </message>
+    <message>
+        <source>Your report could not be saved for a later attempt.</source>
+        <translation>Не удалось сохранить отчёт для повторной попытки.</translation>
+    </message>
+    <message>
+        <source>Waiting for the copy being sent in the background…</source>
+        <translation>Ожидание копии, отправляемой в фоне…</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureEditor</name>
+    <message>
+        <source>Hide parts of the picture</source>
+        <translation>Скрыть части изображения</translation>
+    </message>
+    <message>
+        <source>Drag over what should not be sent. It is blacked out in the picture that is sent.</source>
+        <translation>Выделите мышью то, что не должно быть отправлено. В отправляемом изображении это будет закрашено чёрным.</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Изображение</translation>
+    </message>
+    <message>
+        <source>This picture cannot be edited.</source>
+        <translation>Это изображение нельзя изменить.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved.</source>
+        <translation>Не удалось сохранить изображение.</translation>
+    </message>
 </context>
 <context>
     <name>CReportDetails</name>
@@ -305,6 +348,70 @@
     <message>
         <source>No files: only the text is sent.</source>
         <translation>Файлов нет: отправляется только текст.</translation>
+    </message>
+    <message>
+        <source>Mask them in the sent copy</source>
+        <translation>Скрыть их в отправляемой копии</translation>
+    </message>
+    <message>
+        <source>The logs are sent with each of these replaced by &lt;email&gt;, &lt;secret&gt; or ~. The log files on your computer are not changed.</source>
+        <translation>Журналы отправляются с заменой каждого такого фрагмента на &lt;email&gt;, &lt;secret&gt; или ~. Файлы журналов на вашем компьютере не меняются.</translation>
+    </message>
+    <message>
+        <source>Hide parts…</source>
+        <translation>Скрыть части…</translation>
+    </message>
+    <message>
+        <source>Black out parts of the chosen picture before it is sent</source>
+        <translation>Закрасить чёрным части выбранного изображения перед отправкой</translation>
+    </message>
+    <message>
+        <source>%1 (masked copies)</source>
+        <translation>%1 (копии со скрытыми данными)</translation>
+    </message>
+    <message>
+        <source>Says what was masked or hidden and how much, never what</source>
+        <translation>Сообщает, что и сколько было скрыто, но не само содержимое</translation>
+    </message>
+    <message>
+        <source>Checking the logs for addresses and secrets…</source>
+        <translation>Поиск адресов и секретных данных в журналах…</translation>
+    </message>
+    <message>
+        <source>The logs show no e-mail addresses, passwords, tokens, keys or home folders.</source>
+        <translation>В журналах нет адресов эл. почты, паролей, токенов, ключей и домашних папок.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n e-mail address(es)</source>
+        <translation>
+            <numerusform>%n адрес эл. почты</numerusform>
+            <numerusform>%n адреса эл. почты</numerusform>
+            <numerusform>%n адресов эл. почты</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) that look like passwords, tokens or keys</source>
+        <translation>
+            <numerusform>%n значение, похожее на пароль, токен или ключ</numerusform>
+            <numerusform>%n значения, похожих на пароли, токены или ключи</numerusform>
+            <numerusform>%n значений, похожих на пароли, токены или ключи</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n path(s) with a home folder</source>
+        <translation>
+            <numerusform>%n путь с домашней папкой</numerusform>
+            <numerusform>%n пути с домашней папкой</numerusform>
+            <numerusform>%n путей с домашней папкой</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The logs contain %1 that may be private.</source>
+        <translation>Журналы содержат %1 — возможно, личные данные.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>

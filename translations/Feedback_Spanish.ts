@@ -219,6 +219,49 @@
         <source>Submitting...</source>
         <translation>Enviando…</translation>
     </message>
+    <message>
+        <source>Your report could not be saved for a later attempt.</source>
+        <translation>No se pudo guardar su informe para un nuevo intento.</translation>
+    </message>
+    <message>
+        <source>Waiting for the copy being sent in the background…</source>
+        <translation>Esperando la copia que se envía en segundo plano…</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureEditor</name>
+    <message>
+        <source>Hide parts of the picture</source>
+        <translation>Ocultar partes de la imagen</translation>
+    </message>
+    <message>
+        <source>Drag over what should not be sent. It is blacked out in the picture that is sent.</source>
+        <translation>Arrastre sobre lo que no debe enviarse. Se tapará en negro en la imagen enviada.</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>This picture cannot be edited.</source>
+        <translation>Esta imagen no se puede editar.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved.</source>
+        <translation>No se pudo guardar la imagen.</translation>
+    </message>
 </context>
 <context>
     <name>CReportDetails</name>
@@ -304,6 +347,67 @@
     <message>
         <source>No files: only the text is sent.</source>
         <translation>Sin archivos: solo se envía el texto.</translation>
+    </message>
+    <message>
+        <source>Mask them in the sent copy</source>
+        <translation>Enmascararlos en la copia enviada</translation>
+    </message>
+    <message>
+        <source>The logs are sent with each of these replaced by &lt;email&gt;, &lt;secret&gt; or ~. The log files on your computer are not changed.</source>
+        <translation>Los registros se envían con cada uno de estos elementos sustituido por &lt;email&gt;, &lt;secret&gt; o ~. Los archivos de registro de su equipo no cambian.</translation>
+    </message>
+    <message>
+        <source>Hide parts…</source>
+        <translation>Ocultar partes…</translation>
+    </message>
+    <message>
+        <source>Black out parts of the chosen picture before it is sent</source>
+        <translation>Tapar en negro partes de la imagen elegida antes de enviarla</translation>
+    </message>
+    <message>
+        <source>%1 (masked copies)</source>
+        <translation>%1 (copias enmascaradas)</translation>
+    </message>
+    <message>
+        <source>Says what was masked or hidden and how much, never what</source>
+        <translation>Indica qué tipo y cuántos elementos se ocultaron, nunca su contenido</translation>
+    </message>
+    <message>
+        <source>Checking the logs for addresses and secrets…</source>
+        <translation>Buscando direcciones y secretos en los registros…</translation>
+    </message>
+    <message>
+        <source>The logs show no e-mail addresses, passwords, tokens, keys or home folders.</source>
+        <translation>Los registros no contienen direcciones de correo, contraseñas, tokens, claves ni carpetas personales.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n e-mail address(es)</source>
+        <translation>
+            <numerusform>%n dirección de correo</numerusform>
+            <numerusform>%n direcciones de correo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) that look like passwords, tokens or keys</source>
+        <translation>
+            <numerusform>%n valor que parece una contraseña, un token o una clave</numerusform>
+            <numerusform>%n valores que parecen contraseñas, tokens o claves</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n path(s) with a home folder</source>
+        <translation>
+            <numerusform>%n ruta con una carpeta personal</numerusform>
+            <numerusform>%n rutas con una carpeta personal</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The logs contain %1 that may be private.</source>
+        <translation>Los registros contienen %1 que pueden ser privados.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>

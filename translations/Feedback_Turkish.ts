@@ -219,6 +219,49 @@
         <source>Submitting...</source>
         <translation>Gönderiliyor…</translation>
     </message>
+    <message>
+        <source>Your report could not be saved for a later attempt.</source>
+        <translation>Raporunuz daha sonra yeniden denemek için kaydedilemedi.</translation>
+    </message>
+    <message>
+        <source>Waiting for the copy being sent in the background…</source>
+        <translation>Arka planda gönderilen kopya bekleniyor…</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureEditor</name>
+    <message>
+        <source>Hide parts of the picture</source>
+        <translation>Resmin bazı bölümlerini gizle</translation>
+    </message>
+    <message>
+        <source>Drag over what should not be sent. It is blacked out in the picture that is sent.</source>
+        <translation>Gönderilmemesi gereken yerleri sürükleyerek seçin. Gönderilen resimde siyahla kapatılır.</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Resim</translation>
+    </message>
+    <message>
+        <source>This picture cannot be edited.</source>
+        <translation>Bu resim düzenlenemiyor.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Geri al</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Bitti</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved.</source>
+        <translation>Resim kaydedilemedi.</translation>
+    </message>
 </context>
 <context>
     <name>CReportDetails</name>
@@ -303,6 +346,64 @@
     <message>
         <source>No files: only the text is sent.</source>
         <translation>Dosya yok: yalnızca metin gönderilir.</translation>
+    </message>
+    <message>
+        <source>Mask them in the sent copy</source>
+        <translation>Gönderilen kopyada maskele</translation>
+    </message>
+    <message>
+        <source>The logs are sent with each of these replaced by &lt;email&gt;, &lt;secret&gt; or ~. The log files on your computer are not changed.</source>
+        <translation>Günlükler, bunların her biri &lt;email&gt;, &lt;secret&gt; veya ~ ile değiştirilerek gönderilir. Bilgisayarınızdaki günlük dosyaları değişmez.</translation>
+    </message>
+    <message>
+        <source>Hide parts…</source>
+        <translation>Bölümleri gizle…</translation>
+    </message>
+    <message>
+        <source>Black out parts of the chosen picture before it is sent</source>
+        <translation>Seçilen resmin bazı bölümlerini göndermeden önce siyahla kapat</translation>
+    </message>
+    <message>
+        <source>%1 (masked copies)</source>
+        <translation>%1 (maskelenmiş kopyalar)</translation>
+    </message>
+    <message>
+        <source>Says what was masked or hidden and how much, never what</source>
+        <translation>Neyin ne kadar maskelendiğini veya gizlendiğini söyler, içeriği asla</translation>
+    </message>
+    <message>
+        <source>Checking the logs for addresses and secrets…</source>
+        <translation>Günlüklerde adres ve gizli bilgi aranıyor…</translation>
+    </message>
+    <message>
+        <source>The logs show no e-mail addresses, passwords, tokens, keys or home folders.</source>
+        <translation>Günlüklerde e-posta adresi, parola, belirteç, anahtar veya ev klasörü yok.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n e-mail address(es)</source>
+        <translation>
+            <numerusform>%n e-posta adresi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) that look like passwords, tokens or keys</source>
+        <translation>
+            <numerusform>parola, belirteç veya anahtara benzeyen %n değer</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n path(s) with a home folder</source>
+        <translation>
+            <numerusform>ev klasörü içeren %n yol</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The logs contain %1 that may be private.</source>
+        <translation>Günlüklerde özel olabilecek %1 var.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>

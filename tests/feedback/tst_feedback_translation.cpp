@@ -2,6 +2,7 @@
 // the window by keyboard and through the accessibility interface.
 
 #include "cfeedback.h"
+#include "cpictureeditor.h"
 #include "creportdetails.h"
 #include "hostinfo.h"
 #include "imgview.h"
@@ -324,6 +325,9 @@ void TestFeedbackTranslation::shippedLanguage()
     QVERIFY(TestSupport::writeFile(WindowTest::appDir() + QStringLiteral("/Language/language"), language.toUtf8()));
     qApp->setStyleSheet(SkinConfig::readStyleSheet(sourcePath(QStringLiteral("FeedbackRes/skin/qss/Feedback.qss"))));
 
+    QVERIFY(WindowTest::writePicture(WindowTest::appDir() + QStringLiteral("/picture.png"), "PNG"));
+    QVERIFY(TestSupport::writeFile(WindowTest::appDir() + QStringLiteral("/Log/app.log"),
+                                   "login jane@example.org password=hunter22 /home/jane/x\n"));
     CFeedback window(false, QStringLiteral("user@example.com"), QStringLiteral("C:/A/Tool.exe"));
     QString failure;
     window.setMessageBoxHook([&failure](const QString &text, const QString &) { failure = text; });
@@ -331,6 +335,7 @@ void TestFeedbackTranslation::shippedLanguage()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(window.form().ButtonSubmit->text() != QLatin1String("Submit"));
     const auto fits = [](QWidget *shown, const char *state) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest); // what was just shown is laid out
         const QStringList overflowing = overflowingTexts(shown);
         if (!overflowing.isEmpty())
             qWarning("%s: %s", state, qPrintable(overflowing.join(QStringLiteral(" | "))));
@@ -351,10 +356,19 @@ void TestFeedbackTranslation::shippedLanguage()
     QVERIFY(fits(&box, "message box"));
     box.close();
 
+    CPictureEditor editor(WindowTest::appDir() + QStringLiteral("/picture.png"), QString());
+    QVERIFY(editor.isLoaded());
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QVERIFY(fits(&editor, "picture editor"));
+    editor.close();
+
     window.showReportDetails();
     auto *details = window.findChild<CReportDetails *>();
     QVERIFY(details);
     QVERIFY(QTest::qWaitForWindowExposed(details));
+    // With what the logs hold counted, and the choice to mask it.
+    QTRY_VERIFY(details->findChild<QCheckBox *>(QStringLiteral("checkBox_MaskLogs"))->isVisible());
     QVERIFY(fits(details, "details"));
     details->close();
 
