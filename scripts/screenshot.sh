@@ -204,7 +204,7 @@ sleep 0.2
 xdotool mouseup 1
 sleep 0.5
 shoot editor.png "$editor"
-xdotool mousemove $((X + WIDTH - 150)) $((Y + HEIGHT - 37)) click 1 # Cancel: the screenshot stays as it is
+xdotool mousemove $((X + WIDTH - 215)) $((Y + HEIGHT - 37)) click 1 # Cancel: the screenshot stays as it is
 sleep 0.5
 geometry_of "$details"
 xdotool mousemove $((X + 460)) $((Y + 643)) click 1 # its Close button
