@@ -433,7 +433,7 @@ void TestFeedbackTranslation::tabWalksInReadingOrder()
 }
 
 // Enter in the comment is a line break, Ctrl+Enter submits; Space follows a
-// link; Escape closes the dialog it opened and the message box.
+// link; Escape closes the dialog it opened.
 void TestFeedbackTranslation::keysActivate()
 {
     CFeedback window(true, QStringLiteral("user@example.com"), QStringLiteral("C:/A/Tool.exe"));
@@ -450,14 +450,6 @@ void TestFeedbackTranslation::keysActivate()
     QVERIFY(QTest::qWaitForWindowActive(details));
     QTest::keyClick(details->focusWidget(), Qt::Key_Escape);
     QTRY_VERIFY(!details);
-
-    auto *box = new PZMessageBox(QStringLiteral("Message"), QString(), &window);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    QPointer<PZMessageBox> guard(box);
-    box->show();
-    QVERIFY(QTest::qWaitForWindowActive(box));
-    QTest::keyClick(box->focusWidget(), Qt::Key_Escape);
-    QTRY_VERIFY(!guard);
 
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
