@@ -70,9 +70,17 @@ QString DraftStore::key(const QString &hostPath, bool feedbackMode)
     return (feedbackMode ? QStringLiteral("feedback-") : QStringLiteral("crash-")) + QString::fromLatin1(hash);
 }
 
+QString DraftStore::filesFolderOf(const QString &key) const
+{
+    // Reads, copies and removals stay inside the store.
+    const QString folder = m_folder + QLatin1Char('/') + key + QStringLiteral("-files");
+    removeLinkAt(folder);
+    return folder;
+}
+
 bool DraftStore::save(const QString &key, const ReportDraft &draft) const
 {
-    const QString filesFolder = m_folder + QLatin1Char('/') + key + QStringLiteral("-files");
+    const QString filesFolder = filesFolderOf(key);
     if (!QDir().mkpath(filesFolder))
         return false;
     QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -96,7 +104,9 @@ bool DraftStore::save(const QString &key, const ReportDraft &draft) const
                              {QStringLiteral("screenshots"), toArray(names)},
                              {QStringLiteral("pictures"), toArray(draft.pictures)},
                              {QStringLiteral("supersedes"), draft.supersedes}};
-    QSaveFile file(m_folder + QLatin1Char('/') + key + QStringLiteral(".json"));
+    const QString path = m_folder + QLatin1Char('/') + key + QStringLiteral(".json");
+    removeLinkAt(path);
+    QSaveFile file(path);
     const QByteArray json = QJsonDocument(object).toJson();
     const bool ok = file.open(QIODevice::WriteOnly) && file.write(json) == json.size() && file.commit();
     // Once the new draft is in place, the copies it does not name go; when
@@ -160,10 +170,9 @@ std::optional<ReportDraft> DraftStore::load(const QString &key, QString *problem
     if (!draft)
         return std::nullopt;
     const QStringList names = std::exchange(draft->screenshots, {});
-    if (QFileInfo(m_folder + QLatin1Char('/') + key + QStringLiteral("-files")).isSymLink())
-        return draft;
+    const QString filesFolder = filesFolderOf(key);
     for (const QString &name : names) {
-        const QFileInfo shot(m_folder + QLatin1Char('/') + key + QStringLiteral("-files/") + name);
+        const QFileInfo shot(filesFolder + QLatin1Char('/') + name);
         if (shot.isFile() && !shot.isSymLink())
             draft->screenshots << shot.filePath();
     }
@@ -173,5 +182,5 @@ std::optional<ReportDraft> DraftStore::load(const QString &key, QString *problem
 void DraftStore::discard(const QString &key) const
 {
     QFile::remove(m_folder + QLatin1Char('/') + key + QStringLiteral(".json"));
-    QDir(m_folder + QLatin1Char('/') + key + QStringLiteral("-files")).removeRecursively();
+    QDir(filesFolderOf(key)).removeRecursively();
 }

@@ -43,5 +43,7 @@ public:
     void discard(const QString &key) const;
 
 private:
+    QString filesFolderOf(const QString &key) const;
+
     QString m_folder;
 };

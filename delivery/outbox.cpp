@@ -358,10 +358,13 @@ std::unique_ptr<QLockFile> Outbox::tryLock(const QString &id) const
 
 void Outbox::removeLocked(const QString &id, bool sent) const
 {
-    if (!isValidId(id))
+    // A link in an entry's place is not ours to remove (nor what it leads to).
+    if (!isValidId(id) || QFileInfo(m_folder + QLatin1Char('/') + id).isSymLink())
         return;
-    if (sent)
+    if (sent) {
+        removeLinkAt(m_folder + QLatin1Char('/') + id + QLatin1String(SentMark));
         writeWhole(m_folder + QLatin1Char('/') + id + QLatin1String(SentMark), QByteArray());
+    }
     const QString hidden = m_folder + QStringLiteral("/.del-") + id;
     if (QDir().rename(m_folder + QLatin1Char('/') + id, hidden))
         QDir(hidden).removeRecursively();
@@ -435,6 +438,7 @@ void Outbox::log(const QString &text) const
     if (!ensureFolder())
         return;
     const QString path = m_folder + QStringLiteral("/outbox.log");
+    removeLinkAt(path);
     QFile file(path);
     if (!file.open(QIODevice::Append | QIODevice::Text))
         return;

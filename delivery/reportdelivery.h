@@ -51,7 +51,8 @@ public:
     // (the connection closed without QUIT and without ending the message),
     // and the delivery returns Cancelled instead of going on. keepReport:
     // the window closed under it, so the report is still packed and kept in
-    // the outbox to go later; otherwise the user cancelled and nothing is kept.
+    // the outbox to go later; otherwise the user cancelled: the packing stops
+    // within a chunk and nothing is kept, whatever abort comes after.
     void abort(bool keepReport = false) { m_abort.abort(keepReport); }
     bool isAborted() const { return m_abort.isAborted(); }
     // Aborted, and nothing of it is to be kept. Final once true.

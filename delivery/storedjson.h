@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QString>
@@ -21,4 +23,12 @@ inline std::optional<QJsonObject> storedObject(const QByteArray &json, int forma
     if (problem)
         *problem = QLatin1String(why);
     return std::nullopt;
+}
+
+// A symbolic link where the program keeps a file of its own would lead a
+// write elsewhere: the link goes (never what it points to).
+inline void removeLinkAt(const QString &path)
+{
+    if (QFileInfo(path).isSymLink())
+        QFile::remove(path);
 }

@@ -826,26 +826,27 @@ void TestReportDelivery::fileNotReadWholeFailsTheMail()
 
 void TestReportDelivery::hostileEntriesAreSkipped_data()
 {
-    QTest::addColumn<QString>("change");
-    QTest::addColumn<bool>("listed"); // as damaged: reported waiting and logged
-    const auto row = [](const char *name, const char *change, bool listed = true) {
-        QTest::newRow(name) << QString::fromLatin1(change) << listed;
+    QTest::addColumn<QString>("change"); // empty: the manifest's text edited, from -> to
+    QTest::addColumn<QByteArray>("from");
+    QTest::addColumn<QByteArray>("to");
+    const auto row = [](const char *name, const char *change, const char *from = "", const char *to = "") {
+        QTest::newRow(name) << QString::fromLatin1(change) << QByteArray(from) << QByteArray(to);
     };
     row("archive deleted before the resend", "remove file");
     row("archive replaced by a link to a file outside", "link file");
     row("archive replaced by a folder", "folder file");
     row("files folder is a link outside", "link files");
     row("manifest is a link", "link manifest");
-    row("manifest truncated", "truncate");
-    row("size of the wrong type", "files[0].size=\"77\"");
-    row("huge body size", "bodySize=1e300");
-    row("negative size", "files[0].size=-1");
-    row("file name with ..", "files[0].name=\"..\"");
-    row("file name with a slash", "files[0].name=\"../../etc/passwd\"");
-    row("file name with a control character", "files[0].name=\"a\\u0007b\"");
-    row("Message-ID with a line break", "messageId=\"a@b\\r\\nBcc: x@y\"");
-    row("files not a list", "files={}");
-    row("entry folder is a link outside", "link entry", false);
+    row("entry folder is a link outside: not listed", "link entry");
+    row("manifest truncated", "", "\"files\"", "");
+    row("size of the wrong type", "", "\"size\": 12", "\"size\": \"12\"");
+    row("negative size", "", "\"size\": 12", "\"size\": -1");
+    row("huge body size", "", "\"bodySize\": 4", "\"bodySize\": 1e300");
+    row("file name ..", "", "\"holiday.jpg\"", "\"..\"");
+    row("file name with slashes", "", "\"holiday.jpg\"", "\"../../etc/passwd\"");
+    row("file name with a control character", "", "\"holiday.jpg\"", "\"a\\u0007b\"");
+    row("Message-ID with a line break", "", "\"hostile@example.test\"", "\"a@b\\r\\nBcc: x@y\"");
+    row("no file list", "", "\"files\"", "\"filez\"");
 }
 
 // Stored whole, then changed on disk; the resend never sends it nor reads
@@ -853,7 +854,8 @@ void TestReportDelivery::hostileEntriesAreSkipped_data()
 void TestReportDelivery::hostileEntriesAreSkipped()
 {
     QFETCH(QString, change);
-    QFETCH(bool, listed);
+    QFETCH(QByteArray, from);
+    QFETCH(QByteArray, to);
     const Outbox outbox(m_appDir + QStringLiteral("/outbox"));
     KeptReport report;
     report.messageId = QStringLiteral("hostile@example.test");
@@ -867,38 +869,25 @@ void TestReportDelivery::hostileEntriesAreSkipped()
     const QString manifest = entry + QStringLiteral("/manifest.json");
     const QString outside = m_appDir + QStringLiteral("/outside");
     QVERIFY(TestSupport::writeFile(outside + QStringLiteral("/0"), m_photo));
-    if (change == QLatin1String("remove file")) {
+    if (change == QLatin1String("remove file"))
         QVERIFY(QFile::remove(file));
-    } else if (change == QLatin1String("link file")) {
+    else if (change == QLatin1String("link file"))
         QVERIFY(QFile::remove(file) && QFile::link(outside + QStringLiteral("/0"), file));
-    } else if (change == QLatin1String("folder file")) {
+    else if (change == QLatin1String("folder file"))
         QVERIFY(QFile::remove(file) && QDir().mkpath(file));
-    } else if (change == QLatin1String("link files")) {
+    else if (change == QLatin1String("link files"))
         QVERIFY(QDir(entry + QStringLiteral("/files")).removeRecursively()
                 && QFile::link(outside, entry + QStringLiteral("/files")));
-    } else if (change == QLatin1String("link manifest")) {
+    else if (change == QLatin1String("link manifest"))
         QVERIFY(QFile::rename(manifest, outside + QStringLiteral("/manifest.json"))
                 && QFile::link(outside + QStringLiteral("/manifest.json"), manifest));
-    } else if (change == QLatin1String("truncate")) {
-        const QByteArray json = TestSupport::readFile(manifest);
-        QVERIFY(TestSupport::writeFile(manifest, json.left(json.size() / 2)));
-    } else if (change == QLatin1String("link entry")) {
-        QVERIFY(QDir().rename(entry, outside + QStringLiteral("/entry")) && QFile::link(outside + QStringLiteral("/entry"), entry));
-    } else { // key=JSON value, key files[0].x for the first file
-        const int equals = change.indexOf(QLatin1Char('='));
-        const QString key = change.left(equals);
-        const QJsonValue value = QJsonDocument::fromJson("[" + change.mid(equals + 1).toUtf8() + "]").array().first();
-        QJsonObject object = QJsonDocument::fromJson(TestSupport::readFile(manifest)).object();
-        if (key.startsWith(QLatin1String("files[0]."))) {
-            QJsonArray files = object.value(QStringLiteral("files")).toArray();
-            QJsonObject first = files.first().toObject();
-            first.insert(key.mid(9), value);
-            files[0] = first;
-            object.insert(QStringLiteral("files"), files);
-        } else {
-            object.insert(key, value);
-        }
-        QVERIFY(TestSupport::writeFile(manifest, QJsonDocument(object).toJson()));
+    else if (change == QLatin1String("link entry"))
+        QVERIFY(QDir().rename(entry, outside + QStringLiteral("/entry"))
+                && QFile::link(outside + QStringLiteral("/entry"), entry));
+    else { // an empty to cuts the text where from begins
+        QByteArray json = TestSupport::readFile(manifest);
+        QVERIFY(json.contains(from));
+        QVERIFY(TestSupport::writeFile(manifest, to.isEmpty() ? json.left(json.indexOf(from)) : json.replace(from, to)));
     }
     const QByteArray outsideBefore = TestSupport::readFile(outside + QStringLiteral("/0"));
 
@@ -906,6 +895,7 @@ void TestReportDelivery::hostileEntriesAreSkipped()
     OutboxResender resender(outbox);
     resender.setSettingsUrl(nowhere());
     const QList<OutboxResender::Result> results = resender.sendPending();
+    const bool listed = change != QLatin1String("link entry");
     QCOMPARE(results.size(), listed ? 1 : 0);
     if (listed) {
         QCOMPARE(results.first().status, OutboxResender::Waiting);
@@ -940,6 +930,7 @@ void TestReportDelivery::hostileDraftsAreRefused_data()
     QTest::newRow("screenshot that is a link outside") << shot << QStringLiteral("link shot") << true << 0;
     QTest::newRow("screenshot folder that is a link outside") << shot << QStringLiteral("link folder") << true << 0;
     QTest::newRow("draft that is a folder") << QByteArray() << QStringLiteral("folder") << false << 0;
+    QTest::newRow("draft that is a link outside") << shot << QStringLiteral("link draft") << false << 0;
 }
 
 void TestReportDelivery::hostileDraftsAreRefused()
@@ -956,6 +947,9 @@ void TestReportDelivery::hostileDraftsAreRefused()
     QVERIFY(TestSupport::writeFile(outside + QStringLiteral("/a.png"), "picture"));
     if (change == QLatin1String("folder"))
         QVERIFY(QDir().mkpath(draft));
+    else if (change == QLatin1String("link draft"))
+        QVERIFY(TestSupport::writeFile(outside + QStringLiteral("/d.json"), json) && QDir().mkpath(folder)
+                && QFile::link(outside + QStringLiteral("/d.json"), draft));
     else
         QVERIFY(TestSupport::writeFile(draft, json));
     if (change == QLatin1String("link folder"))
@@ -971,6 +965,8 @@ void TestReportDelivery::hostileDraftsAreRefused()
     QCOMPARE(problem.isEmpty(), loads);
     if (loaded)
         QCOMPARE(loaded->screenshots.size(), screenshots);
+    DraftStore(folder).discard(key); // never what a link leads to
+    QVERIFY(QFile::exists(outside + QStringLiteral("/a.png")));
 }
 
 void TestReportDelivery::serverSizeLimit_data()

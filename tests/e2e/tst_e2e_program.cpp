@@ -13,7 +13,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QRect>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest>
@@ -36,6 +38,13 @@ QByteArray xdotool(const QStringList &arguments)
     QByteArray output;
     TestSupport::runProgram(QStringLiteral("xdotool"), arguments, &output, 15000);
     return output.trimmed();
+}
+
+// A click at (x, y) inside a window's frame.
+void clickIn(const QRect &frame, int x, int y)
+{
+    xdotool({QStringLiteral("mousemove"), QString::number(frame.x() + x), QString::number(frame.y() + y),
+             QStringLiteral("click"), QStringLiteral("1")});
 }
 
 bool copyFolder(const QString &from, const QString &to)
@@ -95,6 +104,8 @@ private slots:
     void submissionWithTheRealProgram();
     void sendPending_data();
     void sendPending();
+    void closeWhilePacking_data();
+    void closeWhilePacking();
 
 private:
     std::unique_ptr<QProcess> start(const QStringList &arguments, const QString &program = QStringLiteral("feedback"));
@@ -351,10 +362,7 @@ void TestE2eProgram::submissionWithTheRealProgram()
     const QRect frame = geometry(window);
 
     // Content box, then Submit, at their places in the standard skin.
-    const auto click = [&](int x, int y) {
-        xdotool({QStringLiteral("mousemove"), QString::number(frame.x() + x), QString::number(frame.y() + y),
-                 QStringLiteral("click"), QStringLiteral("1")});
-    };
+    const auto click = [&frame](int x, int y) { clickIn(frame, x, y); };
     click(295, 250);
     QTest::qWait(300);
     xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"),
@@ -499,6 +507,62 @@ void TestE2eProgram::sendPending()
     received.sort();
     QCOMPARE(received, ids);
     QCOMPARE(messageIds(saveDir).size(), reports + (killFirst ? 1 : 0));
+}
+
+void TestE2eProgram::closeWhilePacking_data()
+{
+    QTest::addColumn<bool>("cancelFirst");
+    QTest::newRow("cancelled, then closed at once: nothing kept or sent later") << true;
+    QTest::newRow("closed: the program ends without the packing, the report stays a draft") << false;
+}
+
+// A crash report with a dump that takes seconds to pack (random bytes).
+void TestE2eProgram::closeWhilePacking()
+{
+    QFETCH(bool, cancelFirst);
+    const QString dump = m_appDir.path() + QStringLiteral("/crashcore.dmp");
+    const auto removeDump = qScopeGuard([dump] { QFile::remove(dump); });
+    QFile file(dump);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QByteArray chunk(1 << 20, Qt::Uninitialized);
+    for (int i = 0; i < 400; ++i) {
+        QRandomGenerator(i).fillRange(reinterpret_cast<quint32 *>(chunk.data()), chunk.size() / 4);
+        QCOMPARE(file.write(chunk), qint64(chunk.size()));
+    }
+    file.close();
+    const QString drafts = m_data.path() + QStringLiteral("/feedback/drafts");
+    QDir(drafts).removeRecursively();
+
+    auto program = start({QString(), QStringLiteral("C:/Apps/Photo Tool/PhotoTool.exe"), QStringLiteral("-reverse"),
+                          QStringLiteral("user@example.com"), QStringLiteral("start@example.net"),
+                          QStringLiteral("start"), QString()});
+    const quint64 window = waitForWindow(program->processId());
+    QVERIFY(window);
+    const QRect frame = geometry(window);
+    const auto click = [&frame](int x, int y) { clickIn(frame, x, y); };
+    click(295, 250);
+    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), QStringLiteral("crashed")});
+    click(295, 602);
+    // Packing: the program has the dump open.
+    const auto reading = [&] {
+        const QString fds = QStringLiteral("/proc/%1/fd").arg(program->processId());
+        for (const QFileInfo &fd : QDir(fds).entryInfoList(QDir::AllEntries | QDir::System))
+            if (fd.symLinkTarget() == dump)
+                return true;
+        return false;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(reading(), 20000);
+    if (cancelFirst)
+        click(66, 604); // Cancel, at the start of the mirrored row
+    click(frame.width() - 560, 22);
+    QVERIFY(program->waitForFinished(15000));
+
+    const Outbox outbox(m_data.path() + QStringLiteral("/feedback/outbox"));
+    QVERIFY(outbox.entries(Outbox::Listing::WithDamaged).isEmpty());
+    QCOMPARE(QDir(drafts).entryList({QStringLiteral("*.json")}, QDir::Files).size(), 1); // what was typed
+    auto pending = start({QStringLiteral("--send-pending")});
+    QVERIFY(pending->waitForFinished(30000));
+    QCOMPARE(pending->exitCode(), 0);
 }
 
 QTEST_MAIN(TestE2eProgram)

@@ -5,7 +5,6 @@
 #include "cfeedback.h"
 #include "creportdetails.h"
 #include "imgview.h"
-#include "outboxresender.h"
 #include "pzstylebutton.h"
 #include "reportdelivery.h"
 #include "testsupport.h"
@@ -105,7 +104,6 @@ private slots:
     void retryReplacesKeptCopy();
     void retryWaitsForTheOtherSend_data();
     void retryWaitsForTheOtherSend();
-    void cancelWhilePackingThenClose();
     void closeWhileScreenshotIsWritten_data();
     void closeWhileScreenshotIsWritten();
 
@@ -814,37 +812,6 @@ void TestFeedbackSubmit::retryWaitsForTheOtherSend()
         QVERIFY(entries.first().id != kept);
         QCOMPARE(entries.first().report.messageId, messageId);
     }
-}
-
-// Cancel while a large crash dump is packed, then the window closes at
-// once: nothing is kept, and --send-pending finds nothing to do.
-void TestFeedbackSubmit::cancelWhilePackingThenClose()
-{
-    QByteArray chunk(1 << 20, Qt::Uninitialized);
-    QRandomGenerator(3).fillRange(reinterpret_cast<quint32 *>(chunk.data()), chunk.size() / 4);
-    QFile dump(WindowTest::appDir() + QStringLiteral("/crashcore.dmp"));
-    QVERIFY(dump.open(QIODevice::WriteOnly));
-    for (int i = 0; i < 400; ++i)
-        QCOMPARE(dump.write(chunk), qint64(chunk.size()));
-    dump.close();
-
-    makeWindow(false, QStringLiteral("user@example.com"));
-    m_window->setLaunchInfo(QString(), QStringLiteral("start@example.net"), QStringLiteral("start"));
-    m_window->form().CheckBoxAttachLog->setChecked(true);
-    m_window->form().ButtonSubmit->click();
-    auto *step = m_window->findChild<QLabel *>(QStringLiteral("label_SubStep"));
-    QTRY_VERIFY_WITH_TIMEOUT(step->text().startsWith(QStringLiteral("Packing")), DeliveryTimeoutMs);
-    emit m_window->findChild<QLabel *>(QStringLiteral("label_SubCancel"))->linkActivated(QStringLiteral("cancel"));
-    m_window->close();
-    m_window.reset();
-
-    QVERIFY(Outbox().entries(Outbox::Listing::WithDamaged).isEmpty());
-    QCOMPARE(QDir(WindowTest::appDir()).entryList({QStringLiteral("crashcore.zip*")}, QDir::Files | QDir::Hidden),
-             QStringList());
-    QString lines;
-    QTextStream out(&lines);
-    QCOMPARE(OutboxResender::runCommand(out), 0);
-    QCOMPARE(lines, QString());
 }
 
 void TestFeedbackSubmit::closeWhileScreenshotIsWritten_data()
