@@ -177,6 +177,7 @@ void CFeedback::removeScreenshot(QPushButton *closeButton)
     const QString path = m_screenPaths.value(closeButton);
     m_screenshotWriter->discard(path);
     QFile::remove(path);
+    m_hiddenAreas.remove(path);
     delete item;
     m_screenItems.remove(closeButton);
     m_screenPaths.remove(closeButton);
@@ -271,12 +272,14 @@ void CFeedback::clearPictureLists()
     m_screenPaths.clear();
     m_photoItems.clear();
     m_photoPaths.clear();
+    m_hiddenAreas.clear();
 }
 
 void CFeedback::editPicture(const QString &path, QWidget *over)
 {
     const bool screenshot = m_screenPaths.key(path, nullptr) != nullptr;
-    if (path.isEmpty() || (!screenshot && !m_photoPaths.key(path, nullptr)))
+    // While a report is being packed its pictures are not rewritten.
+    if (m_sendThread || path.isEmpty() || (!screenshot && !m_photoPaths.key(path, nullptr)))
         return;
     // The screenshot file must be whole before it is read and rewritten.
     if (screenshot)

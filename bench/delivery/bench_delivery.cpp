@@ -39,6 +39,8 @@
 #include <cstdio>
 #include <ctime>
 
+#include <sys/resource.h>
+
 namespace {
 
 QTextStream out(stdout);
@@ -123,14 +125,9 @@ int zipOneFolder(const QString &archive, const QString &folder)
 // Peak resident memory of this process so far, in megabytes.
 double peakMemoryMb()
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    }
-    return -1;
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
 }
 
 int maskLogs(int megabytes)
