@@ -18,6 +18,8 @@ namespace {
 
 // Room the picture may take on screen; larger pictures are shown scaled down.
 const QSize CanvasBox(880, 540);
+// Room for the captions in every language ("Rückgängig" is the widest).
+const QSize EditorButtonSize(120, 32);
 
 } // namespace
 
@@ -147,6 +149,8 @@ void CPictureEditor::setupUi()
         hint->setText(tr("Drag over what should not be sent. It is blacked out in the picture that is sent."));
         m_canvas = new PictureCanvas(m_picture, m_areas, body);
         m_canvas->changed = [this] { updateButtons(); };
+        m_canvas->setAccessibleName(tr("Picture"));
+        m_canvas->setAccessibleDescription(hint->text());
         column->addWidget(m_canvas, 0, Qt::AlignCenter);
     } else {
         hint->setText(tr("This picture cannot be edited."));
@@ -156,7 +160,7 @@ void CPictureEditor::setupUi()
     m_undo = new PZStyleButton(body);
     m_undo->setObjectName(QStringLiteral("pushButton_EditorUndo"));
     m_undo->setText(tr("Undo"));
-    m_undo->setFixedSize(90, 32);
+    m_undo->setFixedSize(EditorButtonSize);
     buttons->addWidget(m_undo);
     m_error = new QLabel(body);
     m_error->setObjectName(QStringLiteral("label_EditorError"));
@@ -164,12 +168,12 @@ void CPictureEditor::setupUi()
     auto *cancel = new PZStyleButton(body);
     cancel->setObjectName(QStringLiteral("pushButton_EditorCancel"));
     cancel->setText(tr("Cancel"));
-    cancel->setFixedSize(90, 32);
+    cancel->setFixedSize(EditorButtonSize);
     buttons->addWidget(cancel);
     auto *done = new PZStyleButton(body);
     done->setObjectName(QStringLiteral("pushButton_EditorDone"));
     done->setText(tr("Done"));
-    done->setFixedSize(90, 32);
+    done->setFixedSize(EditorButtonSize);
     done->setEnabled(isLoaded());
     buttons->addWidget(done);
     column->addLayout(buttons);
@@ -183,6 +187,9 @@ void CPictureEditor::setupUi()
     connect(done, &QPushButton::clicked, this, &CPictureEditor::finish);
     updateButtons();
     adjustSize();
+    // Escape leaves as Cancel does; Enter or Space take the focused button.
+    setClosesOnEscape(true);
+    (isLoaded() ? done : cancel)->setFocus();
 }
 
 void CPictureEditor::updateButtons()

@@ -182,6 +182,8 @@ void CScreenImg::createToolButtons()
     };
     m_saveButton = makeButton(buttonDir + QStringLiteral("/selected.png"));
     m_cancelButton = makeButton(buttonDir + QStringLiteral("/delete.png"));
+    m_saveButton->setAccessibleName(tr("Save the selection"));
+    m_cancelButton->setAccessibleName(tr("Cancel"));
     connect(m_saveButton, &QToolButton::clicked, this, &CScreenImg::SlotSaveInClipboard);
     connect(m_cancelButton, &QToolButton::clicked, this, &CScreenImg::SlotCancle);
 }
@@ -348,6 +350,11 @@ void CScreenImg::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape) {
         SlotCancle();
+        return;
+    }
+    // Enter keeps a finished selection, as its save button does.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && m_selected) {
+        SlotSaveInClipboard();
         return;
     }
     int dx = 0;

@@ -29,7 +29,8 @@ ImgView::ImgView(QWidget *parent)
     m_button->setObjectName(QStringLiteral("pushButton"));
     m_button->setGeometry(38, 0, 15, 15);
     m_button->setText(QString());
-    m_button->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab (the owner names it); a click does not move the focus.
+    m_button->setFocusPolicy(Qt::TabFocus);
 
     setAttribute(Qt::WA_DeleteOnClose);
     // Lets the signal travel through queued and string-based connections.

@@ -74,6 +74,7 @@ CFeedback::CFeedback(bool feedbackMode, const QString &userEmail, const QString 
     addOutboxLines();
     addPreviewWidgets();
     addDeliveryWidgets();
+    setUpKeyboardAndAccessibility();
     requestVersionLists();
 
     m_productId = readProductInfo(QStringLiteral("PZ_PID"));
@@ -226,9 +227,10 @@ void CFeedback::applyInitialStates()
     m_ui.widget_SubView->hide();
     m_ui.ButtonSubmit->setEnabled(false);
 
-    m_ui.captureButton->setFocusPolicy(Qt::NoFocus);
-    m_ui.addImage->setFocusPolicy(Qt::NoFocus);
-    m_ui.ButtonSubmit->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab; a click leaves the focus where it was, as it always did.
+    m_ui.captureButton->setFocusPolicy(Qt::TabFocus);
+    m_ui.addImage->setFocusPolicy(Qt::TabFocus);
+    m_ui.ButtonSubmit->setFocusPolicy(Qt::TabFocus);
 
     setWindowIcon(QIcon(m_skinPath + QStringLiteral("/Application/feedback_icon.ico")));
     applyModeTexts();
@@ -521,8 +523,12 @@ ReportForm CFeedback::reportForm() const
     ReportForm form;
     form.customerEmail = m_ui.lineedit_EmailText->text().trimmed();
     form.comment = m_ui.plainTextEdit_Content->toPlainText();
-    form.iosVersion = m_ui.comboBox->currentText();
-    form.androidVersion = m_ui.comboBox_Android->currentText();
+    // The first row of a version list is its caption, not a choice; in a
+    // translation it no longer says "version", which is how the report
+    // tells it from a choice.
+    form.iosVersion = m_ui.comboBox->currentIndex() > 0 ? m_ui.comboBox->currentText() : QString();
+    form.androidVersion =
+        m_ui.comboBox_Android->currentIndex() > 0 ? m_ui.comboBox_Android->currentText() : QString();
     form.windowsVersion = m_ui.WindowVersion->text();
     form.iTunesVersion = m_ui.iTunesVersion->text();
     form.phoneBrand = m_ui.lineEdit_Brand->text();

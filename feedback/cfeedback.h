@@ -272,6 +272,16 @@ private:
     bool formMatchesLastReport() const;
     bool draftWanted() const;
     void showDraftNote(bool visible);
+    // Keyboard and screen readers.
+    void setUpKeyboardAndAccessibility();
+    QList<QLabel *> linkLabels() const;
+    void updateTabOrder();
+    void nameTiles(QListWidget *list);
+    bool linkLabelEvent(QObject *watched, QEvent *event);
+    static void announce(QWidget *widget);
+    void showAddressError();
+    void hideAddressError();
+    void announceResultPage();
 
     bool m_feedbackMode;
     bool m_showVersion = true;

@@ -71,6 +71,7 @@ QLabel *CFeedback::addResultBandLine(const QString &objectName)
 {
     auto *line = new QLabel(m_ui.widget_mian);
     line->setObjectName(objectName);
+    line->setWordWrap(true); // a longer translation takes a second line
     line->hide();
     auto *row = new QHBoxLayout();
     row->setContentsMargins(FormSideMargin, 0, FormSideMargin, 0);

@@ -54,9 +54,10 @@ void CFeedback::SlotJudgeEmailValid()
     if (address.isEmpty())
         return;
     const bool valid = isValidAddress(address);
-    if (!valid)
-        showDraftNote(false); // the error takes its place
-    m_ui.label_EmailWrong->setVisible(!valid);
+    if (valid)
+        hideAddressError();
+    else
+        showAddressError();
     m_ui.ButtonSubmit->setEnabled(valid);
 }
 
@@ -81,8 +82,9 @@ void CFeedback::SlotAddImg()
     QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (folder.isEmpty())
         folder = QDir::homePath() + QStringLiteral("/Pictures");
-    const QString caption = QStringLiteral("Open");
-    const QString filter = QStringLiteral("Picture(*.jpg *.png *.bmp *.gif)");
+    const QString caption = tr("Open");
+    // Translations keep the patterns in brackets.
+    const QString filter = tr("Picture(*.jpg *.png *.bmp *.gif)");
     const QString path = m_fileDialog ? m_fileDialog(this, caption, folder, filter)
                                       : QFileDialog::getOpenFileName(this, caption, folder, filter);
     addPicture(path);
@@ -142,6 +144,7 @@ void CFeedback::listTile(QListWidget *list, const QString &path, const QPixmap &
         connect(tile, &ImgView::SignalOpen, this,
                 [this](QPushButton *button) { editPicture(m_photoPaths.value(m_photoItems.value(button))); });
     }
+    nameTiles(list);
 }
 
 namespace {
@@ -174,6 +177,7 @@ void CFeedback::removeScreenshot(QPushButton *closeButton)
     delete item;
     m_screenItems.remove(closeButton);
     m_screenPaths.remove(closeButton);
+    nameTiles(m_ui.listWidget_Screen);
 }
 
 void CFeedback::removePicture(QPushButton *closeButton)
@@ -186,6 +190,7 @@ void CFeedback::removePicture(QPushButton *closeButton)
         m_photoPaths.remove(item);
     delete item;
     m_photoItems.remove(closeButton);
+    nameTiles(m_ui.listWidget_Photo);
 }
 
 void CFeedback::showFailure(const QString &text)

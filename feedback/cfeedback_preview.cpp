@@ -85,10 +85,13 @@ void CFeedback::addPreviewWidgets()
 void CFeedback::setDetailsLinkText()
 {
     m_detailsLink->setText(linkHtml(DetailsLink, tr("What is sent?")));
+    m_detailsLink->setAccessibleName(tr("What is sent?"));
 }
 
 bool CFeedback::eventFilter(QObject *watched, QEvent *event)
 {
+    if (linkLabelEvent(watched, event))
+        return true;
     const QEvent::Type type = event->type();
     if (type == QEvent::Move || type == QEvent::Resize || type == QEvent::LayoutDirectionChange) {
         if (watched == m_ui.ButtonSubmit || watched == m_ui.widget_Submit)

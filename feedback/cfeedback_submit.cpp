@@ -35,13 +35,11 @@ void CFeedback::SlotSendEmail()
 {
     const QString address = m_ui.lineedit_EmailText->text().trimmed();
     if (address.isEmpty()) {
-        showDraftNote(false); // the error takes its place
-        m_ui.label_EmailWrong->show();
+        showAddressError();
         return;
     }
     if (!isValidAddress(address)) {
-        showDraftNote(false);
-        m_ui.label_EmailWrong->show();
+        showAddressError();
         m_ui.ButtonSubmit->setEnabled(false);
         return;
     }
@@ -270,6 +268,7 @@ void CFeedback::showResultPage(bool success, const QString &tips, const QString 
     m_ui.label_SubStatus->setProperty("success", success);
     m_ui.label_SubTips->setText(tips);
     m_ui.label_SubDescribe->setText(description);
+    announceResultPage();
 }
 
 void CFeedback::SlotSendSuccess()

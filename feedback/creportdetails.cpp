@@ -25,10 +25,13 @@ const QSize ThumbnailBox(96, 72);
 // Rows listed per archive; a folder of thousands of files would hold up the window.
 constexpr int MaxListedFiles = 200;
 
-QLabel *heading(const QString &text, QWidget *parent)
+// A heading above a part of the dialog, which it names for screen readers.
+QLabel *heading(const QString &text, QWidget *part, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QStringLiteral("label_DetailsHeading"));
+    label->setBuddy(part);
+    part->setAccessibleName(text);
     return label;
 }
 
@@ -82,16 +85,16 @@ void CReportDetails::setupUi()
     intro->setWordWrap(true);
     column->addWidget(intro);
 
-    column->addWidget(heading(tr("Report text"), body));
     m_text = new QPlainTextEdit(body);
+    column->addWidget(heading(tr("Report text"), m_text, body));
     m_text->setObjectName(QStringLiteral("plainTextEdit_ReportText"));
     m_text->setReadOnly(true);
     m_text->setFixedHeight(130);
     m_text->setPlaceholderText(tr("Composing\u2026"));
     column->addWidget(m_text);
 
-    column->addWidget(heading(tr("Attached files"), body));
     m_files = new QTreeWidget(body);
+    column->addWidget(heading(tr("Attached files"), m_files, body));
     m_files->setObjectName(QStringLiteral("treeWidget_Files"));
     m_files->setColumnCount(2);
     m_files->setHeaderLabels({tr("File"), tr("Size")});
@@ -100,7 +103,7 @@ void CReportDetails::setupUi()
     m_files->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     m_files->setRootIsDecorated(true);
     m_files->setSelectionMode(QAbstractItemView::NoSelection);
-    m_files->setFocusPolicy(Qt::NoFocus);
+    m_files->setFocusPolicy(Qt::TabFocus); // a click leaves the focus where it was
     column->addWidget(m_files, 1);
 
     // What the logs hold that may be private, and the choice to mask it.
@@ -117,8 +120,9 @@ void CReportDetails::setupUi()
     m_maskLogs->hide();
     connect(m_maskLogs, &QCheckBox::toggled, this, &CReportDetails::maskLogsToggled);
 
+    m_thumbnails = new QListWidget(body);
     auto *pictureRow = new QHBoxLayout();
-    pictureRow->addWidget(heading(tr("Screenshots and pictures"), body), 1);
+    pictureRow->addWidget(heading(tr("Screenshots and pictures"), m_thumbnails, body), 1);
     m_hideParts = new QPushButton(tr("Hide parts\u2026"), body);
     m_hideParts->setObjectName(QStringLiteral("pushButton_HideParts"));
     m_hideParts->setToolTip(tr("Black out parts of the chosen picture before it is sent"));
@@ -126,14 +130,14 @@ void CReportDetails::setupUi()
     m_hideParts->setEnabled(false);
     pictureRow->addWidget(m_hideParts);
     column->addLayout(pictureRow);
-    m_thumbnails = new QListWidget(body);
     m_thumbnails->setObjectName(QStringLiteral("listWidget_Thumbnails"));
     m_thumbnails->setViewMode(QListView::IconMode);
     m_thumbnails->setIconSize(ThumbnailBox);
     m_thumbnails->setMovement(QListView::Static);
     m_thumbnails->setSpacing(4);
     m_thumbnails->setFixedHeight(ThumbnailBox.height() + 20);
-    m_thumbnails->setFocusPolicy(Qt::NoFocus);
+    // The keyboard chooses a picture with the arrow keys, for "Hide parts…".
+    m_thumbnails->setFocusPolicy(Qt::TabFocus);
     m_thumbnails->setSelectionMode(QAbstractItemView::SingleSelection);
     column->addWidget(m_thumbnails);
     const auto requestHiding = [this] {
@@ -158,6 +162,12 @@ void CReportDetails::setupUi()
     bottom->addWidget(m_close);
     column->addLayout(bottom);
     connect(m_close, &QPushButton::clicked, this, &QDialog::close);
+    QWidget *order[] = {m_text, m_files, m_maskLogs, m_hideParts, m_thumbnails, m_close, m_title->closeButton()};
+    for (size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    // Enter, Space or Escape close it at once.
+    setClosesOnEscape(true);
+    m_close->setFocus();
 }
 
 QString CReportDetails::sizeText(qint64 bytes)

@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config
-    qtbase5-dev qttools5-dev-tools qt5-image-formats-plugins libqt5svg5
+    qtbase5-dev qtbase5-private-dev qttools5-dev-tools qt5-image-formats-plugins libqt5svg5
     libx11-dev libxrandr-dev libxcb-shm0-dev zlib1g-dev
     python3 python3-aiosmtpd openssl zip unzip curl
     xvfb xauth x11-utils xdotool imagemagick

@@ -11,6 +11,10 @@
 #   sending.png           a large report on its way to a slow server: step, progress, Cancel
 #   failure.png           the page when the SMTP server cannot be reached (report kept)
 #   failure-other.png     the page when the server refuses the login (report kept)
+#   form-Arabic.png       the form in Arabic (mirrored), with the comment typed
+#   failure-Arabic.png    the network failure page in Arabic
+#   form-Chinese.png      the same in Simplified Chinese
+#   failure-Chinese.png
 #   draft.png             the form of a later start, with the draft of a closed window restored
 # Usage: scripts/screenshot.sh [output folder]   (default build/screenshots)
 # FEEDBACK_PROGRAM names the program to run (default build/feedback).
@@ -42,6 +46,10 @@ app="$work/app"
 mkdir -p "$app/Log"
 cp "$program" "$app/feedback"
 cp -r "$root/FeedbackRes" "$app/"
+# The compiled translations lie beside the program.
+if [ -d "$(dirname "$program")/FeedbackRes/QM" ]; then
+    cp -r "$(dirname "$program")/FeedbackRes/QM" "$app/FeedbackRes/"
+fi
 cat >"$app/productinfo.xml" <<'EOF'
 <info><PZ_APP_NAME>Photo Tool</PZ_APP_NAME><PZ_BRANDNAME>Acme</PZ_BRANDNAME><PZ_PID>1001</PZ_PID></info>
 EOF
@@ -133,7 +141,7 @@ start_program() {
 }
 
 stop_program() {
-    click 560 22 # the title bar's close button
+    click "${1:-560}" 22 # the title bar's close button (at the left in Arabic)
     for _ in $(seq 1 50); do kill -0 "$program_pid" 2>/dev/null || return 0; sleep 0.1; done
     kill "$program_pid" 2>/dev/null || true
 }
@@ -196,7 +204,7 @@ sleep 0.2
 xdotool mouseup 1
 sleep 0.5
 shoot editor.png "$editor"
-xdotool mousemove $((X + WIDTH - 150)) $((Y + HEIGHT - 37)) click 1 # Cancel: the screenshot stays as it is
+xdotool mousemove $((X + WIDTH - 215)) $((Y + HEIGHT - 37)) click 1 # Cancel: the screenshot stays as it is
 sleep 0.5
 geometry_of "$details"
 xdotool mousemove $((X + 460)) $((Y + 643)) click 1 # its Close button
@@ -273,6 +281,25 @@ wait_for_result "$lines"
 stop_program
 rm -f "$app/Log/big.log"
 sleep 0.5
+
+# The form and a failure page in Arabic (mirrored) and in Chinese.
+settings "$(free_port)" secret
+for language in Arabic Chinese; do
+    mkdir -p "$app/Language"
+    printf '%s' "$language" >"$app/Language/language"
+    start_program
+    type_comment
+    sleep 0.5
+    shoot "form-$language.png"
+    lines="$(log_lines)"
+    click 295 602 # Submit, in the middle either way
+    wait_for_result "$lines"
+    shoot "failure-$language.png"
+    if [ "$language" = Arabic ]; then stop_program 30; else stop_program; fi
+    sleep 0.5
+done
+rm -f "$app/Language/language"
+settings "$smtp_port" secret
 
 # A comment typed and the window closed without sending: the next start restores it.
 start_program

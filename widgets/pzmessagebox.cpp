@@ -32,10 +32,15 @@ PZMessageBox::PZMessageBox(const QString &text, const QString &title, QWidget *p
     setupUi();
     widget->setMovable(this, true);
     if (m_title.isEmpty())
-        m_title = QStringLiteral("Note");
+        m_title = tr("Note");
     widget->setTitleText(m_title);
     label->setAlignment(Qt::AlignCenter);
     label->setText(m_text);
+    // Read out with the box; OK has the keyboard, so Enter, Space or Escape close it.
+    setAccessibleName(m_title);
+    setAccessibleDescription(m_text);
+    setClosesOnEscape(true);
+    pushButton_ok->setFocus();
     connect(pushButton_ok, &QPushButton::clicked, this, &PZMessageBox::slotClose_ok);
 }
 

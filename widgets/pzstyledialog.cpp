@@ -27,9 +27,10 @@ int PZStyleDialog::applicationRadius()
 
 void PZStyleDialog::keyPressEvent(QKeyEvent *event)
 {
-    // Escape must not reject and Return must not press a default button: the
-    // window is closed only through its own controls.
-    Q_UNUSED(event)
+    // Return must not press a default button, and Escape never rejects: a
+    // dialog that closes on Escape closes as its close button does.
+    if (m_closesOnEscape && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
 }
 
 void PZStyleDialog::paintEvent(QPaintEvent *event)

@@ -18,7 +18,15 @@ public:
     // The application-wide corner radius (0 when unset or not a number).
     static int applicationRadius();
 
+    // Escape closes the dialog (message boxes, side dialogs); the feedback
+    // window itself is closed only through its own controls.
+    void setClosesOnEscape(bool closes) { m_closesOnEscape = closes; }
+    bool closesOnEscape() const { return m_closesOnEscape; }
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool m_closesOnEscape = false;
 };

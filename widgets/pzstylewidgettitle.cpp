@@ -25,6 +25,7 @@ PZStyleWidgetTitle::PZStyleWidgetTitle(QWidget *parent)
     btn_close = new QPushButton(this);
     btn_close->setObjectName(QStringLiteral("btn_close"));
     btn_close->setFixedSize(20, 20);
+    btn_close->setAccessibleName(tr("Close"));
 
     m_layout = new QHBoxLayout(this);
     m_layout->setSpacing(6);

@@ -300,9 +300,11 @@ private slots:
         QTest::addColumn<QPoint>("from");
         QTest::addColumn<QPoint>("to");
         QTest::addColumn<QSize>("size");
-        QTest::newRow("click-one-pixel") << QPoint(10, 10) << QPoint(10, 10) << QSize(1, 1);
-        QTest::newRow("drag") << QPoint(10, 20) << QPoint(110, 70) << QSize(101, 51);
-        QTest::newRow("clamped-at-width") << QPoint(700, 500) << QPoint(999, 999) << QSize(100, 100);
+        QTest::addColumn<bool>("byEnter"); // the key instead of the save button
+        QTest::newRow("click-one-pixel") << QPoint(10, 10) << QPoint(10, 10) << QSize(1, 1) << false;
+        QTest::newRow("drag") << QPoint(10, 20) << QPoint(110, 70) << QSize(101, 51) << false;
+        QTest::newRow("drag, Enter") << QPoint(10, 20) << QPoint(110, 70) << QSize(101, 51) << true;
+        QTest::newRow("clamped-at-width") << QPoint(700, 500) << QPoint(999, 999) << QSize(100, 100) << false;
     }
     void saveWritesInclusiveRectangleOnce()
     {
@@ -324,7 +326,11 @@ private slots:
             openWhenReported = overlay.isVisible();
         });
         select(&overlay, from, to);
-        overlay.SlotSaveInClipboard();
+        QFETCH(bool, byEnter);
+        if (byEnter)
+            key(&overlay, Qt::Key_Return);
+        else
+            overlay.SlotSaveInClipboard();
         key(&overlay, Qt::Key_Escape);
         overlay.SlotCancle();
         QCOMPARE(spy.count(), 1);

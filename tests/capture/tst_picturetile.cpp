@@ -122,7 +122,7 @@ private slots:
     void closeButtonReportsItself()
     {
         ImgView tile;
-        QCOMPARE(tile.closeButton()->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(tile.closeButton()->focusPolicy(), Qt::TabFocus);
         QVERIFY(tile.testAttribute(Qt::WA_DeleteOnClose));
         QCOMPARE(tile.contextMenuPolicy(), Qt::NoContextMenu);
         QCOMPARE(tile.maximumSize(), QSize(94, 45));

@@ -239,9 +239,10 @@ void TestFeedbackSetup::initialStates()
     QCOMPARE(ui.plainTextEdit_Content->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
     QVERIFY(ui.CheckBoxAttachLog->isChecked());
     QVERIFY(!ui.CheckBoxAttachDB->isChecked());
-    QCOMPARE(ui.captureButton->focusPolicy(), Qt::NoFocus);
-    QCOMPARE(ui.addImage->focusPolicy(), Qt::NoFocus);
-    QCOMPARE(ui.ButtonSubmit->focusPolicy(), Qt::NoFocus);
+    // Tab reaches them; a click does not take the focus.
+    QCOMPARE(ui.captureButton->focusPolicy(), Qt::TabFocus);
+    QCOMPARE(ui.addImage->focusPolicy(), Qt::TabFocus);
+    QCOMPARE(ui.ButtonSubmit->focusPolicy(), Qt::TabFocus);
     QCOMPARE(ui.horizontalLayout->spacing(), 6);
     QCOMPARE(ui.horizontalLayout_2->spacing(), 6);
     QCOMPARE(ui.horizontalLayout_6->spacing(), 2);
