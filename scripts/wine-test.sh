@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Runs the cross-built test suite under wine64 on an Xvfb of its own (Qt for
+# Windows needs a display under Wine), against the same Python peers as the
+# Linux suite: tests/peers/host_runner.py starts them for the Windows test
+# programs. Prints CTest's summary, then the tests left out under Wine and why.
+#   scripts/wine-test.sh [build-folder] [ctest arguments...]
+set -euo pipefail
+SRC=$(cd "$(dirname "$0")/.." && pwd)
+BUILD=$(realpath "${1:-$SRC/build-windows}")
+shift || true
+WORK=$(mktemp -d)
+XVFB_PID=
+RUNNER_PID=
+cleanup() {
+    [ -n "$RUNNER_PID" ] && kill "$RUNNER_PID" 2>/dev/null
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+XVFB_PID=$!
+/usr/bin/python3 -u "$SRC/tests/peers/host_runner.py" >"$WORK/runner.out" 2>"$WORK/runner.err" &
+RUNNER_PID=$!
+for _ in $(seq 100); do
+    [ -s "$WORK/display" ] && grep -q LISTENING "$WORK/runner.out" && break
+    sleep 0.1
+done
+export DISPLAY=:$(cat "$WORK/display")
+export FEEDBACK_HOST_RUNNER; FEEDBACK_HOST_RUNNER=$(awk '/LISTENING/ {print $2}' "$WORK/runner.out")
+
+# One Wine server for the whole run (it stays 30 s after the last program),
+# in a prefix that is set up before the tests start.
+export WINEPREFIX=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/feedback-windows/wine}
+"$SRC/scripts/wine-run.sh" cmd /c exit 0
+WINESERVER=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+"$WINESERVER" -p30
+
+rc=0
+(cd "$BUILD" && ctest --output-on-failure -j2 "$@") || rc=$?
+if [ -s "$BUILD/tests/wine-skips.txt" ]; then
+    echo "Not run under Wine:"
+    sed 's/^/  /' "$BUILD/tests/wine-skips.txt"
+fi
+exit $rc
