@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Runs a Windows program under wine64:
 #   scripts/wine-run.sh [--dlls <folder>]... [--plugins <folder>] <program.exe> [arguments...]
+#   scripts/wine-run.sh --warm    set the prefix up and keep one Wine server
+#                                 running until 30 s after the last program
 # --dlls folders join the DLL search path (the Qt and OpenSSL of the cache for
 # programs that are not beside their DLLs), --plugins is Qt's plugin folder.
 # The Wine prefix is $WINEPREFIX, by default one kept in the Windows build cache
@@ -28,5 +30,10 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$(dirname "$WINEPREFIX")"
     # One process sets a new prefix up; others wait for it.
     (flock 9; [ -f "$WINEPREFIX/system.reg" ] || "$WINE" wineboot -i >/dev/null 2>&1) 9>"$WINEPREFIX.lock"
+fi
+if [ "$1" = --warm ]; then
+    WINESERVER=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+    "$WINESERVER" -w
+    exec "$WINESERVER" -p30
 fi
 exec "$WINE" "$@"

@@ -31,10 +31,7 @@ export FEEDBACK_HOST_RUNNER; FEEDBACK_HOST_RUNNER=$(awk '/LISTENING/ {print $2}'
 
 # One Wine server for the whole run (it stays 30 s after the last program),
 # in a prefix that is set up before the tests start.
-export WINEPREFIX=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/feedback-windows/wine}
-"$SRC/scripts/wine-run.sh" cmd /c exit 0
-WINESERVER=$(command -v wineserver || echo /usr/lib/wine/wineserver)
-"$WINESERVER" -p30
+"$SRC/scripts/wine-run.sh" --warm
 
 rc=0
 (cd "$BUILD" && ctest --output-on-failure -j2 "$@") || rc=$?

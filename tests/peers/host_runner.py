@@ -89,6 +89,10 @@ def serve(connection):
     for thread in pumps:
         thread.join()
     send(b"X %d\n" % code)
+    try:
+        connection.shutdown(socket.SHUT_WR)
+    except OSError:
+        pass
     watcher.join()
     connection.close()
 
