@@ -132,6 +132,8 @@ QString buildDir()
     return QStringLiteral(FEEDBACK_BUILD_DIR);
 }
 
+PeerProcess::PeerProcess() = default;
+
 PeerProcess::~PeerProcess()
 {
     stop();

@@ -25,7 +25,7 @@ QString buildDir();
 class PeerProcess
 {
 public:
-    PeerProcess() = default;
+    PeerProcess();
     ~PeerProcess();
     PeerProcess(const PeerProcess &) = delete;
     PeerProcess &operator=(const PeerProcess &) = delete;
