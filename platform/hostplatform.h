@@ -14,7 +14,7 @@
 // The system queries behind display scaling and the host facts. The rules
 // that turn their answers into results live elsewhere (ScalingDecision,
 // HostInfo rules, AdapterChoice); this layer only asks the system.
-// hostplatform_linux.cpp and x11screen.cpp implement it for Linux/X11.
+// linux/ implements it for Linux/X11, win32/ for Windows.
 namespace HostPlatform {
 
 struct ScreenMetrics
@@ -47,11 +47,12 @@ QString systemDiskSerial();
 QList<AdapterChoice::Adapter> networkAdapters();
 
 // The desktop's pixels inside area (physical pixels from the origin of the
-// virtual desktop, cut to the screen), copied by the display server into
-// memory shared with us. The request goes out at construction, so the server
-// works while the caller does other things; take() waits for the pixels.
-// take() gives a null image when the display cannot be read this way (no
-// shared memory, a server on another machine, an unusual pixel layout): the
+// virtual desktop, cut to the screen). On X11 the display server copies them
+// into memory shared with us: the request goes out at construction, so the
+// server works while the caller does other things; take() waits for the
+// pixels. On Windows GDI copies them at construction. take() gives a null
+// image when the display cannot be read this way (no shared memory, a server
+// on another machine, an unusual pixel layout, a failing GDI call): the
 // caller then grabs through Qt.
 class DesktopGrab
 {
@@ -69,7 +70,7 @@ private:
     std::unique_ptr<Request> m_request;
 };
 
-// Parsers for the Linux sources, exposed for tests.
+// Parsers for the Linux sources, exposed for tests (built on every system).
 // The source device of the "/" mount in /proc/self/mountinfo; empty when absent.
 QString rootMountSource(const QByteArray &mountInfo);
 // The serial number in a SCSI unit serial number page (VPD page 0x80).

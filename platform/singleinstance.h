@@ -1,5 +1,7 @@
 #pragma once
 
+#include "instancewire.h"
+
 #include <QObject>
 #include <QString>
 
@@ -8,14 +10,16 @@
 class QLocalServer;
 class QLocalSocket;
 class QLockFile;
+namespace Win32 {
+class InstanceMutex;
+class PipeListener;
+}
 
 // Makes sure only one copy of the program runs for a user. The first copy
-// holds a lock file and listens on a local socket; a later copy finds the
-// lock held and hands its message to the first one over the socket.
-//
-// Wire format: a 32-bit big-endian byte count followed by the message in
-// UTF-8; the receiver answers with a single acknowledgement byte once the
-// message is complete.
+// holds a lock and listens; a later copy finds the lock held and hands its
+// message to the first one (wire format in instancewire.h). On Linux the
+// lock is a lock file and the listener a local socket; on Windows a named
+// mutex and a named pipe.
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -34,30 +38,36 @@ public:
     // this copy is the first one it starts listening then.
     bool isRunning();
     // Hands a message to the running copy and waits up to timeoutMs for its
-    // acknowledgement. Runs a local event loop while waiting.
+    // acknowledgement. On Linux it runs a local event loop while waiting; on
+    // Windows it blocks (a later copy has no window to keep alive).
     bool sendMessage(const QString &message, int timeoutMs);
 
-    // Where the lock file and the socket live (for diagnostics and tests).
+    // Where the lock and the listener live (for diagnostics and tests).
     QString lockFilePath() const;
     QString serverName() const;
 
-    // Largest message accepted; longer announcements drop the connection.
-    static constexpr quint32 MaxMessageBytes = 1024 * 1024;
+    static constexpr quint32 MaxMessageBytes = InstanceWire::MaxMessageBytes;
 
 signals:
     void messageReceived(const QString &message);
 
 private:
     void decide();
+#ifdef Q_OS_WIN
+    std::unique_ptr<Win32::InstanceMutex> m_mutex;
+    std::unique_ptr<Win32::PipeListener> m_listener;
+#else
     bool startServer();
     bool serverAnswers();
     void acceptConnections();
     void readMessage(QLocalSocket *socket);
 
-    QString m_lockPath;
-    QString m_serverName;
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer *m_server = nullptr;
+#endif
+
+    QString m_lockPath;
+    QString m_serverName;
     bool m_decided = false;
     bool m_running = false;
 };

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the demo need.
+# Installs the Debian packages the build, the tests and the demo need, or
+# the packages named on the command line instead.
 # Packages already present are not fetched again.
 set -euo pipefail
 
@@ -12,6 +13,9 @@ packages=(
     fonts-dejavu-core fonts-wqy-microhei
     clang libclang-rt-14-dev
 )
+if [ $# -gt 0 ]; then
+    packages=("$@")
+fi
 
 missing=()
 for p in "${packages[@]}"; do

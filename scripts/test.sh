@@ -2,6 +2,7 @@
 # Installs what is missing, builds, and runs every test.
 # The submission tests (closing the window while a report is on its way
 # included) also run once under AddressSanitizer; then the full suite, then
+# the Windows platform layer under wine64 (scripts/windows-check.sh), then
 # the fuzz targets over their corpora and for 30 s each (scripts/fuzz.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,6 +15,9 @@ cmake --build build-asan -j"$(nproc)" --target tst_feedback_submit tst_httppostr
 
 cd build
 ctest --output-on-failure -j"$(nproc)" "$@"
+
+# The Windows half of the platform layer, cross-built and run under wine64.
+../scripts/windows-check.sh
 
 # The fuzz targets: every seed of their corpora, then 30 s each.
 cd ..

@@ -8,6 +8,14 @@
 
 #include <memory>
 
+// The lock file and the local socket are the Linux guard's; the Windows guard
+// (named mutex and pipe) has its rows in win32/, run under Wine.
+#ifdef Q_OS_WIN
+#define LINUX_GUARD_ONLY() QSKIP("lock file and local socket of the Linux guard")
+#else
+#define LINUX_GUARD_ONLY()
+#endif
+
 class TestSingleInstance : public QObject
 {
     Q_OBJECT
@@ -87,6 +95,7 @@ void TestSingleInstance::differentKeysDoNotMeet()
 
 void TestSingleInstance::firstCopyGoneReleasesLock()
 {
+    LINUX_GUARD_ONLY();
     const QString key = uniqueKey();
     {
         SingleInstance first(key);
@@ -100,6 +109,7 @@ void TestSingleInstance::firstCopyGoneReleasesLock()
 
 void TestSingleInstance::staleLockFromDeadProcess()
 {
+    LINUX_GUARD_ONLY();
     const QString key = uniqueKey();
     SingleInstance probe(key);
     const QString lockPath = probe.lockFilePath();
@@ -122,6 +132,7 @@ void TestSingleInstance::staleLockFromDeadProcess()
 
 void TestSingleInstance::staleSocketFile()
 {
+    LINUX_GUARD_ONLY();
     const QString key = uniqueKey();
     SingleInstance probe(key);
     // A file left where the socket goes, as after a crash.
@@ -132,6 +143,7 @@ void TestSingleInstance::staleSocketFile()
 
 void TestSingleInstance::liveServerWinsOverLockFile()
 {
+    LINUX_GUARD_ONLY();
     // A running copy whose lock file went missing (removed by hand or judged
     // stale) still answers on its socket: a new copy must not take over.
     const QString key = uniqueKey();
@@ -150,6 +162,7 @@ void TestSingleInstance::liveServerWinsOverLockFile()
 
 void TestSingleInstance::sendTimesOutWhenNobodyAnswers()
 {
+    LINUX_GUARD_ONLY();
     const QString key = uniqueKey();
     SingleInstance probe(key);
     // A live lock holder (this process) that never listens.
@@ -217,7 +230,9 @@ void TestSingleInstance::defaultKeyUsesApplicationAndUser()
     SingleInstance a;
     SingleInstance b;
     QCOMPARE(a.lockFilePath(), b.lockFilePath());
+#ifndef Q_OS_WIN // there the user's SID fills the readable part
     QVERIFY(a.lockFilePath().contains(QCoreApplication::applicationName()));
+#endif
     QVERIFY(a.serverName() != a.lockFilePath());
     // A key with path characters stays inside the state folder.
     SingleInstance odd(QStringLiteral("../../etc/x y"));
@@ -234,6 +249,7 @@ void TestSingleInstance::longRuntimeFolder_data()
 
 void TestSingleInstance::longRuntimeFolder()
 {
+    LINUX_GUARD_ONLY();
     QFETCH(int, socketPathBytes);
     const QString key = uniqueKey();
     QTemporaryDir base;
