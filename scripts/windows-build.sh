@@ -37,18 +37,8 @@ step() { echo "== $* ($(( $(date +%s) - START )) s)"; }
 
 # --- Packages ------------------------------------------------------------
 scripts/install-deps.sh
-packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 libz-mingw-w64-dev
-          wine64 xvfb xauth dpkg-dev perl make zip unzip)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    step "installing ${missing[*]}"
-    export DEBIAN_FRONTEND=noninteractive
-    $SUDO apt-get update -qq
-    $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+scripts/install-deps.sh g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 libz-mingw-w64-dev \
+    wine64 xvfb xauth dpkg-dev perl make zip unzip
 # Qt's configure calls the compilers by their plain names: the posix thread
 # model gives std::thread and std::mutex.
 for tool in gcc g++; do
