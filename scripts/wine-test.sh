@@ -39,4 +39,9 @@ if [ -s "$BUILD/tests/wine-skips.txt" ]; then
     echo "Not run under Wine:"
     sed 's/^/  /' "$BUILD/tests/wine-skips.txt"
 fi
+# Cases a test skips on Windows say why in its output.
+if grep -q '^SKIP   :' "$BUILD/Testing/Temporary/LastTest.log" 2>/dev/null; then
+    echo "Cases skipped on Windows:"
+    grep '^SKIP   :' "$BUILD/Testing/Temporary/LastTest.log" | sed 's/^SKIP   : /  /'
+fi
 exit $rc
