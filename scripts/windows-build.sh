@@ -72,6 +72,10 @@ source_dir() {
 }
 
 # --- OpenSSL for mingw ----------------------------------------------------
+# One run at a time builds in the cache; another waits for it.
+mkdir -p "$CACHE"
+exec 8>"$CACHE/build.lock"
+flock 8
 openssl_stamp=$(printf 'openssl %s\n' "$OPENSSL_SOURCE_VERSION"; printf '%s\n' "${OPENSSL_CONFIGURE[@]}")
 if [ "$(cat "$OPENSSL/.feedback-stamp" 2>/dev/null)" != "$openssl_stamp" ]; then
     dir=$(source_dir openssl "$OPENSSL_SOURCE_VERSION")
@@ -82,9 +86,9 @@ if [ "$(cat "$OPENSSL/.feedback-stamp" 2>/dev/null)" != "$openssl_stamp" ]; then
     else
         step "OpenSSL $OPENSSL_SOURCE_VERSION: building for mingw"
         rm -rf "$OPENSSL" "$QT"
-        (cd "$dir" && make clean >/dev/null 2>&1 || true
-         ./Configure "${OPENSSL_CONFIGURE[@]}" > "$CACHE/openssl-configure.log" 2>&1
-         nice make -j2 build_libs > "$CACHE/openssl-build.log" 2>&1
+        (cd "$dir" && { make clean >/dev/null 2>&1 || true; } &&
+         ./Configure "${OPENSSL_CONFIGURE[@]}" > "$CACHE/openssl-configure.log" 2>&1 &&
+         nice make -j2 build_libs > "$CACHE/openssl-build.log" 2>&1 &&
          make install_dev install_runtime_libs >> "$CACHE/openssl-build.log" 2>&1) ||
             { echo "OpenSSL build failed: see $CACHE/openssl-*.log" >&2; exit 1; }
     fi
@@ -106,14 +110,15 @@ if [ "$(cat "$QT/.feedback-stamp" 2>/dev/null)" != "$qt_stamp" ]; then
         rm -rf "$QT"
         same_flags || rm -rf "$CACHE/qt-build"
         mkdir -p "$CACHE/qt-build"
-        (cd "$CACHE/qt-build"
-         [ -f Makefile ] || OPENSSL_LIBS=$QT_OPENSSL_LIBS "$dir/configure" "${QT_CONFIGURE[@]}" > "$CACHE/qt-configure.log" 2>&1
-         nice make -j2 > "$CACHE/qt-build.log" 2>&1
+        (cd "$CACHE/qt-build" &&
+         { [ -f Makefile ] || OPENSSL_LIBS=$QT_OPENSSL_LIBS "$dir/configure" "${QT_CONFIGURE[@]}" > "$CACHE/qt-configure.log" 2>&1; } &&
+         nice make -j2 > "$CACHE/qt-build.log" 2>&1 &&
          make install > "$CACHE/qt-install.log" 2>&1) ||
             { echo "Qt build failed: see $CACHE/qt-*.log" >&2; exit 1; }
     fi
     echo "$qt_stamp" > "$QT/.feedback-stamp"
 fi
+flock -u 8
 
 # --- The program, its tests and the mail benchmark ------------------------
 step "cross-building into build-windows/"
