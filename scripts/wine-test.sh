@@ -39,9 +39,11 @@ if [ -s "$BUILD/tests/wine-skips.txt" ]; then
     echo "Not run under Wine:"
     sed 's/^/  /' "$BUILD/tests/wine-skips.txt"
 fi
-# Cases a test skips on Windows say why in its output.
-if grep -q '^SKIP   :' "$BUILD/Testing/Temporary/LastTest.log" 2>/dev/null; then
-    echo "Cases skipped on Windows:"
-    grep '^SKIP   :' "$BUILD/Testing/Temporary/LastTest.log" | sed 's/^SKIP   : /  /'
+# Each test's log (its standard output does not reach CTest under Wine):
+# the failed and the skipped cases, with their reasons.
+logs=$(find "$BUILD/tests" -name 'tst_*.log' -newer "$WORK/display")
+if [ -n "$logs" ] && grep -q '^\(FAIL!\|SKIP \)' $logs; then
+    echo "Failed and skipped cases (test logs in $BUILD/tests/*/tst_*.log):"
+    grep -h -A1 '^\(FAIL!\|SKIP \)' $logs | grep -v '^--' | sed 's/^/  /'
 fi
 exit $rc
