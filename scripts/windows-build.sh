@@ -167,6 +167,11 @@ echo "package: $BUILD/feedback-windows-x64.zip ($(stat -c %s "$PKG.zip") bytes,"
 # --- The tests under Wine -------------------------------------------------
 if [ $RUN_TESTS -eq 1 ]; then
     step "running the tests under wine64 on Xvfb"
-    scripts/wine-test.sh "$BUILD"
+    rc=0
+    scripts/wine-test.sh "$BUILD" || rc=$?
+    # The package itself: the demo sends a report through it over implicit TLS.
+    step "the packed program under Wine: scripts/run.sh --windows --auto"
+    scripts/run.sh --windows --auto || rc=$?
+    [ $rc -eq 0 ] || { step "failed"; exit $rc; }
 fi
 step "done"
