@@ -5,6 +5,8 @@
 #   scripts/run.sh --auto          demo that fills in and submits the form by itself
 #                                  (the default when there is no display)
 #   scripts/run.sh --no-demo ARGS  start build/feedback with ARGS, nothing else
+#   scripts/run.sh --windows ...   the same with the Windows build under wine64 (the
+#                                  package of scripts/windows-build.sh, built if missing)
 #
 # The demo serves a mail settings document (password enciphered in the program's
 # format) and the version lists from a local HTTP server, receives the report on a
@@ -15,26 +17,36 @@ cd "$(dirname "$0")/.."
 root=$PWD
 
 scripts/install-deps.sh
-scripts/build.sh --program
+appdir=$root/build
+demo=$root/build/demo
+program=("$root/build/feedback")
+if [ "${1:-}" = "--windows" ]; then
+    shift
+    appdir=$root/build-windows/feedback-windows-x64
+    demo=$root/build-windows/demo
+    program=("$root/build-windows/feedback.sh")
+    [ -x "${program[0]}" ] || scripts/windows-build.sh --no-tests
+else
+    scripts/build.sh --program
+fi
 
 if [ "${1:-}" = "--no-demo" ]; then
     shift
-    exec "$root/build/feedback" "$@"
+    exec "${program[@]}" "$@"
 fi
 
 auto=0
 [ "${1:-}" = "--auto" ] && auto=1
 [ -z "${DISPLAY:-}" ] && auto=1
 
-demo=$root/build/demo
 rm -rf "$demo"
-mkdir -p "$demo/www/files/public" "$demo/mail" "$demo/screens" "$demo/logs" "$root/build/Log"
+mkdir -p "$demo/www/files/public" "$demo/mail" "$demo/screens" "$demo/logs" "$appdir/Log"
 
 pids=()
 created_productinfo=0
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    [ "$created_productinfo" = 1 ] && rm -f "$root/build/productinfo.xml"
+    [ "$created_productinfo" = 1 ] && rm -f "$appdir/productinfo.xml"
     return 0
 }
 trap cleanup EXIT
@@ -67,8 +79,8 @@ start_peer smtp tests/peers/smtp_server.py --mode tls --cert "$demo/smtp.crt" --
 smtp_port=$PEER_PORT
 
 # The product this demo pretends to be, and its settings document.
-if [ ! -f "$root/build/productinfo.xml" ]; then
-    cp demo/productinfo.xml "$root/build/productinfo.xml"
+if [ ! -f "$appdir/productinfo.xml" ]; then
+    cp demo/productinfo.xml "$appdir/productinfo.xml"
     created_productinfo=1
 fi
 /usr/bin/python3 demo/make_emailinfo.py --product-id 1001 --host 127.0.0.1 --port "$smtp_port" \
@@ -102,9 +114,9 @@ args=("" "/opt/Demo/PhotoTool.exe" "user@demo.example.net" "$sender" "not-the-re
 if [ "$auto" = 0 ]; then
     echo "Demo servers: settings http://127.0.0.1:$http_port, SMTP 127.0.0.1:$smtp_port (implicit TLS)."
     echo "Submit a report in the window; received mail is saved in $demo/mail."
-    "$root/build/feedback" "${args[@]}" || true
+    "${program[@]}" "${args[@]}" || true
 else
-    "$root/build/feedback" "${args[@]}" >"$demo/logs/feedback.log" 2>&1 &
+    "${program[@]}" "${args[@]}" >"$demo/logs/feedback.log" 2>&1 &
     app=$!
     pids+=($app)
     wid=""

@@ -5,12 +5,26 @@
 # a bare frameless Qt dialog of the same size (with Qt's default GL
 # integration, and without it for reference). Runs are interleaved; prints
 # medians, the ratio program / dialog, and peak memory at the map.
+# Given the Windows build (build-windows, packed by scripts/windows-build.sh),
+# both run under wine64 (a warm Wine server), watched by the native build's
+# bench_startup; the GL variant does not apply there.
 # Usage: bench/startup/run.sh [build-folder] [runs]
 set -euo pipefail
 SRC=$(cd "$(dirname "$0")/../.." && pwd)
 BUILD=${1:-$SRC/build}
 RUNS=${2:-15}
-cmake --build "$BUILD" --target feedback bench_startup bench_startup_dialog -j2 >/dev/null
+WATCH=$BUILD/bench_startup
+PROGRAM=feedback
+DIALOG=("$BUILD/bench_startup_dialog")
+if [ -f "$BUILD/feedback.exe" ]; then
+    WATCH=$SRC/build/bench_startup
+    cmake --build "$SRC/build" --target bench_startup -j2 >/dev/null
+    cmake --build "$BUILD" --target bench_startup_dialog -j2 >/dev/null
+    PROGRAM=feedback.exe
+    DIALOG=("$BUILD/wine.sh" "$BUILD/bench_startup_dialog.exe")
+else
+    cmake --build "$BUILD" --target feedback bench_startup bench_startup_dialog -j2 >/dev/null
+fi
 
 WORK=$(mktemp -d)
 XVFB_PID=
@@ -21,8 +35,14 @@ trap cleanup EXIT
 APP=$WORK/app
 mkdir -p "$APP" "$WORK/run"
 chmod 700 "$WORK/run"
-cp "$BUILD/feedback" "$APP/"
-cp -r "$BUILD/FeedbackRes" "$APP/"
+if [ "$PROGRAM" = feedback.exe ]; then
+    cp -r "$BUILD/feedback-windows-x64/." "$APP/"
+    START=("$SRC/scripts/wine-run.sh" "$APP/feedback.exe")
+else
+    cp "$BUILD/feedback" "$APP/"
+    cp -r "$BUILD/FeedbackRes" "$APP/"
+    START=("$APP/feedback")
+fi
 
 # -noreset: the desktop picture must outlive the moments without any client.
 Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
@@ -31,20 +51,22 @@ for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.05; done
 export DISPLAY=:$(cat "$WORK/display")
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$WORK/run
 unset QT_XCB_GL_INTEGRATION QT_SCALE_FACTOR
-"$BUILD/bench_startup" --desktop
+"$WATCH" --desktop
+[ "$PROGRAM" = feedback.exe ] && "$SRC/scripts/wine-run.sh" --warm
 
-watch() { "$BUILD/bench_startup" 590x645 0 -- "$@"; }
+watch() { "$WATCH" 590x645 0 -- "$@"; }
 for run in $(seq "$RUNS"); do
-    echo "dialog $(watch "$BUILD/bench_startup_dialog")" >>"$WORK/times"
+    echo "dialog $(watch "${DIALOG[@]}")" >>"$WORK/times"
     echo "program $(env FEEDBACK_DOWNLOAD_BASE=http://127.0.0.1:1 \
         FEEDBACK_ANALYTICS_BASE='http://127.0.0.1:1/collect?v=1&t=event&tid=UA-1-1' \
         FEEDBACK_SMTP_HOST=127.0.0.1 FEEDBACK_SUPPORT_MAILBOX=help@example.test \
-        "$BUILD/bench_startup" 590x645 3000 -- "$APP/feedback" to@example.test \
+        "$WATCH" 590x645 3000 -- "${START[@]}" to@example.test \
         "C:/Apps/Photo Tool/PhotoTool.exe" user@example.test sender@example.test secret 1 2>/dev/null)" \
         >>"$WORK/times"
     # It was stopped, not closed: clear what a closing copy removes itself.
     rm -f "$WORK"/run/*
-    echo "nogl $(QT_XCB_GL_INTEGRATION=none watch "$BUILD/bench_startup_dialog")" >>"$WORK/times"
+    [ "$PROGRAM" = feedback.exe ] ||
+        echo "nogl $(QT_XCB_GL_INTEGRATION=none watch "${DIALOG[@]}")" >>"$WORK/times"
 done
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
@@ -55,7 +77,7 @@ row() { printf "  %-20s %7.1f ms (best %7.1f), painted %7.1f ms   peak RSS at ma
     "$1" "$(column "$2" 2)" "$(best "$2")" "$(column "$2" 5)" "$(column "$2" 3)"; }
 printf "launch -> 590x645 window mapped (and first painted), median of %s runs (1920x1080 Xvfb)\n" "$RUNS"
 row "bare dialog" dialog
-row "bare dialog, no GL" nogl
+[ "$PROGRAM" = feedback.exe ] || row "bare dialog, no GL" nogl
 row "program" program
 printf "  program peak RSS 3 s after the map: %s KiB; start-up screenshots written: %s of %s\n" \
     "$(column program 4)" "$(find "$APP/ScreenPicture" -name 'feedback*.png' 2>/dev/null | wc -l)" "$RUNS"

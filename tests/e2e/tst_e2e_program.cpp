@@ -22,8 +22,10 @@
 
 #include <memory>
 
+#ifndef Q_OS_WIN
 #include <csignal>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -489,7 +491,11 @@ void TestE2eProgram::sendPending()
         }
         if (killFirst && round == 0) {
             QVERIFY(smtp.waitForOutput("\"mail_from\""));
+#ifdef Q_OS_WIN
+            runs.front()->kill(); // TerminateProcess: no chance to clean up either
+#else
             ::kill(pid_t(runs.front()->processId()), SIGKILL);
+#endif
         }
         for (const auto &run : runs) {
             QVERIFY(run->waitForFinished(60000));

@@ -5,7 +5,11 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <memory>
+
 namespace TestSupport {
+
+class HostProgram;
 
 // Path of a peer script in tests/peers (local servers written in Python).
 QString peerScript(const QString &name);
@@ -21,7 +25,7 @@ QString buildDir();
 class PeerProcess
 {
 public:
-    PeerProcess() = default;
+    PeerProcess();
     ~PeerProcess();
     PeerProcess(const PeerProcess &) = delete;
     PeerProcess &operator=(const PeerProcess &) = delete;
@@ -42,6 +46,8 @@ public:
 
 private:
     QProcess m_process;
+    // Under Wine the peer runs through tests/peers/host_runner.py instead.
+    std::unique_ptr<HostProgram> m_host;
     QByteArray m_output;
     quint16 m_port = 0;
     QString m_error;
