@@ -235,11 +235,13 @@ void CFeedback::takeAutoScreenshot()
 std::unique_ptr<HostPlatform::DesktopGrab> CFeedback::startDesktopGrab()
 {
     // Qt's grab is several copies of the screen through the socket and in
-    // memory; this one is the server writing once into shared memory. Same
-    // part of the desktop: from its origin, the primary screen's size in
-    // physical pixels.
+    // memory; this one is the X server writing once into shared memory, or
+    // on Windows one copy of the desktop into a DIB section. Same part of
+    // the desktop: from its origin, the primary screen's size in physical
+    // pixels. Other platforms take Qt's grab.
     QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen || QGuiApplication::platformName() != QLatin1String("xcb"))
+    const QString platform = QGuiApplication::platformName();
+    if (!screen || (platform != QLatin1String("xcb") && platform != QLatin1String("windows")))
         return nullptr;
     const QSizeF size = QSizeF(screen->geometry().size()) * screen->devicePixelRatio();
     return std::make_unique<HostPlatform::DesktopGrab>(QRect(QPoint(0, 0), size.toSize()));
