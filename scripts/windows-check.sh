@@ -24,7 +24,7 @@ flags=(-std=c++17 -Wall -Wextra -Werror -DUNICODE -D_UNICODE -DWIN32_LEAN_AND_ME
 # The deployment values are the build's business; any text will do here.
 qt=/usr/include/x86_64-linux-gnu/qt5
 deployment=()
-for value in DOWNLOAD_BASE ANALYTICS_BASE SMTP_HOST SUPPORT_MAILBOX SMTP_VERIFY_PEER; do
+for value in DOWNLOAD_BASE ANALYTICS_BASE SMTP_HOST SUPPORT_MAILBOX SMTP_VERIFY_PEER MASK_LOGS; do
     deployment+=("-DFEEDBACK_DEFAULT_$value=\"x\"")
 done
 printf '%s\n' platform/*.cpp platform/win32/*_win.cpp \
