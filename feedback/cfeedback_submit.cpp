@@ -109,7 +109,7 @@ void CFeedback::restoreForm()
 // The step, a thin progress bar and Cancel go around the animation and its
 // text, and the reference of the success page in the band above the result
 // (where the failure pages say the report is kept): all in room the result
-// area has, none in a layout of the design, so nothing of it moves.
+// area has, none in a layout of the form, so nothing of the form moves.
 void CFeedback::addDeliveryWidgets()
 {
     m_stepLine = new QLabel(m_ui.frameLoading);
