@@ -1,5 +1,6 @@
 #include "draftstore.h"
 
+#include "atomicfile.h"
 #include "outbox.h"
 #include "storedjson.h"
 
@@ -10,7 +11,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUuid>
 
@@ -106,9 +106,9 @@ bool DraftStore::save(const QString &key, const ReportDraft &draft) const
                              {QStringLiteral("supersedes"), draft.supersedes}};
     const QString path = m_folder + QLatin1Char('/') + key + QStringLiteral(".json");
     removeLinkAt(path);
-    QSaveFile file(path);
+    AtomicFile file(path, AtomicFile::Kind::Private);
     const QByteArray json = QJsonDocument(object).toJson();
-    const bool ok = file.open(QIODevice::WriteOnly) && file.write(json) == json.size() && file.commit();
+    const bool ok = file.open() && file.write(json) == json.size() && file.commit();
     // Once the new draft is in place, the copies it does not name go; when
     // it could not be written, its own copies go.
     const QStringList present = QDir(filesFolder).entryList(QDir::Files);

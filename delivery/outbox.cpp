@@ -1,5 +1,6 @@
 #include "outbox.h"
 
+#include "atomicfile.h"
 #include "storedjson.h"
 
 #include <QDir>
@@ -10,7 +11,6 @@
 #include <QJsonObject>
 #include <QLockFile>
 #include <QRandomGenerator>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -41,18 +41,15 @@ QString filePath(const QString &folder, int index)
 // Written to a temporary name, synced and renamed: the file is whole or absent.
 bool writeWhole(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return false;
-    QFile::setPermissions(path, OwnerOnly);
-    return true;
+    AtomicFile file(path, AtomicFile::Kind::Private);
+    return file.open() && file.write(bytes) == bytes.size() && file.commit();
 }
 
 bool copyWhole(const QString &from, const QString &to)
 {
     QFile source(from);
-    QSaveFile target(to);
-    if (!QFileInfo(from).isFile() || !source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly))
+    AtomicFile target(to, AtomicFile::Kind::Private);
+    if (!QFileInfo(from).isFile() || !source.open(QIODevice::ReadOnly) || !target.open())
         return false;
     // A file that shrinks or grows while it is copied is no whole copy.
     const qint64 size = source.size();
@@ -63,10 +60,7 @@ bool copyWhole(const QString &from, const QString &to)
             return false;
         copied += chunk.size();
     }
-    if (copied != size || source.size() != size || !target.commit())
-        return false;
-    QFile::setPermissions(to, OwnerOnly);
-    return true;
+    return copied == size && source.size() == size && target.commit();
 }
 
 QString newId(const QDateTime &created)
