@@ -215,13 +215,18 @@ QByteArray LogScanner::maskLine(const QByteArray &line, Counts &counts) const
 QByteArray LogScanner::maskLineThoroughly(const QByteArray &line, Counts &counts) const
 {
     // Latin-1 keeps one character per byte, so offsets are byte offsets and
-    // bytes that are not valid UTF-8 pass through unchanged.
-    const QString text = QString::fromLatin1(line);
-    QByteArray masked;
-    int copied = 0;
-    QRegularExpressionMatchIterator it = m_pattern.globalMatch(text);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch match = it.next();
+    // bytes that are not valid UTF-8 pass through unchanged. Each find is
+    // replaced in the text before the search goes on, so what follows a
+    // marker is judged with the marker before it, as a reader of the masked
+    // copy (or a second masking) sees it.
+    QString text = QString::fromLatin1(line);
+    bool changed = false;
+    int from = 0;
+    for (;;) {
+        const QRegularExpressionMatch match = m_pattern.match(text, from);
+        if (!match.hasMatch())
+            break;
+        from = match.capturedEnd();
         int kind = HomeFolder;
         int start = m_homeGroup < 0 ? -1 : match.capturedStart(m_homeGroup);
         int end = m_homeGroup < 0 ? -1 : match.capturedEnd(m_homeGroup);
@@ -239,14 +244,12 @@ QByteArray LogScanner::maskLineThoroughly(const QByteArray &line, Counts &counts
         if (kind == Keep || start < 0)
             continue;
         ++counts.found[size_t(kind)];
-        masked.append(line.constData() + copied, start - copied);
-        masked.append(marker(Kind(kind)));
-        copied = end;
+        const QString markerText = QString::fromLatin1(marker(Kind(kind)));
+        text.replace(start, end - start, markerText);
+        from += markerText.size() - (end - start);
+        changed = true;
     }
-    if (copied == 0)
-        return line;
-    masked.append(line.constData() + copied, line.size() - copied);
-    return masked;
+    return changed ? text.toLatin1() : line;
 }
 
 bool LogScanner::maskStream(QIODevice &in, QIODevice *out, Counts &counts, const std::atomic<bool> *abort) const
