@@ -215,17 +215,28 @@ QByteArray LogScanner::maskLine(const QByteArray &line, Counts &counts) const
 QByteArray LogScanner::maskLineThoroughly(const QByteArray &line, Counts &counts) const
 {
     // Latin-1 keeps one character per byte, so offsets are byte offsets and
-    // bytes that are not valid UTF-8 pass through unchanged. Each find is
-    // replaced in the text before the search goes on, so what follows a
-    // marker is judged with the marker before it, as a reader of the masked
-    // copy (or a second masking) sees it.
+    // bytes that are not valid UTF-8 pass through unchanged.
     QString text = QString::fromLatin1(line);
+    bool changed = false;
+    // A marker stands where text was, and the text around it may now read
+    // differently ("https://~:pw@host" once a home folder is masked). The
+    // copy is searched again until it holds nothing new, so masking the
+    // masked copy finds nothing; two rounds are the rule, more are rare.
+    for (int round = 0; round < 8 && maskOnce(text, counts); ++round)
+        changed = true;
+    return changed ? text.toLatin1() : line;
+}
+
+bool LogScanner::maskOnce(QString &text, Counts &counts) const
+{
+    // Each find is replaced before the search goes on, so what follows a
+    // marker is judged with the marker before it.
     bool changed = false;
     int from = 0;
     for (;;) {
         const QRegularExpressionMatch match = m_pattern.match(text, from);
         if (!match.hasMatch())
-            break;
+            return changed;
         from = match.capturedEnd();
         int kind = HomeFolder;
         int start = m_homeGroup < 0 ? -1 : match.capturedStart(m_homeGroup);
@@ -243,13 +254,14 @@ QByteArray LogScanner::maskLineThoroughly(const QByteArray &line, Counts &counts
         }
         if (kind == Keep || start < 0)
             continue;
-        ++counts.found[size_t(kind)];
         const QString markerText = QString::fromLatin1(marker(Kind(kind)));
+        if (QStringView(text).mid(start, end - start) == markerText)
+            continue; // masked already ("password=<secret>")
+        ++counts.found[size_t(kind)];
         text.replace(start, end - start, markerText);
         from += markerText.size() - (end - start);
         changed = true;
     }
-    return changed ? text.toLatin1() : line;
 }
 
 bool LogScanner::maskStream(QIODevice &in, QIODevice *out, Counts &counts, const std::atomic<bool> *abort) const

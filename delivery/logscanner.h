@@ -59,6 +59,9 @@ public:
     bool scanFile(const QString &path, Counts &counts) const;
 
 private:
+    // One search of the whole text; true when a find was replaced.
+    bool maskOnce(QString &text, Counts &counts) const;
+
     QRegularExpression m_pattern;
     QByteArray m_home; // the user's home folder as it appears in logs
     int m_homeGroup = -1;

@@ -583,6 +583,9 @@ void TestReportPackaging::maskLine_data()
     // masking of the copy finds nothing new.
     QTest::newRow("key right after an address") << QByteArray("a@b.cc_aB3dE5fG7hI9jK1lM3nO5pQ7rS9tU1vW3xY5zA7bC9dE1")
                                                 << QByteArray("<email><secret>") << 2;
+    QTest::newRow("credentials once the home is masked") << QByteArray("https:///home/alice:pw@x")
+                                                         << QByteArray("https://~:<secret>@x") << 2;
+    QTest::newRow("masked already") << QByteArray("password=<secret>") << QByteArray("password=<secret>") << 0;
     QTest::newRow("bytes that are not UTF-8 pass") << QByteArray("\xff\xfe password=\x80x \x80")
                                                    << QByteArray("\xff\xfe password=<secret> \x80") << 1;
 
