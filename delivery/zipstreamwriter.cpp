@@ -1,5 +1,7 @@
 #include "zipstreamwriter.h"
 
+#include "atomicfile.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -112,13 +114,13 @@ qint64 ZipStreamWriter::endRecordSize()
 }
 
 ZipStreamWriter::ZipStreamWriter(const QString &archivePath, qint64 byteLimit)
-    : m_file(archivePath), m_byteLimit(byteLimit), m_fieldMax(PlainFieldMax)
+    : m_file(std::make_unique<AtomicFile>(archivePath, AtomicFile::Kind::Shared)), m_byteLimit(byteLimit), m_fieldMax(PlainFieldMax)
 {
-    if (!m_file.open(QIODevice::WriteOnly))
+    if (!m_file->open())
         m_state = Outcome::Failed;
 }
 
-ZipStreamWriter::~ZipStreamWriter() = default; // QSaveFile drops an uncommitted temporary
+ZipStreamWriter::~ZipStreamWriter() = default; // an uncommitted temporary is dropped
 
 bool ZipStreamWriter::addFile(const QString &sourcePath)
 {
@@ -136,7 +138,7 @@ bool ZipStreamWriter::addFile(const QString &sourcePath)
     const qint64 size = source.size();
     Entry entry;
     entry.name = info.fileName().toUtf8();
-    const qint64 offset = m_file.pos();
+    const qint64 offset = m_file->pos();
     if (size < 0 || size > m_fieldMax || offset > m_fieldMax || entry.name.size() > 0xFFFF)
         return false;
     for (const char c : qAsConst(entry.name)) {
@@ -186,7 +188,7 @@ ZipStreamWriter::DataResult ZipStreamWriter::writeData(QFile &source, qint64 siz
     z_stream &z = deflater.stream();
     m_readBuffer.resize(ChunkSize);
     m_deflateBuffer.resize(ChunkSize);
-    const qint64 dataStart = m_file.pos();
+    const qint64 dataStart = m_file->pos();
     const qint64 pendingCentral = CentralHeaderSize + entry.name.size();
     // The limit may only stop an entry that cannot be left out for its
     // compressed size: otherwise the archive without it might still fit.
@@ -217,7 +219,7 @@ ZipStreamWriter::DataResult ZipStreamWriter::writeData(QFile &source, qint64 siz
             if (!write(m_deflateBuffer.constData(), ChunkSize - qint64(z.avail_out)))
                 return DataResult::Failed;
         } while (z.avail_out == 0);
-        if (m_file.pos() > m_fieldMax)
+        if (m_file->pos() > m_fieldMax)
             return DataResult::LeftOut;
         if (mayStopEarly && overLimit(pendingCentral)) {
             // Too large if kept; whether it is kept only needs the rest read.
@@ -230,19 +232,19 @@ ZipStreamWriter::DataResult ZipStreamWriter::writeData(QFile &source, qint64 siz
     if (status != Z_STREAM_END || done != size)
         return DataResult::LeftOut;
     entry.crc = quint32(crc);
-    entry.compressedSize = quint32(m_file.pos() - dataStart);
+    entry.compressedSize = quint32(m_file->pos() - dataStart);
     entry.size = quint32(size);
     return DataResult::Kept;
 }
 
 bool ZipStreamWriter::finishEntry(const Entry &entry)
 {
-    const qint64 end = m_file.pos();
+    const qint64 end = m_file->pos();
     QByteArray fields;
     put32(fields, entry.crc);
     put32(fields, entry.compressedSize);
     put32(fields, entry.size);
-    if (!m_file.seek(entry.offset + LocalCrcOffset) || !write(fields) || !m_file.seek(end))
+    if (!m_file->seek(entry.offset + LocalCrcOffset) || !write(fields) || !m_file->seek(end))
         return false;
     m_entries.append(entry);
     m_centralSize += CentralHeaderSize + entry.name.size();
@@ -251,12 +253,12 @@ bool ZipStreamWriter::finishEntry(const Entry &entry)
 
 bool ZipStreamWriter::cutBackTo(qint64 offset)
 {
-    return m_file.seek(offset) && m_file.resize(offset);
+    return m_file->seek(offset) && m_file->resize(offset);
 }
 
 qint64 ZipStreamWriter::finishedSizeAtLeast(qint64 pendingCentralBytes) const
 {
-    return m_file.pos() + m_centralSize + pendingCentralBytes + EndRecordSize;
+    return m_file->pos() + m_centralSize + pendingCentralBytes + EndRecordSize;
 }
 
 bool ZipStreamWriter::overLimit(qint64 pendingCentralBytes) const
@@ -266,15 +268,15 @@ bool ZipStreamWriter::overLimit(qint64 pendingCentralBytes) const
 
 bool ZipStreamWriter::write(const char *data, qint64 size)
 {
-    return m_file.write(data, size) == size;
+    return m_file->write(data, size) == size;
 }
 
 ZipStreamWriter::Outcome ZipStreamWriter::commit()
 {
-    if (!m_file.isOpen()) // committed before, or never opened
+    if (!m_file->isOpen()) // committed before, or never opened
         return m_state;
     if (m_state == Outcome::Written) {
-        const qint64 centralStart = m_file.pos();
+        const qint64 centralStart = m_file->pos();
         QByteArray central;
         for (const Entry &entry : qAsConst(m_entries)) {
             central += QByteArrayLiteral("PK\x01\x02");
@@ -297,15 +299,15 @@ ZipStreamWriter::Outcome ZipStreamWriter::commit()
         put16(central, 0); // comment length
         if (!write(central))
             m_state = Outcome::Failed;
-        else if (m_byteLimit != NoLimit && m_file.pos() > m_byteLimit)
+        else if (m_byteLimit != NoLimit && m_file->pos() > m_byteLimit)
             m_state = Outcome::OverLimit;
-        else if (!m_file.commit())
+        else if (!m_file->commit())
             m_state = Outcome::Failed;
     }
     if (m_state != Outcome::Written) {
-        if (m_file.isOpen())
-            m_file.cancelWriting();
-        QFile::remove(m_file.fileName());
+        if (m_file->isOpen())
+            m_file->cancelWriting();
+        QFile::remove(m_file->fileName());
     }
     return m_state;
 }

@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QByteArray>
-#include <QSaveFile>
 #include <QString>
 #include <QVector>
 
 #include <atomic>
+#include <memory>
 
+class AtomicFile;
 class QFile;
 
 // Writes a zip archive one entry at a time without holding a whole file in
@@ -84,7 +85,7 @@ private:
     bool write(const char *data, qint64 size);
     bool write(const QByteArray &bytes) { return write(bytes.constData(), bytes.size()); }
 
-    QSaveFile m_file;
+    std::unique_ptr<AtomicFile> m_file;
     const qint64 m_byteLimit;
     qint64 m_fieldMax;
     Outcome m_state = Outcome::Written; // Written: still open for entries
