@@ -33,7 +33,12 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 if [ "$1" = --warm ]; then
     WINESERVER=$(command -v wineserver || echo /usr/lib/wine/wineserver)
-    "$WINESERVER" -w
-    exec "$WINESERVER" -p30
+    # A server already running (an earlier run's, lingering) serves as well.
+    "$WINESERVER" -p30 2>/dev/null || true
+    # The first program of a server starts Wine's services, which inherit its
+    # output and keep it open as long as they run (a test runner would wait
+    # for them): start them here, without any.
+    "$WINE" wineboot </dev/null >/dev/null 2>&1
+    exit 0
 fi
 exec "$WINE" "$@"
