@@ -582,7 +582,7 @@ void TestFeedbackSubmit::closeWhileSubmitting()
     TestSupport::PeerProcess web;
     QVERIFY2(web.start(TestSupport::peerScript(QStringLiteral("http_server.py")),
                        {QStringLiteral("--root"), m_webRoot, QStringLiteral("--delay"),
-                        QStringLiteral("/files/public/emailinfo.xml=%1").arg(destroyAtOnce ? 30 : 1.5)}),
+                        QStringLiteral("/files/public/emailinfo.xml=%1").arg(destroyAtOnce ? 8 : 1.5)}),
              qPrintable(web.errorText()));
     WindowTest::writeProductInfo(QStringLiteral("1001"), QStringLiteral("Acme"), QStringLiteral("Photo Tool"));
     const ScopedEnv download("FEEDBACK_DOWNLOAD_BASE", QByteArray("http://127.0.0.1:") + QByteArray::number(web.port()));
