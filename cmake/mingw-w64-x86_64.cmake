@@ -36,7 +36,7 @@ execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-libgcc-file-name
 get_filename_component(FEEDBACK_MINGW_RUNTIME "${libgcc}" DIRECTORY)
 set(FEEDBACK_WINDOWS_DLL_DIRS ${FEEDBACK_WINDOWS_QT}/bin ${FEEDBACK_WINDOWS_OPENSSL}/bin
     ${FEEDBACK_MINGW_RUNTIME} /usr/${triplet}/lib)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh --own-output)
 foreach(dir IN LISTS FEEDBACK_WINDOWS_DLL_DIRS)
     list(APPEND CMAKE_CROSSCOMPILING_EMULATOR --dlls ${dir})
 endforeach()

@@ -12,7 +12,9 @@ public:
     enum class Kind {
         // Pictures, archives and files the user saves: as the user's mask allows.
         Shared,
-        // Anything holding what the user wrote, kept by us for later: the owner only.
+        // Anything holding what the user wrote, kept by us for later: the owner
+        // only. (On Windows the user's application data folder already is, by
+        // the access list its files inherit; there are no mode bits to set.)
         Private,
     };
 

@@ -39,7 +39,12 @@
 #include <cstdio>
 #include <ctime>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#include <psapi.h>
+#else
 #include <sys/resource.h>
+#endif
 
 namespace {
 
@@ -125,9 +130,15 @@ int zipOneFolder(const QString &archive, const QString &folder)
 // Peak resident memory of this process so far, in megabytes.
 double peakMemoryMb()
 {
+#ifdef Q_OS_WIN
+    PROCESS_MEMORY_COUNTERS counters{};
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return double(counters.PeakWorkingSetSize) / (1024.0 * 1024.0);
+#else
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return double(usage.ru_maxrss) / 1024.0;
+#endif
 }
 
 int maskLogs(int megabytes)

@@ -5,6 +5,7 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QScreen>
 #include <QToolButton>
 
 namespace {
@@ -13,10 +14,17 @@ const QColor ScreenColour(200, 100, 50);
 const QColor DimmedColour(120, 60, 30);
 const QColor FrameColour(0, 174, 255);
 
-// A synthetic frozen screen the size of the offscreen platform's screen.
-QPixmap syntheticScreen(const QColor &colour = ScreenColour)
+// The screen the tests run on: the offscreen platform's 800 x 600 on Linux,
+// the X server's under Wine.
+QSize screenSize()
 {
-    QPixmap pixmap(800, 600);
+    return QGuiApplication::primaryScreen()->size();
+}
+
+// A synthetic frozen screen (of the screen's size where the overlay is shown).
+QPixmap syntheticScreen(const QColor &colour = ScreenColour, const QSize &size = QSize(800, 600))
+{
+    QPixmap pixmap(size);
     pixmap.fill(colour);
     return pixmap;
 }
@@ -51,7 +59,7 @@ QColor pixel(const QImage &image, int x, int y) { return QColor(image.pixel(x, y
 // The full-screen geometry arrives asynchronously; renders need all of it.
 bool waitFullScreen(CScreenImg &overlay)
 {
-    return QTest::qWaitForWindowExposed(&overlay) && QTest::qWaitFor([&] { return overlay.size() == QSize(800, 600); });
+    return QTest::qWaitForWindowExposed(&overlay) && QTest::qWaitFor([&] { return overlay.size() == screenSize(); });
 }
 
 } // namespace
@@ -85,10 +93,10 @@ private slots:
 
     void dimmedBackgroundOfOverlay()
     {
-        CScreenImg overlay(syntheticScreen(QColor(255, 101, 7)));
+        CScreenImg overlay(syntheticScreen(QColor(255, 101, 7), screenSize()));
         QCOMPARE(overlay.dimmedImage().pixel(10, 10), qRgb(153, 60, 4));
-        QCOMPARE(overlay.selection().largestX(), 799);
-        QCOMPARE(overlay.selection().largestY(), 599);
+        QCOMPARE(overlay.selection().largestX(), screenSize().width() - 1);
+        QCOMPARE(overlay.selection().largestY(), screenSize().height() - 1);
         QVERIFY(overlay.isVisible());
         QVERIFY(waitFullScreen(overlay));
         QVERIFY(overlay.isFullScreen());
@@ -239,7 +247,7 @@ private slots:
 
     void paintedSelection()
     {
-        CScreenImg overlay(syntheticScreen());
+        CScreenImg overlay(syntheticScreen(ScreenColour, screenSize()));
         QVERIFY(waitFullScreen(overlay));
         select(&overlay, QPoint(100, 100), QPoint(300, 200));
         const QImage image = overlay.grab().toImage();
@@ -279,7 +287,7 @@ private slots:
 
     void magnifierBeforeFirstPress()
     {
-        CScreenImg overlay(syntheticScreen());
+        CScreenImg overlay(syntheticScreen(ScreenColour, screenSize()));
         QVERIFY(waitFullScreen(overlay));
         hover(&overlay, QPoint(400, 300));
         QCOMPARE(overlay.selection().cursorPoint(), QPoint(400, 300));

@@ -42,7 +42,7 @@ void TestDeliveryLog::logLines()
     DeliveryLog::writeFeedbackLog(app.path(), -1, QStringLiteral("50% %1 %3 密"));
     DeliveryLog::writeFeedbackLog(app.path(), 0, QString());
 
-    const QStringList lines = QString::fromUtf8(TestSupport::readFile(app.path() + QStringLiteral("/Log/feedback.log")))
+    const QStringList lines = TestSupport::readTextFile(app.path() + QStringLiteral("/Log/feedback.log"))
                                   .split(QLatin1Char('\n'));
     QCOMPARE(lines.size(), 6);
     QCOMPARE(lines.at(0), QStringLiteral("earlier line"));

@@ -70,7 +70,7 @@ int runOnSendThread(ReportDelivery &delivery, const std::function<bool()> &abort
 QStringList logEntries(const QString &appDir)
 {
     QStringList entries;
-    const QString text = QString::fromUtf8(TestSupport::readFile(appDir + QStringLiteral("/Log/feedback.log")));
+    const QString text = TestSupport::readTextFile(appDir + QStringLiteral("/Log/feedback.log"));
     const QRegularExpression line(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d (.*) feedback error code is (-?\\d+)$"));
     for (const QString &l : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         const QRegularExpressionMatch m = line.match(l);
@@ -931,6 +931,8 @@ void TestReportDelivery::hostileDraftsAreRefused()
     QFETCH(QString, change);
     QFETCH(bool, loads);
     QFETCH(int, screenshots);
+    if (change.startsWith(QLatin1String("link")) && !TestSupport::FollowedLinks)
+        QSKIP("QFile::link makes a shortcut here, which no read follows");
     const QString folder = m_appDir + QStringLiteral("/drafts");
     const QString key = DraftStore::key(QStringLiteral("C:/Tool.exe"), true);
     const QString draft = folder + QLatin1Char('/') + key + QStringLiteral(".json");

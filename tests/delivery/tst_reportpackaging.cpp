@@ -155,7 +155,8 @@ void TestReportPackaging::zipFolderTakesDirectFilesOnly()
     QVERIFY(TestSupport::writeFile(folder + QStringLiteral("/sub/inner.db"), "inner"));
     QVERIFY(TestSupport::writeFile(folder + QStringLiteral("/empty.db"), QByteArray()));
     QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/private.txt"), "not to be mailed"));
-    QVERIFY(QFile::link(m_app + QStringLiteral("/private.txt"), folder + QStringLiteral("/private.db")));
+    if (TestSupport::FollowedLinks)
+        QVERIFY(QFile::link(m_app + QStringLiteral("/private.txt"), folder + QStringLiteral("/private.db")));
 
     const QString archive = m_app + QStringLiteral("/parvane_db.zip");
     QVERIFY(ReportPackaging::zipFolder(archive, folder));
@@ -296,9 +297,12 @@ void TestReportPackaging::packLogs()
         QVERIFY(TestSupport::writeFile(log + QStringLiteral("/.hidden.log"), QByteArray(100, 'h')));
         QVERIFY(TestSupport::writeFile(log + QStringLiteral("/old.log.1"), "old"));
         QVERIFY(TestSupport::writeFile(log + QStringLiteral("/notes.txt"), "notes"));
+#ifndef Q_OS_WIN // where it would be app.log itself
         QVERIFY(TestSupport::writeFile(log + QStringLiteral("/app.LOG"), "upper"));
+#endif
         QVERIFY(TestSupport::writeFile(log + QStringLiteral("/nested.log/inner.log"), "inner"));
-        QVERIFY(QFile::link(log + QStringLiteral("/app.log"), log + QStringLiteral("/link.log")));
+        if (TestSupport::FollowedLinks)
+            QVERIFY(QFile::link(log + QStringLiteral("/app.log"), log + QStringLiteral("/link.log")));
     }
 
     QStringList files;

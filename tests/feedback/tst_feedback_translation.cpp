@@ -323,6 +323,8 @@ void TestFeedbackTranslation::shippedLanguage()
     QDir().mkpath(m_qmFolder);
     QVERIFY(QFile::copy(qm, m_qmFolder + QStringLiteral("/Feedback_%1.qm").arg(language)));
     QVERIFY(TestSupport::writeFile(WindowTest::appDir() + QStringLiteral("/Language/language"), language.toUtf8()));
+    if (TestSupport::underWine())
+        QSKIP("the texts' room is measured in Windows' own fonts, which Wine does not have");
     qApp->setStyleSheet(SkinConfig::readStyleSheet(sourcePath(QStringLiteral("FeedbackRes/skin/qss/Feedback.qss"))));
 
     QVERIFY(WindowTest::writePicture(WindowTest::appDir() + QStringLiteral("/picture.png"), "PNG"));

@@ -7,7 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTest>
 
 namespace WindowTest {
 
@@ -55,6 +57,20 @@ bool writePicture(const QString &path, const char *format, int width, int height
 QStringList screenshotFiles()
 {
     return QDir(appDir() + QStringLiteral("/ScreenPicture")).entryList(QDir::Files);
+}
+
+bool startupScreenshotWritten()
+{
+    // A second picture of the same second gets "-2".
+    const QRegularExpression finished(QStringLiteral("^feedback\\d{12}(-\\d+)?\\.png$"));
+    const auto written = [&] {
+        const QStringList files = screenshotFiles();
+        return files.size() == 1 && finished.match(files.first()).hasMatch();
+    };
+    if (QTest::qWaitFor(written, 20000)) // a whole screen, encoded on a busy machine
+        return true;
+    qWarning("screenshot folder: %s", qPrintable(screenshotFiles().join(QLatin1Char(' '))));
+    return false;
 }
 
 } // namespace WindowTest

@@ -22,5 +22,8 @@ void cleanAppDir();
 bool writePicture(const QString &path, const char *format, int width = 64, int height = 48);
 // Files in the screenshot folder.
 QStringList screenshotFiles();
+// Waits until the start-up screenshot is the one file there, under its own
+// name (it is written under a temporary one first).
+bool startupScreenshotWritten();
 
 } // namespace WindowTest

@@ -4,7 +4,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifndef Q_OS_WIN
 #include <sys/stat.h>
+#endif
 
 Q_DECLARE_METATYPE(AtomicFile::Kind)
 
@@ -14,6 +16,9 @@ class TestAtomicFile : public QObject
 private slots:
     void permissionsFollowTheKind_data()
     {
+#ifdef Q_OS_WIN
+        QSKIP("Windows files have access lists, not mode bits: Qt reports every permission");
+#endif
         QTest::addColumn<AtomicFile::Kind>("kind");
         QTest::addColumn<bool>("othersRead"); // under a mask that lets them
         QTest::newRow("shared") << AtomicFile::Kind::Shared << true;
@@ -21,6 +26,7 @@ private slots:
     }
     void permissionsFollowTheKind()
     {
+#ifndef Q_OS_WIN
         QFETCH(AtomicFile::Kind, kind);
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("report"));
@@ -35,6 +41,7 @@ private slots:
         QVERIFY(permissions & QFile::ReadOwner);
         QTEST(bool(permissions & QFile::ReadOther), "othersRead");
         QVERIFY(!(permissions & (QFile::WriteGroup | QFile::WriteOther)));
+#endif
     }
 
     void unfinishedLeavesNothing()

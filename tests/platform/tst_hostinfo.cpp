@@ -206,6 +206,10 @@ QByteArray peFile(quint16 machine, quint32 offset = 0x80)
 
 void TestHostInfo::x64Executable_data()
 {
+#ifdef Q_OS_WIN
+    QSKIP("the header reader of the Linux layer; Windows asks GetBinaryTypeW, which needs a whole image "
+          "(the Win32 rows check it on real programs)");
+#endif
     QTest::addColumn<QByteArray>("contents");
     QTest::addColumn<bool>("x64");
 

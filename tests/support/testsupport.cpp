@@ -293,6 +293,23 @@ QByteArray readFile(const QString &path)
     return file.readAll();
 }
 
+bool underWine()
+{
+#ifdef Q_OS_WIN
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+#else
+    return false;
+#endif
+}
+
+QString readTextFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
 int runProgram(const QString &program, const QStringList &arguments, QByteArray *output, int timeoutMs)
 {
 #ifdef Q_OS_WIN

@@ -59,6 +59,21 @@ quint16 unusedPort();
 // Writes bytes to a file, creating the parent folders; false on failure.
 bool writeFile(const QString &path, const QByteArray &bytes);
 QByteArray readFile(const QString &path);
+// Whether QFile::link makes a link that reads follow, as planted by somebody
+// else. On Windows it makes a shortcut, a plain file to every read, so rows
+// about followed links are the Linux layer's.
+#ifdef Q_OS_WIN
+constexpr bool FollowedLinks = false;
+#else
+constexpr bool FollowedLinks = true;
+#endif
+
+// Whether this Windows test program runs under Wine, whose fonts and window
+// manager are not Windows' own.
+bool underWine();
+
+// A file the program writes in text mode (CR LF on Windows), with LF line ends.
+QString readTextFile(const QString &path);
 
 // Runs a program to completion and returns its exit code (-1 when it did not
 // start or finish within timeoutMs); stdout and stderr are merged into *output.

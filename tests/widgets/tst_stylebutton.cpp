@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QtTest>
 
+#include <memory>
+
 class TestStyleButton : public QObject
 {
     Q_OBJECT
@@ -19,21 +21,26 @@ private slots:
     void captionGreyWithoutSheet();
 
 private:
+    std::unique_ptr<QWidget> m_window;
     PZStyleButton *m_button = nullptr;
 };
 
 void TestStyleButton::init()
 {
-    m_button = new PZStyleButton;
+    // Inside a window, as in the form: a top-level window may be held wider
+    // than asked (Windows keeps room for a title bar).
+    m_window = std::make_unique<QWidget>();
+    m_window->resize(200, 100);
+    m_button = new PZStyleButton(m_window.get());
     m_button->setText(QStringLiteral("Submit"));
-    m_button->resize(80, 30);
-    m_button->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_button));
+    m_button->setGeometry(10, 10, 80, 30);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
 
 void TestStyleButton::cleanup()
 {
-    delete m_button;
+    m_window.reset();
     m_button = nullptr;
 }
 
