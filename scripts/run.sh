@@ -3,7 +3,8 @@
 #
 #   scripts/run.sh                 demo: local settings server + SMTP sink, then the program
 #   scripts/run.sh --auto          demo that fills in and submits the form by itself
-#                                  (the default when there is no display)
+#                                  (the default when there is no display), then has a
+#                                  report kept and sent later by --send-pending
 #   scripts/run.sh --no-demo ARGS  start build/feedback with ARGS, nothing else
 #   scripts/run.sh --windows ...   the same with the Windows build under wine64 (the
 #                                  package of scripts/windows-build.sh, built if missing)
@@ -83,10 +84,14 @@ if [ ! -f "$appdir/productinfo.xml" ]; then
     cp demo/productinfo.xml "$appdir/productinfo.xml"
     created_productinfo=1
 fi
-/usr/bin/python3 demo/make_emailinfo.py --product-id 1001 --host 127.0.0.1 --port "$smtp_port" \
-    --connect-type 1 --sender "$sender" --password "$password" \
-    --receiver feedback@demo.example.net --crash-receiver crash@demo.example.net \
-    -o "$demo/www/files/public/emailinfo.xml"
+# The settings document names the SMTP port the report goes to.
+write_settings() {
+    /usr/bin/python3 demo/make_emailinfo.py --product-id 1001 --host 127.0.0.1 --port "$1" \
+        --connect-type 1 --sender "$sender" --password "$password" \
+        --receiver feedback@demo.example.net --crash-receiver crash@demo.example.net \
+        -o "$demo/www/files/public/emailinfo.xml"
+}
+write_settings "$smtp_port"
 cat >"$demo/www/files/public/FeedbackDownloadUrl.json" <<'EOF'
 {"iOS Version:": ["18", "17", "16", "15"], "Android Version:": ["15", "14", "13", "12"]}
 EOF
@@ -116,37 +121,64 @@ if [ "$auto" = 0 ]; then
     echo "Submit a report in the window; received mail is saved in $demo/mail."
     "${program[@]}" "${args[@]}" || true
 else
-    "${program[@]}" "${args[@]}" >"$demo/logs/feedback.log" 2>&1 &
-    app=$!
-    pids+=($app)
-    wid=""
-    for _ in $(seq 100); do
-        wid=$(xdotool search --onlyvisible --name '^Feedback$' 2>/dev/null | head -n1 || true)
-        [ -n "$wid" ] && break
-        sleep 0.2
-    done
-    if [ -z "$wid" ]; then echo "The window did not appear." >&2; exit 1; fi
-    sleep 1
-    eval "$(xdotool getwindowgeometry --shell "$wid")"
-    snap() { import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$demo/screens/$1.png"; }
+    # submit_form <name> <check>: starts the program, fills in the form,
+    # submits it, waits until the check holds (at most a minute) and closes
+    # the window; the screenshots are <name>-form.png and <name>-result.png.
+    submit_form() {
+        local name=$1 check=$2
+        "${program[@]}" "${args[@]}" >"$demo/logs/feedback-$name.log" 2>&1 &
+        local app=$!
+        pids+=($app)
+        local wid=""
+        for _ in $(seq 100); do
+            wid=$(xdotool search --onlyvisible --name '^Feedback$' 2>/dev/null | head -n1 || true)
+            [ -n "$wid" ] && break
+            sleep 0.2
+        done
+        if [ -z "$wid" ]; then echo "The window did not appear." >&2; exit 1; fi
+        sleep 1
+        eval "$(xdotool getwindowgeometry --shell "$wid")"
+        snap() { import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$demo/screens/$name-$1.png"; }
 
-    # The address is filled in from the command line; write a comment and submit.
-    xdotool mousemove $((X + 295)) $((Y + 250)) click 1
-    xdotool type --delay 5 "The sync stops at 40 % when the phone is locked."
-    xdotool key Return
-    xdotool type --delay 5 ". A line with a single dot must arrive intact."
-    snap form
-    xdotool mousemove $((X + 295)) $((Y + 602)) click 1
+        xdotool mousemove $((X + 295)) $((Y + 250)) click 1
+        xdotool type --delay 5 "The sync stops at 40 % when the phone is locked."
+        xdotool key Return
+        xdotool type --delay 5 ". A line with a single dot must arrive intact."
+        snap form
+        xdotool mousemove $((X + 295)) $((Y + 602)) click 1
 
-    for _ in $(seq 120); do
-        ls "$demo/mail"/*.eml >/dev/null 2>&1 && break
-        sleep 0.5
-    done
-    sleep 2
-    snap result
-    # Close through the title bar's close button.
-    xdotool mousemove $((X + 560)) $((Y + 22)) click 1
-    for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.2; done
+        for _ in $(seq 120); do
+            eval "$check" && break
+            sleep 0.5
+        done
+        sleep 2
+        snap result
+        xdotool mousemove $((X + 560)) $((Y + 22)) click 1
+        for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.2; done
+    }
+    mails() { ls "$demo/mail"/*.eml 2>/dev/null | wc -l; }
+    log_lines() { cat "$appdir/Log/feedback.log" 2>/dev/null | wc -l; }
+
+    submit_form sent '[ "$(mails)" -gt 0 ]'
+
+    # A report that cannot go now is kept, and --send-pending delivers it
+    # once the server can be reached: the settings first name a port nobody
+    # listens on, so the delivery fails (its start and its failure logged).
+    if [ "$(mails)" -gt 0 ]; then
+        nobody=$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+        write_settings "$nobody"
+        logged=$(log_lines)
+        submit_form kept '[ "$(log_lines)" -ge $((logged + 2)) ]'
+        write_settings "$smtp_port"
+        pending_rc=0
+        "${program[@]}" --send-pending >"$demo/logs/send-pending.log" 2>&1 || pending_rc=$?
+        echo "--send-pending (exit code $pending_rc):"
+        sed 's/^/  /' "$demo/logs/send-pending.log"
+        if [ "$pending_rc" != 0 ] || [ "$(mails)" -ne 2 ] || ! grep -q '^sent ' "$demo/logs/send-pending.log"; then
+            echo "The kept report did not go with --send-pending." >&2
+            exit 1
+        fi
+    fi
 fi
 
 mail=$(ls "$demo/mail"/*.eml 2>/dev/null | head -n1 || true)
@@ -177,5 +209,5 @@ for part in msg.iter_parts():
     print(f"  Attachment {name}: {len(data)} bytes {('[' + entries + ']') if entries else ''}")
 print("Attachments saved in:", out)
 EOF
-[ "$auto" = 1 ] && echo "Window screenshots: $demo/screens/form.png, $demo/screens/result.png"
+[ "$auto" = 1 ] && echo "Window screenshots: $demo/screens/ (sent-form, sent-result, kept-form, kept-result)"
 exit 0
