@@ -59,6 +59,11 @@ quint16 unusedPort();
 // Writes bytes to a file, creating the parent folders; false on failure.
 bool writeFile(const QString &path, const QByteArray &bytes);
 QByteArray readFile(const QString &path);
+// Bytes that do not compress, the same for the same seed.
+QByteArray randomBytes(qint64 size, quint32 seed);
+// "name size sha1" per entry of a zip archive, in archive order, as Python's
+// zipfile (an independent reader) sees them; "unreadable: ..." when it cannot.
+QStringList zipEntries(const QString &archive);
 
 // Runs a program to completion and returns its exit code (-1 when it did not
 // start or finish within timeoutMs); stdout and stderr are merged into *output.
