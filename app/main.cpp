@@ -1,4 +1,5 @@
 #include "cfeedback.h"
+#include "keptreports.h"
 #include "displayscaling.h"
 #include "launcharguments.h"
 #include "singleinstance.h"
@@ -81,7 +82,7 @@ int main(int argc, char *argv[])
     if (glUnchosen)
         qunsetenv("QT_XCB_GL_INTEGRATION");
     // Reports kept by earlier runs go now, in a process of their own.
-    window.startBackgroundResend();
+    window.keptReports().startBackgroundResend();
 
     const int code = app.exec();
     // A delivery the window closed under gets two seconds to stop (and keep
