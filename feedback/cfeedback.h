@@ -73,6 +73,9 @@ public:
     // Second stage of the set-up, called once before the window is shown.
     void setLaunchInfo(const QString &recipientAddress, const QString &senderAccount,
                        const QString &senderPassword);
+    // Runs step once the window has been painted (or the event loop runs
+    // with the window not shown); at once when that has happened.
+    void afterFirstPaint(std::function<void()> step);
 
     // The text after the last "/" of the host path, cut before its first ".".
     static QString productNameFromPath(const QString &hostPath);
@@ -202,6 +205,7 @@ private:
     void fillVersionList(QComboBox *list, const QString &caption, const QJsonValue &choices);
     void connectSignals();
     void addUnits();
+    void addDeliveryUnits();
     void requestVersionLists();
     void finishStartUp();
     void setMailIdentity();

@@ -23,28 +23,18 @@ const char *const SaveLink = "save";
 
 } // namespace
 
-KeptReports::KeptReports(QLabel *draftNote, QLabel *savedLine, const QColor &linkColour, QObject *parent)
+KeptReports::KeptReports(QLabel *draftNote, const QColor &linkColour, QObject *parent)
     : QObject(parent)
     , m_draftNote(draftNote)
-    , m_savedLine(savedLine)
     , m_linkColour(linkColour)
 {
     connect(m_draftNote, &QLabel::linkActivated, this, &KeptReports::followLink);
-    connect(m_savedLine, &QLabel::linkActivated, this, &KeptReports::followLink);
+}
 
-    m_retryTimer = new QTimer(this);
-    m_retryTimer->setSingleShot(true);
-    connect(m_retryTimer, &QTimer::timeout, this, [this] {
-        startBackgroundResend();
-        // Looked at off the GUI thread: the outbox may be slow to read.
-        auto *watcher = new QFutureWatcher<bool>(this);
-        connect(watcher, &QFutureWatcher<bool>::finished, this, [this, watcher] {
-            watcher->deleteLater();
-            if (watcher->result())
-                scheduleRetry(m_retryAttempt + 1);
-        });
-        watcher->setFuture(QtConcurrent::run([outbox = m_outbox] { return outbox.hasEntries(); }));
-    });
+void KeptReports::setSavedLine(QLabel *savedLine)
+{
+    m_savedLine = savedLine;
+    connect(m_savedLine, &QLabel::linkActivated, this, &KeptReports::followLink);
 }
 
 KeptReports::~KeptReports() = default;
@@ -73,6 +63,21 @@ void KeptReports::startBackgroundResend()
 
 void KeptReports::scheduleRetry(int attempt)
 {
+    if (!m_retryTimer) {
+        m_retryTimer = new QTimer(this);
+        m_retryTimer->setSingleShot(true);
+        connect(m_retryTimer, &QTimer::timeout, this, [this] {
+            startBackgroundResend();
+            // Looked at off the GUI thread: the outbox may be slow to read.
+            auto *watcher = new QFutureWatcher<bool>(this);
+            connect(watcher, &QFutureWatcher<bool>::finished, this, [this, watcher] {
+                watcher->deleteLater();
+                if (watcher->result())
+                    scheduleRetry(m_retryAttempt + 1);
+            });
+            watcher->setFuture(QtConcurrent::run([outbox = m_outbox] { return outbox.hasEntries(); }));
+        });
+    }
     m_retryAttempt = attempt;
     m_retryTimer->start(Outbox::retryDelayMinutes(attempt) * 60 * 1000);
 }
@@ -123,7 +128,8 @@ void KeptReports::stopped(const ReportDelivery &delivery)
 
 void KeptReports::hideSavedLine()
 {
-    m_savedLine->hide();
+    if (m_savedLine)
+        m_savedLine->hide();
 }
 
 // The kept copy stays held until the retry has been accepted or kept (and
