@@ -402,9 +402,9 @@ void CFeedback::connectSignals()
 
 // The units, and their lines in room the window already has, so no widget
 // of the form moves: the draft note beside the address field (where the
-// address error shows, never at the same time), the link to the details and
-// the size line beside Submit. What only a delivery shows comes after the
-// first paint (addDeliveryUnits).
+// address error shows, never at the same time), the line of the failure
+// pages and the reference of the success page in the free band just above
+// the result, the link to the details and the size line beside Submit.
 void CFeedback::addUnits()
 {
     auto *draftNote = new QLabel(m_ui.widget_2);
@@ -412,7 +412,7 @@ void CFeedback::addUnits()
     draftNote->setWordWrap(true);
     draftNote->hide();
     m_ui.horizontalLayout_18->insertWidget(m_ui.horizontalLayout_18->indexOf(m_ui.label_EmailWrong) + 1, draftNote);
-    m_keptReports = new KeptReports(draftNote, m_linkColor, this);
+    m_keptReports = new KeptReports(draftNote, addResultBandLine(QStringLiteral("label_SubSaved")), m_linkColor, this);
     m_keptReports->setSavePathAsker([this](const QString &caption, const QString &suggested, const QString &filter) {
         return m_seams.fileDialog ? m_seams.fileDialog(this, caption, suggested, filter)
                                   : QFileDialog::getSaveFileName(this, caption, suggested, filter);
@@ -436,29 +436,14 @@ void CFeedback::addUnits()
     connect(m_screenshotWriter, &ScreenshotWriter::finished, this, changed);
     m_startUpSteps.push_back(changed);
 
-    FormAccessibility::Links links;
-    links.draftNote = draftNote;
-    links.detailsLink = m_previewPanel->detailsLink();
-    m_access = new FormAccessibility(
-        m_ui, links, [this](bool next) { focusNextPrevChild(next); },
-        [this](QListWidgetItem *item) { return QFileInfo(m_photoPaths.value(item)).fileName(); }, this);
-    m_startUpSteps.push_back([this] { addDeliveryUnits(); });
-}
-
-// The lines of a delivery: the failure pages' line and the success page's
-// reference in the free band just above the result, the step, progress and
-// Cancel around the loading animation. Hidden until a submission; built
-// after the first paint, or when a submission or its result needs them.
-void CFeedback::addDeliveryUnits()
-{
-    if (m_progressView)
-        return;
-    QLabel *savedLine = addResultBandLine(QStringLiteral("label_SubSaved"));
-    m_keptReports->setSavedLine(savedLine);
     m_progressView = new ProgressView(m_ui, addResultBandLine(QStringLiteral("label_SubReference")), m_linkColor,
                                       m_skinPath, this);
     connect(m_progressView, &ProgressView::cancelRequested, this, &CFeedback::cancelSubmission);
-    m_access->addDeliveryLinks(m_progressView->cancelLink(), savedLine);
+
+    m_access = new FormAccessibility(
+        m_ui, {draftNote, m_previewPanel->detailsLink(), m_progressView->cancelLink(), m_keptReports->savedLine()},
+        [this](bool next) { focusNextPrevChild(next); },
+        [this](QListWidgetItem *item) { return QFileInfo(m_photoPaths.value(item)).fileName(); }, this);
 }
 
 void CFeedback::requestVersionLists()

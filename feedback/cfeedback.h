@@ -205,7 +205,6 @@ private:
     void fillVersionList(QComboBox *list, const QString &caption, const QJsonValue &choices);
     void connectSignals();
     void addUnits();
-    void addDeliveryUnits();
     void requestVersionLists();
     void finishStartUp();
     void setMailIdentity();

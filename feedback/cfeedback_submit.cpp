@@ -87,7 +87,6 @@ void CFeedback::disableInputs()
 
 void CFeedback::restoreForm()
 {
-    addDeliveryUnits();
     m_keptReports->hideSavedLine();
     m_progressView->hideReference();
     m_ui.widget_SubView->hide();
@@ -119,7 +118,7 @@ void CFeedback::showDeliveryStep(ReportDelivery::Step step, qint64 sent, qint64 
 
 void CFeedback::cancelSubmission()
 {
-    if (m_progressView && m_submitState == 1 && m_delivery && m_progressView->cancel())
+    if (m_submitState == 1 && m_delivery && m_progressView->cancel())
         m_delivery->abort(false);
 }
 
@@ -137,7 +136,6 @@ void CFeedback::restoreAfterCancel()
 
 void CFeedback::updateResultView()
 {
-    addDeliveryUnits();
     const QString colour = QStringLiteral("color:") + m_linkColor.name();
     switch (m_submitState) {
     case 1:
@@ -279,7 +277,6 @@ void CFeedback::finishWorker()
 // emitted its outcome by now and changes nothing more.
 void CFeedback::applyDeliveryResult()
 {
-    addDeliveryUnits();
     if (!m_delivery)
         return;
     setMailSettings(m_delivery->settings());

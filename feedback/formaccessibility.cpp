@@ -45,8 +45,12 @@ FormAccessibility::FormAccessibility(Ui_CFeedback &ui, const Links &links, std::
     , m_focusNext(std::move(focusNext))
     , m_pictureName(std::move(pictureName))
 {
-    for (QLabel *link : linkLabels())
-        answerKeyboard(link);
+    // Links follow Tab, Enter and Space; a click keeps the focus where it was.
+    for (QLabel *link : linkLabels()) {
+        link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+        link->setFocusPolicy(Qt::TabFocus);
+        link->installEventFilter(this);
+    }
     // Tab leaves the comment instead of typing a tab (which shows as nothing).
     m_ui.plainTextEdit_Content->setTabChangesFocus(true);
     // From anywhere in the form, also from inside the comment, where Enter
@@ -79,29 +83,9 @@ FormAccessibility::FormAccessibility(Ui_CFeedback &ui, const Links &links, std::
     updateTabOrder();
 }
 
-void FormAccessibility::addDeliveryLinks(QLabel *cancelLink, QLabel *savedLine)
-{
-    m_links.cancelLink = cancelLink;
-    m_links.savedLine = savedLine;
-    answerKeyboard(cancelLink);
-    answerKeyboard(savedLine);
-    updateTabOrder();
-}
-
-// Links follow Tab, Enter and Space; a click keeps the focus where it was.
-void FormAccessibility::answerKeyboard(QLabel *link)
-{
-    link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    link->setFocusPolicy(Qt::TabFocus);
-    link->installEventFilter(this);
-}
-
 QList<QLabel *> FormAccessibility::linkLabels() const
 {
-    QList<QLabel *> links{m_links.draftNote, m_links.detailsLink, m_links.cancelLink, m_links.savedLine,
-                          m_ui.label_SubDescribe};
-    links.removeAll(nullptr);
-    return links;
+    return {m_links.draftNote, m_links.detailsLink, m_links.cancelLink, m_links.savedLine, m_ui.label_SubDescribe};
 }
 
 // Reading order: the address row, the comment, the version rows, the picture
@@ -121,7 +105,6 @@ void FormAccessibility::updateTabOrder()
     }
     chain << m_ui.CheckBoxAttachLog << m_ui.CheckBoxAttachDB << m_links.detailsLink << m_ui.ButtonSubmit
           << m_links.cancelLink << m_links.savedLine << m_ui.label_SubDescribe << m_ui.widget_guide->closeButton();
-    chain.removeAll(nullptr);
     for (int i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
 }

@@ -19,22 +19,19 @@ class FormAccessibility : public QObject
 {
     Q_OBJECT
 public:
-    // The window's lines with links, beside the result page's description;
-    // those of a delivery come after the window's first paint.
+    // The window's lines with links, beside the result page's description.
     struct Links
     {
-        QLabel *draftNote = nullptr;
-        QLabel *detailsLink = nullptr;
-        QLabel *cancelLink = nullptr;
-        QLabel *savedLine = nullptr;
+        QLabel *draftNote;
+        QLabel *detailsLink;
+        QLabel *cancelLink;
+        QLabel *savedLine;
     };
     // focusNext moves the window's focus on, as Tab does (true) or Shift+Tab.
     // pictureName names a tile of the picture list by its item.
     FormAccessibility(Ui_CFeedback &ui, const Links &links, std::function<void(bool next)> focusNext,
                       std::function<QString(QListWidgetItem *item)> pictureName, QWidget *window);
 
-    // The lines of a delivery, built after the first paint, join the others.
-    void addDeliveryLinks(QLabel *cancelLink, QLabel *savedLine);
     // A tile reads as what it shows: "Screenshot 2", or the picture's file name.
     void nameTiles(QListWidget *list);
     // Reading order, the tiles of the lists as they are now included.
@@ -49,7 +46,6 @@ protected:
 
 private:
     QList<QLabel *> linkLabels() const;
-    void answerKeyboard(QLabel *link);
 
     Ui_CFeedback &m_ui;
     Links m_links;

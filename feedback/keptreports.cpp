@@ -23,17 +23,13 @@ const char *const SaveLink = "save";
 
 } // namespace
 
-KeptReports::KeptReports(QLabel *draftNote, const QColor &linkColour, QObject *parent)
+KeptReports::KeptReports(QLabel *draftNote, QLabel *savedLine, const QColor &linkColour, QObject *parent)
     : QObject(parent)
     , m_draftNote(draftNote)
+    , m_savedLine(savedLine)
     , m_linkColour(linkColour)
 {
     connect(m_draftNote, &QLabel::linkActivated, this, &KeptReports::followLink);
-}
-
-void KeptReports::setSavedLine(QLabel *savedLine)
-{
-    m_savedLine = savedLine;
     connect(m_savedLine, &QLabel::linkActivated, this, &KeptReports::followLink);
 }
 
@@ -63,6 +59,7 @@ void KeptReports::startBackgroundResend()
 
 void KeptReports::scheduleRetry(int attempt)
 {
+    // Made when a retry is first due: most windows never need it.
     if (!m_retryTimer) {
         m_retryTimer = new QTimer(this);
         m_retryTimer->setSingleShot(true);
@@ -128,8 +125,7 @@ void KeptReports::stopped(const ReportDelivery &delivery)
 
 void KeptReports::hideSavedLine()
 {
-    if (m_savedLine)
-        m_savedLine->hide();
+    m_savedLine->hide();
 }
 
 // The kept copy stays held until the retry has been accepted or kept (and

@@ -42,10 +42,7 @@ public:
         std::function<QString(const QString &caption, const QString &suggested, const QString &filter)>;
 
     // linkColour is the window's, read whenever a line is written.
-    KeptReports(QLabel *draftNote, const QColor &linkColour, QObject *parent);
-    // The line of the failure pages, hidden until a delivery has failed: it
-    // comes after the window's first paint.
-    void setSavedLine(QLabel *savedLine);
+    KeptReports(QLabel *draftNote, QLabel *savedLine, const QColor &linkColour, QObject *parent);
     ~KeptReports() override;
 
     void setSavePathAsker(SavePathAsker asker) { m_savePathAsker = std::move(asker); }
@@ -100,7 +97,7 @@ private:
     bool formMatchesLastReport(const ReportForm &now) const;
 
     QLabel *m_draftNote;
-    QLabel *m_savedLine = nullptr;
+    QLabel *m_savedLine;
     const QColor &m_linkColour;
     Outbox m_outbox;
     DraftStore m_drafts;
