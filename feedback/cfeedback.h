@@ -12,11 +12,9 @@
 #include <QByteArray>
 #include <QColor>
 #include <QMap>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
-#include <QVector>
 
 #include <functional>
 #include <memory>
