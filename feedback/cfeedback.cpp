@@ -436,8 +436,9 @@ void CFeedback::addUnits()
     connect(m_screenshotWriter, &ScreenshotWriter::finished, this, changed);
     m_startUpSteps.push_back(changed);
 
-    m_progressView = new ProgressView(m_ui, addResultBandLine(QStringLiteral("label_SubReference")), m_linkColor,
-                                      m_skinPath, this);
+    m_progressView = new ProgressView(m_ui.frameLoading, m_ui.label_Submitting, m_ui.label_SubLoding,
+                                      addResultBandLine(QStringLiteral("label_SubReference")), m_linkColor, m_skinPath,
+                                      this);
     connect(m_progressView, &ProgressView::cancelRequested, this, &CFeedback::cancelSubmission);
 
     m_access = new FormAccessibility(

@@ -42,6 +42,7 @@ FormAccessibility::FormAccessibility(Ui_CFeedback &ui, const Links &links, std::
     : QObject(window)
     , m_ui(ui)
     , m_links(links)
+    , m_description(ui.label_SubDescribe)
     , m_focusNext(std::move(focusNext))
     , m_pictureName(std::move(pictureName))
 {
@@ -85,7 +86,7 @@ FormAccessibility::FormAccessibility(Ui_CFeedback &ui, const Links &links, std::
 
 QList<QLabel *> FormAccessibility::linkLabels() const
 {
-    return {m_links.draftNote, m_links.detailsLink, m_links.cancelLink, m_links.savedLine, m_ui.label_SubDescribe};
+    return {m_links.draftNote, m_links.detailsLink, m_links.cancelLink, m_links.savedLine, m_description};
 }
 
 // Reading order: the address row, the comment, the version rows, the picture

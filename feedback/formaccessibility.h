@@ -49,6 +49,7 @@ private:
 
     Ui_CFeedback &m_ui;
     Links m_links;
+    QLabel *m_description; // the result page's, with its links
     std::function<void(bool)> m_focusNext;
     std::function<QString(QListWidgetItem *)> m_pictureName;
 };

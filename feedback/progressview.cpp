@@ -1,7 +1,6 @@
 #include "progressview.h"
 
 #include "creportdetails.h"
-#include "ui_cfeedback.h"
 #include "windowlines.h"
 
 #include <QCoreApplication>
@@ -19,28 +18,30 @@ constexpr int ProgressSteps = 1000; // the bar counts in thousandths: a mail may
 
 } // namespace
 
-ProgressView::ProgressView(Ui_CFeedback &ui, QLabel *referenceLine, const QColor &linkColour,
-                           const QString &skinPath, QObject *parent)
+ProgressView::ProgressView(QFrame *loadingFrame, QLabel *loadingText, QLabel *animation, QLabel *referenceLine,
+                           const QColor &linkColour, const QString &skinPath, QObject *parent)
     : QObject(parent)
-    , m_ui(ui)
+    , m_frame(loadingFrame)
+    , m_text(loadingText)
+    , m_animation(animation)
     , m_linkColour(linkColour)
     , m_skinPath(skinPath)
     , m_referenceLine(referenceLine)
 {
-    m_stepLine = new QLabel(m_ui.frameLoading);
+    m_stepLine = new QLabel(m_frame);
     m_stepLine->setObjectName(QStringLiteral("label_SubStep"));
     m_stepLine->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_sendProgress = new QProgressBar(m_ui.frameLoading);
+    m_sendProgress = new QProgressBar(m_frame);
     m_sendProgress->setObjectName(QStringLiteral("progressBar_Send"));
     m_sendProgress->setRange(0, ProgressSteps);
     m_sendProgress->setTextVisible(false);
     m_sendProgress->hide();
-    m_cancelLink = new QLabel(m_ui.frameLoading);
+    m_cancelLink = new QLabel(m_frame);
     m_cancelLink->setObjectName(QStringLiteral("label_SubCancel"));
     m_cancelLink->setAccessibleName(QCoreApplication::translate("CFeedback", "Cancel"));
     connect(m_cancelLink, &QLabel::linkActivated, this, &ProgressView::cancelRequested);
-    m_ui.frameLoading->installEventFilter(this);
-    m_ui.label_Submitting->installEventFilter(this);
+    m_frame->installEventFilter(this);
+    m_text->installEventFilter(this);
 
     // Selectable, so that it can be copied into a mail to support.
     m_referenceLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -49,7 +50,7 @@ ProgressView::ProgressView(Ui_CFeedback &ui, QLabel *referenceLine, const QColor
 bool ProgressView::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if ((watched == m_ui.frameLoading || watched == m_ui.label_Submitting)
+    if ((watched == m_frame || watched == m_text)
         && (type == QEvent::Move || type == QEvent::Resize || type == QEvent::LayoutDirectionChange))
         place();
     return QObject::eventFilter(watched, event);
@@ -57,9 +58,9 @@ bool ProgressView::eventFilter(QObject *watched, QEvent *event)
 
 void ProgressView::place()
 {
-    const Qt::LayoutDirection direction = m_ui.frameLoading->layoutDirection();
-    const QRect area = m_ui.frameLoading->rect();
-    const QRect text = QStyle::visualRect(direction, area, m_ui.label_Submitting->geometry());
+    const Qt::LayoutDirection direction = m_frame->layoutDirection();
+    const QRect area = m_frame->rect();
+    const QRect text = QStyle::visualRect(direction, area, m_text->geometry());
     // Cancel at the end of the row; the bar and the step line centred below it.
     const QSize cancel = m_cancelLink->sizeHint();
     m_cancelLink->setGeometry(QStyle::visualRect(
@@ -67,7 +68,7 @@ void ProgressView::place()
         QRect(area.width() - FormSideMargin - cancel.width(), text.center().y() - cancel.height() / 2, cancel.width(),
               cancel.height())));
     // The label is as tall as the row; its text sits at its centre.
-    const int below = text.center().y() + m_ui.label_Submitting->fontMetrics().height() / 2 + 3;
+    const int below = text.center().y() + m_text->fontMetrics().height() / 2 + 3;
     m_sendProgress->setGeometry(QStyle::visualRect(direction, area, QRect((area.width() - 240) / 2, below, 240, 4)));
     m_stepLine->setGeometry(FormSideMargin, below + 6, area.width() - 2 * FormSideMargin, m_stepLine->fontMetrics().height());
 }
@@ -92,7 +93,7 @@ void ProgressView::start()
     // One animation per submission; the previous one goes now.
     QMovie *previous = m_loadingMovie;
     m_loadingMovie = new QMovie(m_skinPath + QStringLiteral("/gif/loading.gif"), QByteArray(), this);
-    m_ui.label_SubLoding->setMovie(m_loadingMovie);
+    m_animation->setMovie(m_loadingMovie);
     m_loadingMovie->start();
     delete previous;
 }

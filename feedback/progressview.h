@@ -6,10 +6,10 @@
 #include <QVector>
 
 class QColor;
+class QFrame;
 class QLabel;
 class QMovie;
 class QProgressBar;
-class Ui_CFeedback;
 
 // What the window shows of a report on its way: the loading animation, and
 // around it the step, a thin progress bar and Cancel; after an accepted
@@ -20,10 +20,11 @@ class ProgressView : public QObject
 {
     Q_OBJECT
 public:
-    // The reference line is placed by the window; the rest goes into the
-    // loading frame of ui. linkColour is the window's, read when Cancel shows.
-    ProgressView(Ui_CFeedback &ui, QLabel *referenceLine, const QColor &linkColour, const QString &skinPath,
-                 QObject *parent);
+    // The step, bar and Cancel go into the loading frame, around its text;
+    // the animation plays in its label. The reference line is placed by the
+    // window. linkColour is the window's, read when Cancel shows.
+    ProgressView(QFrame *loadingFrame, QLabel *loadingText, QLabel *animation, QLabel *referenceLine,
+                 const QColor &linkColour, const QString &skinPath, QObject *parent);
 
     // Submit: the inputs as they are now, for Cancel to bring back.
     void remember(const QList<QWidget *> &inputs);
@@ -53,7 +54,9 @@ protected:
 private:
     void place();
 
-    Ui_CFeedback &m_ui;
+    QFrame *m_frame;
+    QLabel *m_text;
+    QLabel *m_animation;
     const QColor &m_linkColour;
     QString m_skinPath;
     QLabel *m_stepLine = nullptr;
