@@ -1,4 +1,5 @@
 #include "cfeedback.h"
+#include "keptreports.h"
 #include "displayscaling.h"
 #include "launcharguments.h"
 #include "singleinstance.h"
@@ -80,8 +81,8 @@ int main(int argc, char *argv[])
     // Programs started from here (the mail link) inherit the environment as it was.
     if (glUnchosen)
         qunsetenv("QT_XCB_GL_INTEGRATION");
-    // Reports kept by earlier runs go now, in a process of their own.
-    window.startBackgroundResend();
+    // Reports kept by earlier runs go once the window is up, in a process of their own.
+    window.afterFirstPaint([&window] { window.keptReports().startBackgroundResend(); });
 
     const int code = app.exec();
     // A delivery the window closed under gets two seconds to stop (and keep

@@ -1,15 +1,16 @@
 #include "cfeedback.h"
 
 #include "appfolder.h"
-#include "creportdetails.h"
 #include "deliverylog.h"
 #include "deployment.h"
+#include "formaccessibility.h"
 #include "hostinfo.h"
 #include "hostplatform.h"
-#include "mailsettings.h"
+#include "keptreports.h"
+#include "previewpanel.h"
+#include "progressview.h"
 #include "pzstylebutton.h"
 #include "pzstylewidgettitle.h"
-#include "reportdelivery.h"
 #include "screenshotwriter.h"
 #include "skinconfig.h"
 
@@ -20,6 +21,8 @@
 #include <QComboBox>
 #include <QDomDocument>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QJsonArray>
@@ -28,15 +31,12 @@
 #include <QJsonValue>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLockFile>
 #include <QListWidget>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTextStream>
 #include <QTimer>
 #include <QTranslator>
 #include <QVariant>
@@ -71,10 +71,7 @@ CFeedback::CFeedback(bool feedbackMode, const QString &userEmail, const QString 
     applyTexts();
     applyLayoutSwitches();
     connectSignals();
-    addOutboxLines();
-    addPreviewWidgets();
-    addDeliveryWidgets();
-    setUpKeyboardAndAccessibility();
+    addUnits();
     requestVersionLists();
 
     m_productId = readProductInfo(QStringLiteral("PZ_PID"));
@@ -91,6 +88,14 @@ CFeedback::CFeedback(bool feedbackMode, const QString &userEmail, const QString 
         if (!isVisible())
             finishStartUp();
     });
+}
+
+void CFeedback::afterFirstPaint(std::function<void()> step)
+{
+    if (m_startUpSteps.empty())
+        step();
+    else
+        m_startUpSteps.push_back(std::move(step));
 }
 
 void CFeedback::finishStartUp()
@@ -121,10 +126,9 @@ bool CFeedback::stopDelivery(int timeoutMs)
         m_delivery->abort(true);
     if (!m_sendThread->wait(timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(timeoutMs)))
         return false;
-    // Its outcome never reached the window: the draft saved at close is
-    // dropped when the delivery sent or kept the report.
-    if (m_delivery && (m_delivery->outcome() == ReportDelivery::Submitted || !m_delivery->keptId().isEmpty()))
-        m_drafts.discard(m_draftKey);
+    // Its outcome never reached the window.
+    if (m_delivery)
+        m_keptReports->stopped(*m_delivery);
     delete m_sendThread;
     m_sendThread = nullptr;
     return true;
@@ -136,10 +140,9 @@ void CFeedback::setLaunchInfo(const QString &recipientAddress, const QString &se
     m_recipientAddress = recipientAddress;
     m_senderAccount = senderAccount;
     m_senderPassword = senderPassword;
-    m_launchSettings = mailSettings();
+    m_keptReports->setLaunch(m_hostPath, m_productName, m_feedbackMode, mailSettings());
     takeAutoScreenshot();
     setMailIdentity();
-    m_draftKey = DraftStore::key(m_hostPath, m_feedbackMode);
     restoreDraft();
 }
 
@@ -397,19 +400,66 @@ void CFeedback::connectSignals()
     connect(m_screenshotWriter, &ScreenshotWriter::finished, this, &CFeedback::screenshotSaved);
 }
 
+// The units, and their lines in room the window already has, so no widget
+// of the form moves: the draft note beside the address field (where the
+// address error shows, never at the same time), the line of the failure
+// pages and the reference of the success page in the free band just above
+// the result, the link to the details and the size line beside Submit.
+void CFeedback::addUnits()
+{
+    auto *draftNote = new QLabel(m_ui.widget_2);
+    draftNote->setObjectName(QStringLiteral("label_DraftNote"));
+    draftNote->setWordWrap(true);
+    draftNote->hide();
+    m_ui.horizontalLayout_18->insertWidget(m_ui.horizontalLayout_18->indexOf(m_ui.label_EmailWrong) + 1, draftNote);
+    m_keptReports = new KeptReports(draftNote, addResultBandLine(QStringLiteral("label_SubSaved")), m_linkColor, this);
+    m_keptReports->setSavePathAsker([this](const QString &caption, const QString &suggested, const QString &filter) {
+        return m_seams.fileDialog ? m_seams.fileDialog(this, caption, suggested, filter)
+                                  : QFileDialog::getSaveFileName(this, caption, suggested, filter);
+    });
+    connect(m_keptReports, &KeptReports::discardRequested, this, &CFeedback::discardDraft);
+    connect(m_keptReports, &KeptReports::failed, this, &CFeedback::showFailure);
+
+    m_previewPanel = new PreviewPanel(m_ui.widget_Submit, m_ui.ButtonSubmit, m_linkColor, this);
+    m_previewPanel->setSource([this] { return reportForm(); }, [this] { return reportContext(); });
+    connect(m_previewPanel, &PreviewPanel::hidePartsRequested, this,
+            [this](const QString &path) { editPicture(path, m_previewPanel->details()); });
+    // What a report carries changes with the ticks and the picture lists,
+    // and when a screenshot file is complete.
+    const auto changed = [this] { m_previewPanel->changed(); };
+    connect(m_ui.CheckBoxAttachLog, &QCheckBox::toggled, this, changed);
+    connect(m_ui.CheckBoxAttachDB, &QCheckBox::toggled, this, changed);
+    for (QListWidget *list : {m_ui.listWidget_Screen, m_ui.listWidget_Photo}) {
+        connect(list->model(), &QAbstractItemModel::rowsInserted, this, changed);
+        connect(list->model(), &QAbstractItemModel::rowsRemoved, this, changed);
+    }
+    connect(m_screenshotWriter, &ScreenshotWriter::finished, this, changed);
+    m_startUpSteps.push_back(changed);
+
+    m_progressView = new ProgressView(m_ui.frameLoading, m_ui.label_Submitting, m_ui.label_SubLoding,
+                                      addResultBandLine(QStringLiteral("label_SubReference")), m_linkColor, m_skinPath,
+                                      this);
+    connect(m_progressView, &ProgressView::cancelRequested, this, &CFeedback::cancelSubmission);
+
+    m_access = new FormAccessibility(
+        m_ui, {draftNote, m_previewPanel->detailsLink(), m_progressView->cancelLink(), m_keptReports->savedLine()},
+        [this](bool next) { focusNextPrevChild(next); },
+        [this](QListWidgetItem *item) { return QFileInfo(m_photoPaths.value(item)).fileName(); }, this);
+}
+
 void CFeedback::requestVersionLists()
 {
     // The address is the one of now; the request goes once the window is up
     // (the lists it brings refill combo boxes the user has not opened yet).
     const QUrl url = Deployment::versionListUrl();
     m_startUpSteps.push_back([this, url] {
-        m_network = new QNetworkAccessManager(this);
-        connect(m_network, &QNetworkAccessManager::finished, this, [this](QNetworkReply *reply) {
+        auto *network = new QNetworkAccessManager(this);
+        connect(network, &QNetworkAccessManager::finished, this, [this](QNetworkReply *reply) {
             const QByteArray body = reply->readAll();
             reply->deleteLater();
             loadVersionLists(body);
         });
-        m_network->get(QNetworkRequest(url));
+        network->get(QNetworkRequest(url));
     });
 }
 
@@ -422,19 +472,19 @@ void CFeedback::loadVersionLists(const QByteArray &json)
     const QJsonObject root = document.object();
     if (root.contains(QLatin1String("iOS Version:"))) {
         // The user's choice (or a restored draft's) stays.
-        const QString chosen = m_draftVersions.value(0, m_ui.comboBox->currentText());
+        const QString chosen = m_keptReports->draftVersions().value(0, m_ui.comboBox->currentText());
         m_ui.comboBox->clear();
         fillVersionList(m_ui.comboBox, tr("iOS Version:"), root.value(QLatin1String("iOS Version:")));
         m_ui.comboBox->setCurrentText(chosen);
     }
     if (root.contains(QLatin1String("Android Version:"))) {
-        const QString chosen = m_draftVersions.value(1, m_ui.comboBox_Android->currentText());
+        const QString chosen = m_keptReports->draftVersions().value(1, m_ui.comboBox_Android->currentText());
         m_ui.comboBox_Android->clear();
         fillVersionList(m_ui.comboBox_Android, tr("Android Version:"),
                         root.value(QLatin1String("Android Version:")));
         m_ui.comboBox_Android->setCurrentText(chosen);
     }
-    m_draftVersions.clear();
+    m_keptReports->clearDraftVersions();
 }
 
 void CFeedback::SlotGetStr(QByteArray allData)
@@ -476,8 +526,8 @@ bool CFeedback::event(QEvent *event)
     const bool result = PZStyleDialog::event(event);
     // The details are a window of their own, which would otherwise stay on
     // screen (and in the picture, when the window hides for a capture).
-    if (event->type() == QEvent::Hide && m_details)
-        m_details->close();
+    if (event->type() == QEvent::Hide && m_previewPanel)
+        m_previewPanel->closeDetails();
     // After the frame is out, not before it.
     if (event->type() == QEvent::Paint && !m_startUpSteps.empty())
         QTimer::singleShot(0, this, &CFeedback::finishStartUp);
@@ -486,8 +536,8 @@ bool CFeedback::event(QEvent *event)
     if (event->type() == QEvent::Polish && !m_polished) {
         m_polished = true;
         qApp->setProperty("dlgRadius", m_dlgRadius);
-        if (m_detailsLink) // not yet built when a skin switch polishes the window during set-up
-            setDetailsLinkText(); // in the skin's link colour, known from now on
+        if (m_previewPanel) // not yet built when a skin switch polishes the window during set-up
+            m_previewPanel->updateLinkText(); // in the skin's link colour, known from now on
         m_ui.widget_guide->setStyleSheet(
             QStringLiteral("QWidget#widget_guide { border-top-left-radius: %1px;"
                            "border-top-right-radius: %2px; }")
@@ -516,58 +566,4 @@ void CFeedback::closeEvent(QCloseEvent *event)
     else
         DeliveryLog::removeTemporaryFiles(QCoreApplication::applicationDirPath());
     PZStyleDialog::closeEvent(event);
-}
-
-ReportForm CFeedback::reportForm() const
-{
-    ReportForm form;
-    form.customerEmail = m_ui.lineedit_EmailText->text().trimmed();
-    form.comment = m_ui.plainTextEdit_Content->toPlainText();
-    // The first row of a version list is its caption, not a choice; in a
-    // translation it no longer says "version", which is how the report
-    // tells it from a choice.
-    form.iosVersion = m_ui.comboBox->currentIndex() > 0 ? m_ui.comboBox->currentText() : QString();
-    form.androidVersion =
-        m_ui.comboBox_Android->currentIndex() > 0 ? m_ui.comboBox_Android->currentText() : QString();
-    form.windowsVersion = m_ui.WindowVersion->text();
-    form.iTunesVersion = m_ui.iTunesVersion->text();
-    form.phoneBrand = m_ui.lineEdit_Brand->text();
-    form.phoneModel = m_ui.lineEdit_Model->text();
-    form.attachLog = m_ui.CheckBoxAttachLog->isChecked();
-    form.attachDatabase = m_ui.CheckBoxAttachDB->isChecked();
-    form.screenshotCount = m_ui.listWidget_Screen->count();
-    for (int row = 0; row < m_ui.listWidget_Photo->count(); ++row)
-        form.photoPaths << m_photoPaths.value(m_ui.listWidget_Photo->item(row));
-    form.maskLogs = m_maskLogs;
-    for (const QString &path : m_screenPaths.values() + form.photoPaths)
-        form.hiddenAreas += m_hiddenAreas.value(path);
-    return form;
-}
-
-ReportContext CFeedback::reportContext() const
-{
-    ReportContext context;
-    context.appDir = QCoreApplication::applicationDirPath();
-    context.productName = m_productName;
-    context.userEmail = m_userEmail;
-    context.hostPath = m_hostPath;
-    context.productId = m_productId;
-    context.mailSubject = m_mailSubject;
-    context.recipientName = m_recipientName;
-    context.showVersion = m_showVersion;
-    context.systemIsIos = m_systemIsIos;
-    context.feedbackMode = m_feedbackMode;
-    return context;
-}
-
-MailSettings CFeedback::mailSettings() const
-{
-    MailSettings settings;
-    settings.senderAccount = m_senderAccount;
-    settings.senderPassword = m_senderPassword;
-    settings.smtpHost = m_smtpHost;
-    settings.smtpPort = m_smtpPort;
-    settings.connectType = m_connectType;
-    settings.recipientAddress = m_recipientAddress;
-    return settings;
 }

@@ -2,50 +2,40 @@
 
 #include "cgapostrequest.h"
 #include "csendthread.h"
-#include "draftstore.h"
-#include "logscanner.h"
-#include "outbox.h"
+#include "mailsettings.h"
+#include "pictureedits.h"
 #include "pzstyledialog.h"
 #include "reportdata.h"
 #include "reportdelivery.h"
-#include "reportpreview.h"
 #include "ui_cfeedback.h"
 
 #include <QByteArray>
 #include <QColor>
 #include <QMap>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
-#include <QVector>
 
 #include <functional>
 #include <memory>
 #include <vector>
 
-class CReportDetails;
-class MimeText;
+class FormAccessibility;
+class KeptReports;
+class PreviewPanel;
+class ProgressView;
 class QCloseEvent;
 class QComboBox;
 class QJsonValue;
 class QLabel;
-class QLockFile;
 class QListWidget;
 class QListWidgetItem;
-class QMovie;
-class QNetworkAccessManager;
 class QNetworkReply;
 class QPixmap;
-class QProgressBar;
 class QPushButton;
-class QTemporaryDir;
 class QTextStream;
-class QTimer;
 class QTranslator;
 class ScreenshotWriter;
-template <typename T>
-class QFutureWatcher;
 namespace HostPlatform {
 class DesktopGrab;
 }
@@ -62,10 +52,11 @@ enum class FormatFrom;
 // on the GUI thread and hands it to a ReportDelivery, which the worker runs.
 // The settings the delivery ends with are copied back when it has finished.
 //
-// Beside Submit the window says what a report would carry ("What is sent?",
-// a dialog) and how large its mail would be. While a report is on its way
-// the loading view shows the step and the bytes sent, and Cancel brings the
-// form back as it was. The success page names a reference to quote.
+// What goes beyond that lives in units the window owns and wires: the
+// reports kept for later and the drafts (KeptReports), what a report would
+// carry and how large it would be (PreviewPanel), a report on its way and
+// its reference (ProgressView), use by keyboard and screen reader
+// (FormAccessibility), and what the user hid in the pictures (PictureEdits).
 class CFeedback : public PZStyleDialog, public DeliveryRunner
 {
     Q_OBJECT
@@ -80,6 +71,9 @@ public:
     // Second stage of the set-up, called once before the window is shown.
     void setLaunchInfo(const QString &recipientAddress, const QString &senderAccount,
                        const QString &senderPassword);
+    // Runs step once the window has been painted (or the event loop runs
+    // with the window not shown); at once when that has happened.
+    void afterFirstPaint(std::function<void()> step);
 
     // The text after the last "/" of the host path, cut before its first ".".
     static QString productNameFromPath(const QString &hostPath);
@@ -114,11 +108,6 @@ public:
     // the process is to end without the window being destroyed.
     bool stopDelivery(int timeoutMs);
 
-    // What a report sent now would carry: the details dialog, and the
-    // preview behind it and the size line (made off the GUI thread).
-    void showReportDetails();
-    void refreshPreview();
-
     // Opens the editor that hides parts of a listed screenshot (rewritten in
     // place) or picture (edited in a copy; the user's file stays as it is),
     // above the given window (this one when null).
@@ -126,24 +115,12 @@ public:
 
     // The worker routine, run on the send thread.
     void runDelivery() override;
-    void fetchMailSettings();
-    void composeReportBody(MimeText &body);
-    bool packageAttachments();
-    int deliverReport(MimeText &body);
-    static void writeFeedbackLog(int code, const QString &message);
     static bool removePath(const QString &path);
-
-    // Kept reports and drafts. The window starts "--send-pending" as a
-    // process of its own (after it is shown, and a few minutes after a
-    // failure, backing off), so closing it never waits on the network.
-    void startBackgroundResend();
     // "--send-pending": sends what waits in the outbox, a line per report on out.
     static int sendPending(QTextStream &out);
-    void restoreDraft();
-    bool saveDraft();
-    void discardDraft();
-    bool saveReportAsFile();
-    QString keptEntryId() const { return m_keptId; }
+
+    KeptReports &keptReports() const { return *m_keptReports; }
+    PreviewPanel &previewPanel() const { return *m_previewPanel; }
 
     // What a delivery started now would be given, read on the GUI thread.
     ReportForm reportForm() const;
@@ -156,14 +133,11 @@ public:
     using MessageBoxHook = std::function<void(const QString &text, const QString &caption)>;
     using UrlOpener = std::function<bool(const QUrl &url)>;
     using DeliveryHook = std::function<void(ReportDelivery &delivery)>;
-    using ResendLauncher = std::function<void(const MailSettings &fallback)>;
-    void setFileDialogHook(FileDialogHook hook) { m_fileDialog = std::move(hook); }
-    void setMessageBoxHook(MessageBoxHook hook) { m_messageBox = std::move(hook); }
-    void setUrlOpener(UrlOpener opener) { m_urlOpener = std::move(opener); }
+    void setFileDialogHook(FileDialogHook hook) { m_seams.fileDialog = std::move(hook); }
+    void setMessageBoxHook(MessageBoxHook hook) { m_seams.messageBox = std::move(hook); }
+    void setUrlOpener(UrlOpener opener) { m_seams.urlOpener = std::move(opener); }
     // Called with each new delivery before its thread starts.
-    void setDeliveryHook(DeliveryHook hook) { m_deliveryHook = std::move(hook); }
-    // Replaces the start of the background resend process.
-    void setResendLauncher(ResendLauncher launcher) { m_resendLauncher = std::move(launcher); }
+    void setDeliveryHook(DeliveryHook hook) { m_seams.deliveryHook = std::move(hook); }
 
     QColor linkColor() const { return m_linkColor; }
     void setLinkColor(const QColor &color) { m_linkColor = color; }
@@ -215,17 +189,12 @@ public slots:
     void SlotGetStr(QByteArray allData);
     void soltGetEmailInfoOver(QNetworkReply *reply);
     void SlotMessageReceived(QString message);
-    void SlotOutboxLink(QString link);
 
 protected:
     bool event(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // Room the form keeps at its sides; the lines added beside it keep it too.
-    static constexpr int FormSideMargin = 40;
-
     void loadTranslation();
     void applyInitialStates();
     void applyModeTexts();
@@ -233,6 +202,7 @@ private:
     void applyLayoutSwitches();
     void fillVersionList(QComboBox *list, const QString &caption, const QJsonValue &choices);
     void connectSignals();
+    void addUnits();
     void requestVersionLists();
     void finishStartUp();
     void setMailIdentity();
@@ -244,44 +214,23 @@ private:
     static std::unique_ptr<HostPlatform::DesktopGrab> startDesktopGrab();
     void removeScreenshot(QPushButton *closeButton);
     void removePicture(QPushButton *closeButton);
+    void pictureEdited(const QString &path, const QString &edited, int areas);
     void showFailure(const QString &text);
+    void showAddressError();
+    void hideAddressError();
+    QList<QWidget *> formInputs() const;
+    QLabel *addResultBandLine(const QString &objectName);
+    void showResultPage(bool success, const QString &tips, const QString &description);
+    void showDeliveryStep(ReportDelivery::Step step, qint64 sent, qint64 total);
+    void restoreAfterCancel();
     void openMailLink(const QString &address);
     void finishWorker();
     void applyDeliveryResult();
     void setMailSettings(const MailSettings &settings);
-    void showResultPage(bool success, const QString &tips, const QString &description);
-    void addOutboxLines();
-    QLabel *addResultBandLine(const QString &objectName);
-    QString linkHtml(const char *target, const QString &text) const;
-    QList<QWidget *> formInputs() const;
-    void addPreviewWidgets();
-    void setDetailsLinkText();
-    void addDeliveryWidgets();
-    void placeSubmitExtras();
-    void placeLoadingExtras();
-    void previewPlanned();
-    void previewEstimated();
-    void pictureEdited(const QString &path, const QString &edited, int areas);
-    void scanLogs();
-    void updateSizeLine();
-    void showDeliveryStep(ReportDelivery::Step step, qint64 sent, qint64 total);
-    void restoreAfterCancel();
-    void settleOutbox(bool accepted);
-    void holdKeptEntry();
-    void scheduleRetry(int attempt);
-    bool formMatchesLastReport() const;
-    bool draftWanted() const;
-    void showDraftNote(bool visible);
-    // Keyboard and screen readers.
-    void setUpKeyboardAndAccessibility();
-    QList<QLabel *> linkLabels() const;
-    void updateTabOrder();
-    void nameTiles(QListWidget *list);
-    bool linkLabelEvent(QObject *watched, QEvent *event);
-    static void announce(QWidget *widget);
-    void showAddressError();
-    void hideAddressError();
-    void announceResultPage();
+    // Drafts: the form as the draft keeps it, and back.
+    bool saveDraft();
+    void restoreDraft();
+    void discardDraft();
 
     bool m_feedbackMode;
     bool m_showVersion = true;
@@ -319,8 +268,6 @@ private:
     // The window was closed while a worker ran: the temporary files are
     // removed once the worker is done with them.
     bool m_cleanupPending = false;
-    QMovie *m_loadingMovie = nullptr;
-    QNetworkAccessManager *m_network = nullptr;
     // The start-up screenshot, read by the display server while the window
     // is being built.
     std::unique_ptr<HostPlatform::DesktopGrab> m_desktopGrab;
@@ -329,63 +276,19 @@ private:
     // Set-up that nothing on screen waits for; run after the first paint.
     std::vector<std::function<void()>> m_startUpSteps;
 
-    // The outbox and the report of the last delivery: its entry (empty when
-    // not kept), its parts and settings for "save as file", and the form it
-    // was made from. While the user retries, the window holds the entry's
-    // lock, so no background attempt sends the copy the retry replaces.
-    Outbox m_outbox;
-    DraftStore m_drafts;
-    QString m_draftKey;
-    QString m_keptId;
-    std::unique_ptr<QLockFile> m_heldEntry;
-    KeptReport m_lastReport;
-    MailSettings m_lastSettings;
-    ReportForm m_lastForm;
-    bool m_lastKept = false;
-    MailSettings m_launchSettings; // the account of the command line
-    QTimer *m_retryTimer = nullptr;
-    int m_retryAttempt = 0;
-    QStringList m_draftVersions; // until the version lists are downloaded
-    QLabel *m_draftNote = nullptr;
-    QLabel *m_savedLine = nullptr;
+    // The units, children of the window.
+    KeptReports *m_keptReports = nullptr;
+    PreviewPanel *m_previewPanel = nullptr;
+    ProgressView *m_progressView = nullptr;
+    FormAccessibility *m_access = nullptr;
+    PictureEdits m_pictureEdits;
 
-    // Beside Submit: the link to the details and the size of the mail.
-    QLabel *m_detailsLink = nullptr;
-    QLabel *m_sizeLine = nullptr;
-    QPointer<CReportDetails> m_details;
-    // The preview of the form as it was last read: listed, then estimated.
-    // Results of an older form than the last one asked for are dropped.
-    ReportPreview m_preview;
-    int m_previewRound = 0;  // the last one asked for
-    int m_estimateRound = 0; // the one being estimated
-    QTimer *m_previewTimer = nullptr;
-    QFutureWatcher<ReportPreview> *m_planner = nullptr;
-    QFutureWatcher<ReportPreview> *m_estimator = nullptr;
-
-    // Privacy: whether the logs go masked, the areas blacked out per listed
-    // picture file, the edited copies of the user's pictures, and what the
-    // logs hold that may be private (scanned off the GUI thread for the
-    // details; the key names the log files and versions scanned).
-    bool m_maskLogs = false;
-    QMap<QString, int> m_hiddenAreas;
-    std::unique_ptr<QTemporaryDir> m_editedCopies;
-    QFutureWatcher<LogScanner::Counts> *m_logScanner = nullptr;
-    QString m_scanningKey;
-    QString m_scannedKey;
-    LogScanner::Counts m_logFindings;
-
-    // The loading view's step, progress and Cancel; the success page's reference.
-    QLabel *m_stepLine = nullptr;
-    QProgressBar *m_sendProgress = nullptr;
-    QLabel *m_cancelLink = nullptr;
-    QLabel *m_referenceLine = nullptr;
-    bool m_cancelling = false;
-    // Which inputs were enabled when Submit was pressed, in formInputs() order.
-    QVector<bool> m_inputsEnabled;
-
-    FileDialogHook m_fileDialog;
-    MessageBoxHook m_messageBox;
-    UrlOpener m_urlOpener;
-    DeliveryHook m_deliveryHook;
-    ResendLauncher m_resendLauncher;
+    // Seams for blocking user interaction; the defaults open the real dialogs.
+    struct Seams
+    {
+        FileDialogHook fileDialog;
+        MessageBoxHook messageBox;
+        UrlOpener urlOpener;
+        DeliveryHook deliveryHook;
+    } m_seams;
 };

@@ -1,31 +1,28 @@
-// Address judgement and the two picture lists of the feedback window.
+// The two picture lists of the feedback window: screenshots (the start-up
+// one and captures) and pictures from disk, and the editor that hides parts.
 
 #include "cfeedback.h"
 
 #include "cpictureeditor.h"
-#include "creportdetails.h"
+#include "formaccessibility.h"
 #include "cscreenimg.h"
 #include "hostplatform.h"
 #include "imgview.h"
 #include "picturethumbnail.h"
+#include "previewpanel.h"
 #include "pzmessagebox.h"
 #include "pzstylebutton.h"
 #include "screenshotwriter.h"
-#include "skinconfig.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -33,33 +30,6 @@ namespace {
 constexpr int MaxPicturesPerList = 3;
 
 } // namespace
-
-bool CFeedback::isValidAddress(const QString &address)
-{
-    // Whole-text match; the pattern spells out both letter cases itself.
-    static const QRegularExpression pattern(
-        QRegularExpression::anchoredPattern(SkinConfig::emailPattern()));
-    return pattern.match(address).hasMatch();
-}
-
-void CFeedback::SlotIsLineEditEmpty()
-{
-    // Not trimmed: a field of blanks enables Submit, which then complains.
-    m_ui.ButtonSubmit->setEnabled(!m_ui.lineedit_EmailText->text().isEmpty());
-}
-
-void CFeedback::SlotJudgeEmailValid()
-{
-    const QString address = m_ui.lineedit_EmailText->text().trimmed();
-    if (address.isEmpty())
-        return;
-    const bool valid = isValidAddress(address);
-    if (valid)
-        hideAddressError();
-    else
-        showAddressError();
-    m_ui.ButtonSubmit->setEnabled(valid);
-}
 
 void CFeedback::SlotScreenShot()
 {
@@ -85,7 +55,7 @@ void CFeedback::SlotAddImg()
     const QString caption = tr("Open");
     // Translations keep the patterns in brackets.
     const QString filter = tr("Picture(*.jpg *.png *.bmp *.gif)");
-    const QString path = m_fileDialog ? m_fileDialog(this, caption, folder, filter)
+    const QString path = m_seams.fileDialog ? m_seams.fileDialog(this, caption, folder, filter)
                                       : QFileDialog::getOpenFileName(this, caption, folder, filter);
     addPicture(path);
 }
@@ -144,7 +114,7 @@ void CFeedback::listTile(QListWidget *list, const QString &path, const QPixmap &
         connect(tile, &ImgView::SignalOpen, this,
                 [this](QPushButton *button) { editPicture(m_photoPaths.value(m_photoItems.value(button))); });
     }
-    nameTiles(list);
+    m_access->nameTiles(list);
 }
 
 namespace {
@@ -173,11 +143,11 @@ void CFeedback::removeScreenshot(QPushButton *closeButton)
     const QString path = m_screenPaths.value(closeButton);
     m_screenshotWriter->discard(path);
     QFile::remove(path);
-    m_hiddenAreas.remove(path);
+    m_pictureEdits.forget(path);
     delete item;
     m_screenItems.remove(closeButton);
     m_screenPaths.remove(closeButton);
-    nameTiles(m_ui.listWidget_Screen);
+    m_access->nameTiles(m_ui.listWidget_Screen);
 }
 
 void CFeedback::removePicture(QPushButton *closeButton)
@@ -190,13 +160,13 @@ void CFeedback::removePicture(QPushButton *closeButton)
         m_photoPaths.remove(item);
     delete item;
     m_photoItems.remove(closeButton);
-    nameTiles(m_ui.listWidget_Photo);
+    m_access->nameTiles(m_ui.listWidget_Photo);
 }
 
 void CFeedback::showFailure(const QString &text)
 {
-    if (m_messageBox) {
-        m_messageBox(text, m_productName);
+    if (m_seams.messageBox) {
+        m_seams.messageBox(text, m_productName);
         return;
     }
     auto *box = new PZMessageBox(text, m_productName, this);
@@ -268,7 +238,7 @@ void CFeedback::clearPictureLists()
     m_screenPaths.clear();
     m_photoItems.clear();
     m_photoPaths.clear();
-    m_hiddenAreas.clear();
+    m_pictureEdits.clear();
 }
 
 void CFeedback::editPicture(const QString &path, QWidget *over)
@@ -282,19 +252,7 @@ void CFeedback::editPicture(const QString &path, QWidget *over)
         m_screenshotWriter->waitForPending();
     if (!QFileInfo(path).isFile())
         return;
-    QString target = path;
-    if (!screenshot && !(m_editedCopies && path.startsWith(m_editedCopies->path() + QLatin1Char('/')))) {
-        // The user's own picture is never changed: the edit goes to a copy
-        // (a PNG, which keeps the black exact and drops what the original's
-        // metadata said), removed with the window.
-        if (!m_editedCopies)
-            m_editedCopies = std::make_unique<QTemporaryDir>();
-        const QString base = m_editedCopies->filePath(QFileInfo(path).completeBaseName());
-        target = base + QStringLiteral(".png");
-        for (int n = 2; QFileInfo::exists(target); ++n)
-            target = base + QStringLiteral("-%1.png").arg(n);
-    }
-    auto *editor = new CPictureEditor(path, target, over ? over : this);
+    auto *editor = new CPictureEditor(path, m_pictureEdits.targetFor(path, screenshot), over ? over : this);
     editor->setAttribute(Qt::WA_DeleteOnClose);
     editor->setWindowModality(Qt::WindowModal);
     connect(editor, &QDialog::accepted, this, [this, editor, path] {
@@ -315,10 +273,8 @@ void CFeedback::pictureEdited(const QString &path, const QString &edited, int ar
         list = m_ui.listWidget_Photo;
         m_photoPaths.insert(item, edited);
     }
-    m_hiddenAreas.insert(edited, m_hiddenAreas.take(path) + areas);
+    m_pictureEdits.edited(path, edited, areas);
     if (auto *tile = item ? qobject_cast<ImgView *>(list->itemWidget(item)) : nullptr)
         tile->setPicture(PictureThumbnail::load(edited, PictureThumbnail::FormatFrom::SuffixThenContents));
-    if (m_details)
-        m_details->reloadThumbnails();
-    m_previewTimer->start();
+    m_previewPanel->pictureEdited();
 }

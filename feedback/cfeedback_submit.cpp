@@ -2,34 +2,30 @@
 
 #include "cfeedback.h"
 
-#include "creportdetails.h"
 #include "deliverylog.h"
 #include "deployment.h"
+#include "formaccessibility.h"
+#include "keptreports.h"
+#include "outboxresender.h"
+#include "previewpanel.h"
+#include "progressview.h"
 #include "pzstylebutton.h"
-#include "reportdelivery.h"
 #include "screenshotwriter.h"
+#include "windowlines.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLockFile>
-#include <QMovie>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
-
-namespace {
-
-const char *const CancelLink = "cancel";
-constexpr int ProgressSteps = 1000; // the bar counts in thousandths: a mail may pass 2 GB
-
-} // namespace
+#include <QVBoxLayout>
 
 void CFeedback::SlotSendEmail()
 {
@@ -50,34 +46,27 @@ void CFeedback::SlotSendEmail()
     finishStartUp();
     m_screenshotWriter->waitForPending();
 
-    // Cancel brings the form back exactly so, also what was disabled then
-    // (a list that is full keeps its button off).
-    m_inputsEnabled.clear();
-    for (QWidget *input : formInputs())
-        m_inputsEnabled.append(input->isEnabled());
+    m_progressView->remember(formInputs());
     disableInputs();
-    showDraftNote(false);
+    m_keptReports->showDraftNote(false);
     m_submitState = 1;
     updateResultView();
 
     if (m_sendThread)
         return;
-    m_lastForm = reportForm();
-    holdKeptEntry();
     // Everything the worker needs is taken here, on the GUI thread; it never
     // reads a widget or a member of the window.
-    m_delivery = std::make_unique<ReportDelivery>(reportForm(), reportContext(), mailSettings());
+    const ReportForm form = reportForm();
+    m_delivery = std::make_unique<ReportDelivery>(form, reportContext(), mailSettings());
     m_delivery->setAnalytics([this](const QString &action) { m_gaRequest.sendEvent(action); });
-    m_delivery->setOutbox(m_outbox);
+    m_keptReports->prepare(*m_delivery, form);
     m_delivery->setProgress([this](ReportDelivery::Step step, qint64 sent, qint64 total) {
         // On the send thread: the window hears of it queued, on its own thread.
         QMetaObject::invokeMethod(
             this, [this, step, sent, total] { showDeliveryStep(step, sent, total); }, Qt::QueuedConnection);
     });
-    if (!m_keptId.isEmpty())
-        m_delivery->setSupersedes(m_keptId, std::move(m_heldEntry));
-    if (m_deliveryHook)
-        m_deliveryHook(*m_delivery);
+    if (m_seams.deliveryHook)
+        m_seams.deliveryHook(*m_delivery);
     m_sendThread = new CSendThread(this);
     m_sendThread->start(QThread::InheritPriority);
 }
@@ -98,95 +87,39 @@ void CFeedback::disableInputs()
 
 void CFeedback::restoreForm()
 {
-    m_savedLine->hide();
-    m_referenceLine->hide();
+    m_keptReports->hideSavedLine();
+    m_progressView->hideReference();
     m_ui.widget_SubView->hide();
     m_ui.widget_Submit->show();
     for (QWidget *input : formInputs())
         input->setEnabled(true);
 }
 
-// The step, a thin progress bar and Cancel go around the animation and its
-// text, and the reference of the success page in the band above the result
-// (where the failure pages say the report is kept): all in room the result
-// area has, none in a layout of the form, so nothing of the form moves.
-void CFeedback::addDeliveryWidgets()
+// A hidden line in the free band above the result, lined up with the form.
+QLabel *CFeedback::addResultBandLine(const QString &objectName)
 {
-    m_stepLine = new QLabel(m_ui.frameLoading);
-    m_stepLine->setObjectName(QStringLiteral("label_SubStep"));
-    m_stepLine->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_sendProgress = new QProgressBar(m_ui.frameLoading);
-    m_sendProgress->setObjectName(QStringLiteral("progressBar_Send"));
-    m_sendProgress->setRange(0, ProgressSteps);
-    m_sendProgress->setTextVisible(false);
-    m_sendProgress->hide();
-    m_cancelLink = new QLabel(m_ui.frameLoading);
-    m_cancelLink->setObjectName(QStringLiteral("label_SubCancel"));
-    connect(m_cancelLink, &QLabel::linkActivated, this, [this] { cancelSubmission(); });
-    m_ui.frameLoading->installEventFilter(this);
-    m_ui.label_Submitting->installEventFilter(this);
-
-    m_referenceLine = addResultBandLine(QStringLiteral("label_SubReference"));
-    // Selectable, so that it can be copied into a mail to support.
-    m_referenceLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
-}
-
-void CFeedback::placeLoadingExtras()
-{
-    const Qt::LayoutDirection direction = m_ui.frameLoading->layoutDirection();
-    const QRect area = m_ui.frameLoading->rect();
-    const QRect text = QStyle::visualRect(direction, area, m_ui.label_Submitting->geometry());
-    // Cancel at the end of the row; the bar and the step line centred below it.
-    const QSize cancel = m_cancelLink->sizeHint();
-    m_cancelLink->setGeometry(QStyle::visualRect(
-        direction, area,
-        QRect(area.width() - FormSideMargin - cancel.width(), text.center().y() - cancel.height() / 2, cancel.width(),
-              cancel.height())));
-    // The label is as tall as the row; its text sits at its centre.
-    const int below = text.center().y() + m_ui.label_Submitting->fontMetrics().height() / 2 + 3;
-    m_sendProgress->setGeometry(QStyle::visualRect(direction, area, QRect((area.width() - 240) / 2, below, 240, 4)));
-    m_stepLine->setGeometry(FormSideMargin, below + 6, area.width() - 2 * FormSideMargin, m_stepLine->fontMetrics().height());
+    auto *line = new QLabel(m_ui.widget_mian);
+    line->setObjectName(objectName);
+    line->setWordWrap(true); // a longer translation takes a second line
+    line->hide();
+    auto *row = new QHBoxLayout();
+    row->setContentsMargins(FormSideMargin, 0, FormSideMargin, 0);
+    row->addWidget(line);
+    m_ui.verticalLayout_7->insertLayout(m_ui.verticalLayout_7->indexOf(m_ui.widget_SubView), row);
+    return line;
 }
 
 // Queued from the send thread.
 void CFeedback::showDeliveryStep(ReportDelivery::Step step, qint64 sent, qint64 total)
 {
-    if (m_submitState != 1 || m_cancelling)
-        return;
-    switch (step) {
-    case ReportDelivery::FetchingSettings:
-        m_stepLine->setText(tr("Getting the mail settings\u2026"));
-        break;
-    case ReportDelivery::Packing:
-        m_stepLine->setText(tr("Packing the files\u2026"));
-        break;
-    case ReportDelivery::WaitingForOtherSend:
-        m_stepLine->setText(tr("Waiting for the copy being sent in the background\u2026"));
-        break;
-    case ReportDelivery::Connecting:
-        m_stepLine->setText(tr("Connecting to the mail server\u2026"));
-        break;
-    case ReportDelivery::Sending:
-        m_stepLine->setText(
-            tr("Sending: %1 of %2").arg(CReportDetails::sizeText(sent), CReportDetails::sizeText(total)));
-        m_sendProgress->setValue(total > 0 ? int(sent * ProgressSteps / total) : 0);
-        // All of it is on its way; what is left is the server's answer,
-        // and a message the server may have taken is not to be called off.
-        if (sent >= total)
-            m_cancelLink->hide();
-        break;
-    }
-    m_sendProgress->setVisible(step == ReportDelivery::Sending);
+    if (m_submitState == 1)
+        m_progressView->showStep(step, sent, total);
 }
 
 void CFeedback::cancelSubmission()
 {
-    if (m_submitState != 1 || !m_delivery || m_cancelling)
-        return;
-    m_cancelling = true;
-    m_cancelLink->hide();
-    m_stepLine->setText(tr("Cancelling\u2026"));
-    m_delivery->abort(false);
+    if (m_submitState == 1 && m_delivery && m_progressView->cancel())
+        m_delivery->abort(false);
 }
 
 // The worker ended without an outcome: the form is back as it was before
@@ -195,40 +128,23 @@ void CFeedback::cancelSubmission()
 void CFeedback::restoreAfterCancel()
 {
     m_submitState = 0;
-    m_cancelling = false;
-    if (m_loadingMovie)
-        m_loadingMovie->stop();
     m_ui.widget_SubView->hide();
     m_ui.widget_Submit->show();
-    const QList<QWidget *> inputs = formInputs();
-    for (int i = 0; i < inputs.size(); ++i)
-        inputs.at(i)->setEnabled(m_inputsEnabled.value(i, true));
-    refreshPreview();
+    m_progressView->cancelled(formInputs());
+    m_previewPanel->refresh();
 }
 
 void CFeedback::updateResultView()
 {
     const QString colour = QStringLiteral("color:") + m_linkColor.name();
     switch (m_submitState) {
-    case 1: {
+    case 1:
         m_ui.widget_Submit->hide();
         m_ui.widget_SubView->show();
         m_ui.frame->hide();
         m_ui.frameLoading->show();
-        m_stepLine->clear();
-        m_sendProgress->hide();
-        m_sendProgress->setValue(0);
-        m_cancelLink->setText(linkHtml(CancelLink, tr("Cancel")));
-        m_cancelLink->show();
-        placeLoadingExtras();
-        // One animation per submission; the previous one goes now.
-        QMovie *previous = m_loadingMovie;
-        m_loadingMovie = new QMovie(m_skinPath + QStringLiteral("/gif/loading.gif"), QByteArray(), this);
-        m_ui.label_SubLoding->setMovie(m_loadingMovie);
-        m_loadingMovie->start();
-        delete previous;
+        m_progressView->start();
         break;
-    }
     case 2:
         showResultPage(true, tr("Submitted Successfully!"),
                        tr("<p>Your feedback is highly appreciated. We'll handle it soon. <a href = \"rewrite\">"
@@ -268,16 +184,16 @@ void CFeedback::showResultPage(bool success, const QString &tips, const QString 
     m_ui.label_SubStatus->setProperty("success", success);
     m_ui.label_SubTips->setText(tips);
     m_ui.label_SubDescribe->setText(description);
-    announceResultPage();
+    m_access->announceResultPage(
+        {m_progressView->referenceLine(), m_keptReports->savedLine(), m_ui.label_SubDescribe});
 }
 
 void CFeedback::SlotSendSuccess()
 {
     applyDeliveryResult();
-    const QString reference = m_delivery ? ReportDelivery::referenceOf(m_delivery->messageId()) : QString();
-    m_referenceLine->setText(tr("Reference: %1").arg(reference));
-    m_referenceLine->setVisible(!reference.isEmpty());
-    settleOutbox(true);
+    m_progressView->showReference(m_delivery ? ReportDelivery::referenceOf(m_delivery->messageId()) : QString());
+    if (m_delivery)
+        m_keptReports->settle(*m_delivery, true);
     m_submitState = 2;
     updateResultView();
 }
@@ -285,7 +201,8 @@ void CFeedback::SlotSendSuccess()
 void CFeedback::SlotNetWorkFail()
 {
     applyDeliveryResult();
-    settleOutbox(false);
+    if (m_delivery)
+        m_keptReports->settle(*m_delivery, false);
     m_submitState = 3;
     updateResultView();
 }
@@ -293,7 +210,8 @@ void CFeedback::SlotNetWorkFail()
 void CFeedback::SlotOtherFail()
 {
     applyDeliveryResult();
-    settleOutbox(false);
+    if (m_delivery)
+        m_keptReports->settle(*m_delivery, false);
     m_submitState = 4;
     updateResultView();
 }
@@ -303,7 +221,7 @@ void CFeedback::SlotClickUrlLabel(QString link)
     m_screenshotWriter->discardAll();
     removePath(screenshotFolder());
     if (link == QLatin1String("try again")) {
-        holdKeptEntry();
+        m_keptReports->holdKeptEntry();
         clearPictureLists();
         takeAutoScreenshot();
         restoreForm();
@@ -319,8 +237,8 @@ void CFeedback::SlotClickUrlLabel(QString link)
 void CFeedback::openMailLink(const QString &address)
 {
     const QUrl url(QStringLiteral("mailto:%1").arg(address));
-    if (m_urlOpener)
-        m_urlOpener(url);
+    if (m_seams.urlOpener)
+        m_seams.urlOpener(url);
     else
         QDesktopServices::openUrl(url);
 }
@@ -387,36 +305,12 @@ void CFeedback::runDelivery()
     emit SignalThreadFinish();
 }
 
-// The steps of the worker routine, in the order ReportDelivery::run() takes
-// them; each hands over to the running delivery (none outside a submission).
-void CFeedback::fetchMailSettings()
-{
-    if (m_delivery)
-        m_delivery->fetchMailSettings();
-}
-
-void CFeedback::composeReportBody(MimeText &body)
-{
-    if (m_delivery)
-        m_delivery->composeReportBody(body);
-}
-
-bool CFeedback::packageAttachments()
-{
-    return m_delivery && m_delivery->packageAttachments();
-}
-
-int CFeedback::deliverReport(MimeText &body)
-{
-    return m_delivery ? m_delivery->deliverReport(body) : int(ReportDelivery::OtherFailure);
-}
-
-void CFeedback::writeFeedbackLog(int code, const QString &message)
-{
-    DeliveryLog::writeFeedbackLog(QCoreApplication::applicationDirPath(), code, message);
-}
-
 bool CFeedback::removePath(const QString &path)
 {
     return DeliveryLog::removePath(path);
+}
+
+int CFeedback::sendPending(QTextStream &out)
+{
+    return OutboxResender::runCommand(out);
 }

@@ -2,8 +2,6 @@
 // server, the mail to a local SMTP server (plain, STARTTLS, TLS), the error
 // log entries, the analytics events and the received mail read back with
 // Python's email package.
-#include "csendthread.h"
-#include "draftstore.h"
 #include "mimemessage.h"
 #include "mimetext.h"
 #include "outboxresender.h"
@@ -33,37 +31,26 @@ const QString Password = QStringLiteral("s3cret-Pässwort");
 const QString Recipient = QStringLiteral("support@example.test");
 const QString ProductId = QStringLiteral("1001");
 
-// Runs one delivery the way the window does: on a CSendThread.
-class Runner : public DeliveryRunner
-{
-public:
-    explicit Runner(ReportDelivery &delivery) : m_delivery(delivery) {}
-    void runDelivery() override { outcome = m_delivery.run(); }
-    int outcome = 0;
-
-private:
-    ReportDelivery &m_delivery;
-};
-
 // Once abortWhen (if given) answers true, the delivery is aborted from this
 // thread, once for each entry of aborts (keepReport), in that order.
 int runOnSendThread(ReportDelivery &delivery, const std::function<bool()> &abortWhen = {},
                     const QList<bool> &aborts = {false})
 {
-    Runner runner(delivery);
-    CSendThread thread(&runner);
-    thread.start();
+    // On a thread of its own, as the window runs it.
+    int outcome = 0;
+    const std::unique_ptr<QThread> thread(QThread::create([&] { outcome = delivery.run(); }));
+    thread->start();
     // Keep this thread's event loop turning for in-test servers.
     QDeadlineTimer deadline(90000);
-    while (!thread.isFinished() && !deadline.hasExpired()) {
+    while (!thread->isFinished() && !deadline.hasExpired()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         if (abortWhen && abortWhen()) {
             for (const bool keepReport : aborts)
                 delivery.abort(keepReport);
         }
     }
-    thread.wait();
-    return runner.outcome;
+    thread->wait();
+    return outcome;
 }
 
 // "code|message" per log line (the time stamp checked and cut off).
@@ -210,8 +197,6 @@ private slots:
     void fileNotReadWholeFailsTheMail();
     void hostileEntriesAreSkipped_data();
     void hostileEntriesAreSkipped();
-    void hostileDraftsAreRefused_data();
-    void hostileDraftsAreRefused();
     void serverSizeLimit_data();
     void serverSizeLimit();
     void referenceOfMessageId_data();
@@ -898,69 +883,6 @@ void TestReportDelivery::hostileEntriesAreSkipped()
     QCOMPARE(TestSupport::readFile(outside + QStringLiteral("/0")), outsideBefore);
     QCOMPARE(QDir(outside).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(),
              change == QLatin1String("link manifest") || change == QLatin1String("link entry") ? 2 : 1);
-}
-
-void TestReportDelivery::hostileDraftsAreRefused_data()
-{
-    QTest::addColumn<QByteArray>("json");
-    QTest::addColumn<QString>("change");
-    QTest::addColumn<bool>("loads");
-    QTest::addColumn<int>("screenshots");
-    const QByteArray shot = R"({"format": 1, "comment": "hi", "screenshots": ["a.png"]})";
-    QTest::newRow("whole") << shot << QString() << true << 1;
-    QTest::newRow("not JSON") << QByteArray("{\"format\": 1, \"comm") << QString() << false << 0;
-    QTest::newRow("comment of the wrong type") << QByteArray(R"({"format": 1, "comment": 5})") << QString() << false << 0;
-    QTest::newRow("screenshots not a list of texts")
-        << QByteArray(R"({"format": 1, "screenshots": [1]})") << QString() << false << 0;
-    QTest::newRow("supersedes outside the outbox")
-        << QByteArray(R"({"format": 1, "supersedes": "../x"})") << QString() << false << 0;
-    QTest::newRow("screenshot name with a slash")
-        << QByteArray(R"({"format": 1, "screenshots": ["../../etc/passwd"]})") << QString() << false << 0;
-    QTest::newRow("screenshot name ..") << QByteArray(R"({"format": 1, "screenshots": [".."]})") << QString() << false << 0;
-    QTest::newRow("screenshot name with a control character")
-        << QByteArray(R"({"format": 1, "screenshots": ["a.png"]})") << QString() << false << 0;
-    QTest::newRow("screenshot that is a link outside") << shot << QStringLiteral("link shot") << true << 0;
-    QTest::newRow("screenshot folder that is a link outside") << shot << QStringLiteral("link folder") << true << 0;
-    QTest::newRow("draft that is a folder") << QByteArray() << QStringLiteral("folder") << false << 0;
-    QTest::newRow("draft that is a link outside") << shot << QStringLiteral("link draft") << false << 0;
-}
-
-void TestReportDelivery::hostileDraftsAreRefused()
-{
-    QFETCH(QByteArray, json);
-    QFETCH(QString, change);
-    QFETCH(bool, loads);
-    QFETCH(int, screenshots);
-    if (change.startsWith(QLatin1String("link")) && !TestSupport::FollowedLinks)
-        QSKIP("QFile::link makes a shortcut here, which no read follows");
-    const QString folder = m_appDir + QStringLiteral("/drafts");
-    const QString key = DraftStore::key(QStringLiteral("C:/Tool.exe"), true);
-    const QString draft = folder + QLatin1Char('/') + key + QStringLiteral(".json");
-    const QString files = folder + QLatin1Char('/') + key + QStringLiteral("-files");
-    const QString outside = m_appDir + QStringLiteral("/outside");
-    QVERIFY(TestSupport::writeFile(outside + QStringLiteral("/a.png"), "picture"));
-    if (change == QLatin1String("folder"))
-        QVERIFY(QDir().mkpath(draft));
-    else if (change == QLatin1String("link draft"))
-        QVERIFY(TestSupport::writeFile(outside + QStringLiteral("/d.json"), json) && QDir().mkpath(folder)
-                && QFile::link(outside + QStringLiteral("/d.json"), draft));
-    else
-        QVERIFY(TestSupport::writeFile(draft, json));
-    if (change == QLatin1String("link folder"))
-        QVERIFY(QFile::link(outside, files));
-    else if (change == QLatin1String("link shot"))
-        QVERIFY(QDir().mkpath(files) && QFile::link(outside + QStringLiteral("/a.png"), files + QStringLiteral("/a.png")));
-    else
-        QVERIFY(TestSupport::writeFile(files + QStringLiteral("/a.png"), "picture"));
-
-    QString problem;
-    const std::optional<ReportDraft> loaded = DraftStore(folder).load(key, &problem);
-    QCOMPARE(bool(loaded), loads);
-    QCOMPARE(problem.isEmpty(), loads);
-    if (loaded)
-        QCOMPARE(loaded->screenshots.size(), screenshots);
-    DraftStore(folder).discard(key); // never what a link leads to
-    QVERIFY(QFile::exists(outside + QStringLiteral("/a.png")));
 }
 
 void TestReportDelivery::serverSizeLimit_data()

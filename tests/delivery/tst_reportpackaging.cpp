@@ -7,7 +7,6 @@
 #include "mimetext.h"
 #include "reportcomposer.h"
 #include "reportpackaging.h"
-#include "reportpreview.h"
 #include "testsupport.h"
 #include "zipstreamwriter.h"
 
@@ -15,27 +14,10 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-
-const char *const ListArchive =
-    "import hashlib, sys, zipfile\n"
-    "with zipfile.ZipFile(sys.argv[1]) as z:\n"
-    "    for i in z.infolist():\n"
-    "        print('%s %d %s' % (i.filename, i.file_size, hashlib.sha1(z.read(i)).hexdigest()))\n";
-
-// "name size sha1" per entry, in archive order; empty list when unreadable.
-QStringList archiveEntries(const QString &archive)
-{
-    QByteArray out;
-    if (TestSupport::runProgram(QStringLiteral("/usr/bin/python3"),
-                                {QStringLiteral("-c"), QString::fromLatin1(ListArchive), archive}, &out) != 0)
-        return {QStringLiteral("unreadable: ") + QString::fromUtf8(out)};
-    return QString::fromUtf8(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
 
 QString entryLine(const QString &name, const QByteArray &content)
 {
@@ -46,7 +28,7 @@ QString entryLine(const QString &name, const QByteArray &content)
 QStringList entryNames(const QString &archive)
 {
     QStringList names;
-    for (const QString &line : archiveEntries(archive))
+    for (const QString &line : TestSupport::zipEntries(archive))
         names.append(line.section(QLatin1Char(' '), 0, 0));
     return names;
 }
@@ -67,22 +49,12 @@ bool unzipTest(const QString &archive)
     return TestSupport::runProgram(QStringLiteral("unzip"), {QStringLiteral("-tq"), archive}) == 0;
 }
 
-QByteArray randomBytes(qint64 size, quint32 seed)
-{
-    QRandomGenerator random(seed);
-    QByteArray bytes(int(size), Qt::Uninitialized);
-    random.fillRange(reinterpret_cast<quint32 *>(bytes.data()), int(size / 4));
-    for (qint64 i = size / 4 * 4; i < size; ++i)
-        bytes[int(i)] = char(random.generate());
-    return bytes;
-}
-
 // Makes folder/blob.bin such that zipping the folder gives exactly
 // targetSize bytes. Random content does not compress, so the archive grows
 // with the file almost byte for byte; a few rounds settle the overhead.
 bool fillFolderForArchiveSize(const QString &folder, qint64 targetSize)
 {
-    const QByteArray pool = randomBytes(targetSize, 42);
+    const QByteArray pool = TestSupport::randomBytes(targetSize, 42);
     const QString probe = folder + QStringLiteral(".probe.zip");
     qint64 fileSize = targetSize - 200;
     for (int round = 0; round < 8; ++round) {
@@ -123,8 +95,6 @@ private slots:
     void sizeLimit();
     void limitComparison_data();
     void limitComparison();
-    void previewAgreesWithPackaging_data();
-    void previewAgreesWithPackaging();
     void maskLine_data();
     void maskLine();
     void maskStreamKeepsLineEndsAndLongLines();
@@ -147,7 +117,7 @@ void TestReportPackaging::init()
 void TestReportPackaging::zipFolderTakesDirectFilesOnly()
 {
     const QString folder = m_app + QStringLiteral("/parvane_db");
-    const QByteArray a = randomBytes(70000, 1);
+    const QByteArray a = TestSupport::randomBytes(70000, 1);
     const QByteArray b("second file, compressible compressible compressible");
     QVERIFY(TestSupport::writeFile(folder + QStringLiteral("/a.db"), a));
     QVERIFY(TestSupport::writeFile(folder + QStringLiteral("/b.txt"), b));
@@ -161,7 +131,7 @@ void TestReportPackaging::zipFolderTakesDirectFilesOnly()
     const QString archive = m_app + QStringLiteral("/parvane_db.zip");
     QVERIFY(ReportPackaging::zipFolder(archive, folder));
     QVERIFY(unzipTest(archive));
-    QStringList entries = archiveEntries(archive);
+    QStringList entries = TestSupport::zipEntries(archive);
     entries.sort();
     QStringList expected{entryLine(QStringLiteral("a.db"), a), entryLine(QStringLiteral("b.txt"), b),
                          entryLine(QStringLiteral("empty.db"), QByteArray())};
@@ -189,7 +159,7 @@ void TestReportPackaging::zipFilesKeepsOrderAndLeavesOutUnreadable()
     QVERIFY(ReportPackaging::zipFiles(archive, {m_app + QStringLiteral("/d1/z.log"),
                                                 m_app + QStringLiteral("/missing.log"), big.fileName(),
                                                 m_app + QStringLiteral("/d2/a.log")}));
-    QCOMPARE(archiveEntries(archive),
+    QCOMPARE(TestSupport::zipEntries(archive),
              (QStringList{entryLine(QStringLiteral("z.log"), "zzz"),
                           entryLine(QStringLiteral("a.log"), "a")}));
     QVERIFY(!ReportPackaging::zipFiles(m_app + QStringLiteral("/no/such/dir/out.zip"), {}));
@@ -206,7 +176,7 @@ void TestReportPackaging::entryRoundTrip_data()
     const QString stored = QStringLiteral("2001-02-03 04:05:06"); // two-second steps
     QTest::newRow("empty") << QStringLiteral("empty.db") << QByteArray("") << when << stored;
     QTest::newRow("small-text") << QStringLiteral("notes.txt") << QByteArray("one line\n") << when << stored;
-    QTest::newRow("incompressible-several-chunks") << QStringLiteral("random.bin") << randomBytes(600000, 3) << when << stored;
+    QTest::newRow("incompressible-several-chunks") << QStringLiteral("random.bin") << TestSupport::randomBytes(600000, 3) << when << stored;
     QTest::newRow("non-ascii-name") << QStringLiteral("Pr\u00fcfung \u65e5\u5fd7.log") << QByteArray("x") << when << stored;
     QTest::newRow("before-1980") << QStringLiteral("old.log") << QByteArray("x") << QDateTime(QDate(1975, 5, 5), QTime(5, 5))
                                  << QStringLiteral("1980-01-01 00:00:00");
@@ -243,7 +213,7 @@ void TestReportPackaging::entryRoundTrip()
         QVERIFY(ReportPackaging::zipFiles(m_app + QStringLiteral("/plain.zip"), {first, last}));
         QCOMPARE(TestSupport::readFile(archive), TestSupport::readFile(m_app + QStringLiteral("/plain.zip")));
     }
-    QCOMPARE(archiveEntries(archive), expected);
+    QCOMPARE(TestSupport::zipEntries(archive), expected);
 }
 
 void TestReportPackaging::entriesPastThe32BitEdgeAreLeftOut()
@@ -251,7 +221,7 @@ void TestReportPackaging::entriesPastThe32BitEdgeAreLeftOut()
     // The field maximum lowered to 5000 bytes stands in for 4 GiB.
     const QString a = m_app + QStringLiteral("/a.bin"), b = m_app + QStringLiteral("/b.bin");
     const QString zeros = m_app + QStringLiteral("/zeros.bin"), c = m_app + QStringLiteral("/c.txt");
-    QVERIFY(TestSupport::writeFile(a, randomBytes(3000, 5)) && TestSupport::writeFile(b, randomBytes(2100, 6)));
+    QVERIFY(TestSupport::writeFile(a, TestSupport::randomBytes(3000, 5)) && TestSupport::writeFile(b, TestSupport::randomBytes(2100, 6)));
     QVERIFY(TestSupport::writeFile(zeros, QByteArray(5001, '\0')) && TestSupport::writeFile(c, "c"));
     const QString archive = m_app + QStringLiteral("/edge.zip");
     ZipStreamWriter writer(archive);
@@ -287,7 +257,7 @@ void TestReportPackaging::packLogs()
     QFETCH(bool, withLogFolder);
     QFETCH(QStringList, attachments);
 
-    const QByteArray dump = randomBytes(5000, 7);
+    const QByteArray dump = TestSupport::randomBytes(5000, 7);
     if (withDump)
         QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/crashcore.dmp"), dump));
     const QString log = m_app + QStringLiteral("/Log");
@@ -314,7 +284,7 @@ void TestReportPackaging::packLogs()
     QCOMPARE(QFileInfo::exists(m_app + QStringLiteral("/crashcore.zip")), attachments.contains(QStringLiteral("/crashcore.zip")));
 
     if (attachments.contains(QStringLiteral("/crashcore.zip")))
-        QCOMPARE(archiveEntries(m_app + QStringLiteral("/crashcore.zip")), QStringList{entryLine(QStringLiteral("crashcore.dmp"), dump)});
+        QCOMPARE(TestSupport::zipEntries(m_app + QStringLiteral("/crashcore.zip")), QStringList{entryLine(QStringLiteral("crashcore.dmp"), dump)});
     if (withLogFolder) {
         // Smallest first; hidden files count, links and other suffixes do not.
         QCOMPARE(entryNames(log + QStringLiteral("/log.zip")),
@@ -347,7 +317,7 @@ void TestReportPackaging::fixedOrder()
                                  m_app + QStringLiteral("/ScreenPicture.zip"), m_app + QStringLiteral("/pics/b.jpg"),
                                  m_app + QStringLiteral("/pics/a.jpg")}));
     QCOMPARE(entryNames(m_app + QStringLiteral("/Log/log.zip")), QStringList{});
-    QVERIFY(unzipTest(m_app + QStringLiteral("/Log/log.zip")) || archiveEntries(m_app + QStringLiteral("/Log/log.zip")).isEmpty());
+    QVERIFY(unzipTest(m_app + QStringLiteral("/Log/log.zip")) || TestSupport::zipEntries(m_app + QStringLiteral("/Log/log.zip")).isEmpty());
     QCOMPARE(entryNames(m_app + QStringLiteral("/parvane_db.zip")), QStringList{QStringLiteral("main.db")});
     QCOMPARE(entryNames(m_app + QStringLiteral("/ScreenPicture.zip")), QStringList{QStringLiteral("feedback1.png")});
 
@@ -462,95 +432,6 @@ void TestReportPackaging::limitComparison()
     QFETCH(qint64, size);
     QFETCH(bool, exceeds);
     QCOMPARE(ReportPackaging::exceedsLimit(size), exceeds);
-}
-
-void TestReportPackaging::previewAgreesWithPackaging_data()
-{
-    QTest::addColumn<bool>("feedbackMode");
-    QTest::addColumn<bool>("logs");
-    QTest::addColumn<int>("database"); // 0: not ticked, 1: ticked, 2: ticked and far too large
-    QTest::addColumn<int>("screenshots");
-    QTest::addColumn<QStringList>("pictures");
-    QTest::addColumn<int>("attached"); // how many attachments go
-
-    const QStringList none;
-    const QStringList one{QStringLiteral("pictures/p.jpg")};
-    QTest::newRow("nothing ticked") << true << false << 0 << 0 << none << 0;
-    QTest::newRow("feedback: logs") << true << true << 0 << 0 << none << 1;
-    QTest::newRow("crash report: logs and dump") << false << true << 0 << 0 << none << 2;
-    QTest::newRow("database ticked") << true << false << 1 << 0 << none << 1;
-    QTest::newRow("database over the limit") << true << true << 2 << 1 << one << 1;
-    QTest::newRow("screenshot and picture") << true << false << 0 << 1 << one << 2;
-    QTest::newRow("picture only: the screenshot folder still goes") << true << false << 0 << 0 << one << 2;
-    QTest::newRow("missing picture") << true << false << 0 << 1 << QStringList{QStringLiteral("gone.jpg")} << 1;
-    QTest::newRow("crash report: everything") << false << true << 1 << 2 << one << 5;
-}
-
-// The preview (what the window shows) and the packaging (what is sent) read
-// one plan: the same archives in the same order with the same entries, and a
-// mail size estimate near the mail that is written.
-void TestReportPackaging::previewAgreesWithPackaging()
-{
-    QFETCH(bool, feedbackMode);
-    QFETCH(bool, logs);
-    QFETCH(int, database);
-    QFETCH(int, screenshots);
-    QFETCH(QStringList, pictures);
-    QFETCH(int, attached);
-
-    const QByteArray text = QByteArray("2024-01-01 12:00:00 INFO worker ok\n").repeated(20000);
-    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/Log/app.log"), text));
-    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/Log/old.log.1"), "rotated"));
-    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/Log/notes.txt"), "notes"));
-    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/crashcore.dmp"), randomBytes(50000, 3)));
-    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/parvane_db/main.db"),
-                                   randomBytes(database == 2 ? 16000000 : 300000, 4)));
-    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/parvane_db/text.db"), text));
-    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/ScreenPicture/shot.png"), randomBytes(40000, 5)));
-    QVERIFY(TestSupport::writeFile(m_app + QStringLiteral("/pictures/p.jpg"), randomBytes(30000, 6)));
-
-    ReportForm form;
-    form.comment = QStringLiteral("what went wrong");
-    form.attachLog = logs;
-    form.attachDatabase = database > 0;
-    form.screenshotCount = screenshots;
-    for (const QString &picture : pictures)
-        form.photoPaths << m_app + QLatin1Char('/') + picture;
-    ReportContext context;
-    context.appDir = m_app;
-    context.hostPath = m_app + QStringLiteral("/host.exe");
-    context.feedbackMode = feedbackMode;
-    ReportPreview preview = ReportPreview::make(form, context);
-    preview.estimate();
-
-    QStringList files;
-    QCOMPARE(ReportPackaging::packageAttachments(form, m_app, feedbackMode, files), database < 2);
-    QCOMPARE(files.size(), attached);
-    QCOMPARE(preview.databaseOverLimit() > 0, database == 2);
-    QStringList planned;
-    for (const ReportPlan::Archive &archive : qAsConst(preview.plan.archives)) {
-        if (!files.contains(archive.path))
-            break; // a refused archive ends the packaging
-        planned << archive.path;
-        QStringList names;
-        for (const ReportPlan::File &file : archive.files)
-            names << QFileInfo(file.path).fileName();
-        QCOMPARE(entryNames(archive.path), names);
-    }
-    if (database == 2)
-        return;
-    for (const ReportPlan::File &picture : qAsConst(preview.plan.pictures))
-        planned << picture.path;
-    QCOMPARE(files, planned);
-
-    MimeText body;
-    const auto message = ReportComposer::buildReportMessage(MailSettings(), context, &body, files);
-    body.setText(preview.body);
-    const QString mail = m_app + QStringLiteral("/mail.eml");
-    QVERIFY(ReportComposer::writeMailFile(*message, mail));
-    const qint64 written = QFileInfo(mail).size();
-    QVERIFY2(qAbs(preview.mailSize - written) <= qMax<qint64>(written / 10, 2048),
-             qPrintable(QStringLiteral("estimated %1, written %2").arg(preview.mailSize).arg(written)));
 }
 
 // Log lines as the host product writes them: plain lines with a time stamp,
@@ -693,7 +574,7 @@ void TestReportPackaging::maskedLogArchive()
     expected.found = {1, 2, 1};
     const QByteArray note = LogMasking::note(expected, 2);
     QVERIFY(!note.contains("hunter2") && !note.contains("bob") && note.contains("2 areas"));
-    QCOMPARE(archiveEntries(files.first()),
+    QCOMPARE(TestSupport::zipEntries(files.first()),
              (QStringList{entryLine(QStringLiteral("app.log"),
                                     "user <email>\npassword=<secret> and token: <secret>\nopened ~/doc.txt\n"),
                           entryLine(LogMasking::noteName(), note)}));
@@ -705,7 +586,7 @@ void TestReportPackaging::maskedLogArchive()
     form.maskLogs = false;
     files.clear();
     QVERIFY(ReportPackaging::packageAttachments(form, m_app, true, files));
-    QCOMPARE(archiveEntries(files.first()),
+    QCOMPARE(TestSupport::zipEntries(files.first()),
              (QStringList{entryLine(QStringLiteral("app.log"), log),
                           entryLine(LogMasking::noteName(), LogMasking::note({}, 2))}));
 }

@@ -3,6 +3,7 @@
 // while a delivery runs.
 
 #include "cfeedback.h"
+#include "keptreports.h"
 #include "creportdetails.h"
 #include "imgview.h"
 #include "pzstylebutton.h"
@@ -150,7 +151,7 @@ void TestFeedbackSubmit::makeWindow(bool feedbackMode, const QString &userEmail)
         return true;
     });
     m_window->setMessageBoxHook([](const QString &, const QString &) {});
-    m_window->setResendLauncher([](const MailSettings &) {});
+    m_window->keptReports().setResendLauncher([](const MailSettings &) {});
     // Keep failing deliveries short.
     m_window->setDeliveryHook([](ReportDelivery &delivery) {
         delivery.setSmtpTimeouts(5000, 5000, 10000);
@@ -492,7 +493,7 @@ void TestFeedbackSubmit::delivery()
     auto *savedLine = m_window->findChild<QLabel *>(QStringLiteral("label_SubSaved"));
     auto *reference = m_window->findChild<QLabel *>(QStringLiteral("label_SubReference"));
     QCOMPARE(reference->isHidden(), state != 2);
-    QCOMPARE(m_window->keptEntryId().isEmpty(), state == 2);
+    QCOMPARE(m_window->keptReports().keptEntryId().isEmpty(), state == 2);
     QCOMPARE(savedLine->isHidden(), state == 2);
     QString mail;
     if (state != 2) {
@@ -766,7 +767,7 @@ void TestFeedbackSubmit::retryReplacesKeptCopy()
     for (int attempt = 0; attempt < 2; ++attempt) {
         m_window->form().ButtonSubmit->click(); // nothing listens for SMTP here
         waitForWorker();
-        kept << m_window->keptEntryId();
+        kept << m_window->keptReports().keptEntryId();
         emit m_window->form().label_SubDescribe->linkActivated(QStringLiteral("try again"));
     }
     QVERIFY(!kept.contains(QString()) && kept.first() != kept.last());
@@ -790,7 +791,7 @@ void TestFeedbackSubmit::retryWaitsForTheOtherSend()
     m_window->setLaunchInfo(QString(), QStringLiteral("start@example.net"), QString());
     m_window->form().ButtonSubmit->click(); // nothing listens for SMTP here
     waitForWorker();
-    const QString kept = m_window->keptEntryId();
+    const QString kept = m_window->keptReports().keptEntryId();
     QVERIFY(!kept.isEmpty());
     const QString messageId = Outbox().entries().first().report.messageId;
 

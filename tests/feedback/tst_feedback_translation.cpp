@@ -2,6 +2,7 @@
 // the window by keyboard and through the accessibility interface.
 
 #include "cfeedback.h"
+#include "previewpanel.h"
 #include "cpictureeditor.h"
 #include "creportdetails.h"
 #include "hostinfo.h"
@@ -365,7 +366,7 @@ void TestFeedbackTranslation::shippedLanguage()
     QVERIFY(fits(&editor, "picture editor"));
     editor.close();
 
-    window.showReportDetails();
+    window.previewPanel().showDetails();
     auto *details = window.findChild<CReportDetails *>();
     QVERIFY(details);
     QVERIFY(QTest::qWaitForWindowExposed(details));

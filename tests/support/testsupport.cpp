@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QTcpServer>
 
 #ifdef Q_OS_WIN
@@ -308,6 +309,30 @@ QString readTextFile(const QString &path)
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return {};
     return QString::fromUtf8(file.readAll());
+}
+
+QByteArray randomBytes(qint64 size, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    QByteArray bytes(int(size), Qt::Uninitialized);
+    random.fillRange(reinterpret_cast<quint32 *>(bytes.data()), int(size / 4));
+    for (qint64 i = size / 4 * 4; i < size; ++i)
+        bytes[int(i)] = char(random.generate());
+    return bytes;
+}
+
+QStringList zipEntries(const QString &archive)
+{
+    static const char *const list =
+        "import hashlib, sys, zipfile\n"
+        "with zipfile.ZipFile(sys.argv[1]) as z:\n"
+        "    for i in z.infolist():\n"
+        "        print('%s %d %s' % (i.filename, i.file_size, hashlib.sha1(z.read(i)).hexdigest()))\n";
+    QByteArray out;
+    if (runProgram(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QString::fromLatin1(list), archive}, &out)
+        != 0)
+        return {QStringLiteral("unreadable: ") + QString::fromUtf8(out)};
+    return QString::fromUtf8(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 int runProgram(const QString &program, const QStringList &arguments, QByteArray *output, int timeoutMs)

@@ -74,6 +74,11 @@ bool underWine();
 
 // A file the program writes in text mode (CR LF on Windows), with LF line ends.
 QString readTextFile(const QString &path);
+// Bytes that do not compress, the same for the same seed.
+QByteArray randomBytes(qint64 size, quint32 seed);
+// "name size sha1" per entry of a zip archive, in archive order, as Python's
+// zipfile (an independent reader) sees them; "unreadable: ..." when it cannot.
+QStringList zipEntries(const QString &archive);
 
 // Runs a program to completion and returns its exit code (-1 when it did not
 // start or finish within timeoutMs); stdout and stderr are merged into *output.

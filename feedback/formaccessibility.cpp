@@ -1,19 +1,15 @@
-// Use by keyboard and with a screen reader: the tab order, links that answer
-// to the keyboard, Ctrl+Enter, accessible names, and announcements of what
-// appears on its own (the address error, the result page).
-
-#include "cfeedback.h"
+#include "formaccessibility.h"
 
 #include "imgview.h"
 #include "pzstylebutton.h"
 #include "pzstylewidgettitle.h"
+#include "ui_cfeedback.h"
 
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,7 +37,14 @@ QString plainText(const QString &html)
 
 } // namespace
 
-void CFeedback::setUpKeyboardAndAccessibility()
+FormAccessibility::FormAccessibility(Ui_CFeedback &ui, const Links &links, std::function<void(bool)> focusNext,
+                                     std::function<QString(QListWidgetItem *)> pictureName, QWidget *window)
+    : QObject(window)
+    , m_ui(ui)
+    , m_links(links)
+    , m_description(ui.label_SubDescribe)
+    , m_focusNext(std::move(focusNext))
+    , m_pictureName(std::move(pictureName))
 {
     // Links follow Tab, Enter and Space; a click keeps the focus where it was.
     for (QLabel *link : linkLabels()) {
@@ -54,9 +57,9 @@ void CFeedback::setUpKeyboardAndAccessibility()
     // From anywhere in the form, also from inside the comment, where Enter
     // is a line break.
     for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto *shortcut = new QShortcut(QKeySequence(int(Qt::CTRL) | key), this);
-        connect(shortcut, &QShortcut::activated, this, [this] {
-            if (m_ui.widget_Submit->isVisibleTo(this) && m_ui.ButtonSubmit->isEnabled())
+        auto *shortcut = new QShortcut(QKeySequence(int(Qt::CTRL) | key), window);
+        connect(shortcut, &QShortcut::activated, this, [this, window] {
+            if (m_ui.widget_Submit->isVisibleTo(window) && m_ui.ButtonSubmit->isEnabled())
                 m_ui.ButtonSubmit->click();
         });
     }
@@ -66,34 +69,33 @@ void CFeedback::setUpKeyboardAndAccessibility()
     m_ui.lineedit_EmailText->setAccessibleDescription(m_ui.lineedit_EmailText->placeholderText());
     m_ui.plainTextEdit_Content->setAccessibleName(captionName(m_ui.LabelContentTitle->text()));
     m_ui.plainTextEdit_Content->setAccessibleDescription(m_ui.plainTextEdit_Content->placeholderText());
-    m_ui.comboBox->setAccessibleName(captionName(tr("iOS Version:")));
-    m_ui.comboBox_Android->setAccessibleName(captionName(tr("Android Version:")));
+    m_ui.comboBox->setAccessibleName(captionName(QCoreApplication::translate("CFeedback", "iOS Version:")));
+    m_ui.comboBox_Android->setAccessibleName(captionName(QCoreApplication::translate("CFeedback", "Android Version:")));
     m_ui.lineEdit_Brand->setAccessibleName(m_ui.lineEdit_Brand->placeholderText());
     m_ui.lineEdit_Model->setAccessibleName(m_ui.lineEdit_Model->placeholderText());
     m_ui.captureButton->setAccessibleName(captionName(m_ui.label_Screen->text()));
-    m_ui.captureButton->setAccessibleDescription(tr("Hides this window while you select a part of the screen."));
+    m_ui.captureButton->setAccessibleDescription(QCoreApplication::translate("CFeedback", "Hides this window while you select a part of the screen."));
     m_ui.listWidget_Screen->setAccessibleName(captionName(m_ui.label_Screen->text()));
     m_ui.addImage->setAccessibleName(captionName(m_ui.label_addPicture->text()));
     m_ui.listWidget_Photo->setAccessibleName(captionName(m_ui.label_addPicture->text()));
     m_ui.CheckBoxAttachLog->setAccessibleName(m_ui.label_AddLogFiles->text().trimmed());
     m_ui.CheckBoxAttachDB->setAccessibleName(m_ui.label_AddDbFiles->text().trimmed());
     m_ui.CheckBoxAttachDB->setAccessibleDescription(m_ui.label_Note->text());
-    m_cancelLink->setAccessibleName(tr("Cancel"));
     updateTabOrder();
 }
 
-QList<QLabel *> CFeedback::linkLabels() const
+QList<QLabel *> FormAccessibility::linkLabels() const
 {
-    return {m_draftNote, m_detailsLink, m_cancelLink, m_savedLine, m_ui.label_SubDescribe};
+    return {m_links.draftNote, m_links.detailsLink, m_links.cancelLink, m_links.savedLine, m_description};
 }
 
 // Reading order: the address row, the comment, the version rows, the picture
 // buttons and tiles, the check boxes, the links beside Submit and Submit, the
 // lines of the loading and result views, and last the window's close button.
 // Hidden and disabled controls are passed over by Tab itself.
-void CFeedback::updateTabOrder()
+void FormAccessibility::updateTabOrder()
 {
-    QList<QWidget *> chain{m_ui.lineedit_EmailText, m_draftNote,        m_ui.plainTextEdit_Content,
+    QList<QWidget *> chain{m_ui.lineedit_EmailText, m_links.draftNote,  m_ui.plainTextEdit_Content,
                            m_ui.comboBox,           m_ui.lineEdit_Brand, m_ui.lineEdit_Model,
                            m_ui.comboBox_Android,   m_ui.captureButton,  m_ui.addImage};
     for (QListWidget *list : {m_ui.listWidget_Screen, m_ui.listWidget_Photo}) {
@@ -102,14 +104,14 @@ void CFeedback::updateTabOrder()
                 chain << tile->closeButton();
         }
     }
-    chain << m_ui.CheckBoxAttachLog << m_ui.CheckBoxAttachDB << m_detailsLink << m_ui.ButtonSubmit << m_cancelLink
-          << m_savedLine << m_ui.label_SubDescribe << m_ui.widget_guide->closeButton();
+    chain << m_ui.CheckBoxAttachLog << m_ui.CheckBoxAttachDB << m_links.detailsLink << m_ui.ButtonSubmit
+          << m_links.cancelLink << m_links.savedLine << m_ui.label_SubDescribe << m_ui.widget_guide->closeButton();
     for (int i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
 }
 
 // A tile reads as what it shows: "Screenshot 2", or the picture's file name.
-void CFeedback::nameTiles(QListWidget *list)
+void FormAccessibility::nameTiles(QListWidget *list)
 {
     const bool screenshots = list == m_ui.listWidget_Screen;
     for (int row = 0; row < list->count(); ++row) {
@@ -118,14 +120,14 @@ void CFeedback::nameTiles(QListWidget *list)
         if (!tile)
             continue;
         const QString name =
-            screenshots ? tr("Screenshot %1").arg(row + 1) : QFileInfo(m_photoPaths.value(item)).fileName();
+            screenshots ? QCoreApplication::translate("CFeedback", "Screenshot %1").arg(row + 1) : m_pictureName(item);
         tile->setAccessibleName(name);
-        tile->closeButton()->setAccessibleName(tr("Remove %1").arg(name));
+        tile->closeButton()->setAccessibleName(QCoreApplication::translate("CFeedback", "Remove %1").arg(name));
     }
     updateTabOrder();
 }
 
-bool CFeedback::linkLabelEvent(QObject *watched, QEvent *event)
+bool FormAccessibility::eventFilter(QObject *watched, QEvent *event)
 {
     auto *label = qobject_cast<QLabel *>(watched);
     if (!label || !linkLabels().contains(label))
@@ -151,7 +153,7 @@ bool CFeedback::linkLabelEvent(QObject *watched, QEvent *event)
         const QString focusedLink = label->selectedText();
         static_cast<QObject *>(label)->event(event);
         if (label->hasFocus() && label->selectedText() == focusedLink)
-            focusNextPrevChild(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+            m_focusNext(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
         return true;
     }
     if (key->key() != Qt::Key_Space || key->modifiers() != Qt::NoModifier)
@@ -162,32 +164,16 @@ bool CFeedback::linkLabelEvent(QObject *watched, QEvent *event)
     return true;
 }
 
-void CFeedback::announce(QWidget *widget)
+void FormAccessibility::announce(QWidget *widget)
 {
     QAccessibleEvent event(widget, QAccessible::Alert);
     QAccessible::updateAccessibility(&event);
 }
 
-void CFeedback::showAddressError()
-{
-    showDraftNote(false); // the error takes its place
-    m_ui.label_EmailWrong->show();
-    m_ui.lineedit_EmailText->setAccessibleDescription(m_ui.label_EmailWrong->text());
-    announce(m_ui.label_EmailWrong);
-}
-
-void CFeedback::hideAddressError()
-{
-    m_ui.label_EmailWrong->hide();
-    m_ui.lineedit_EmailText->setAccessibleDescription(m_ui.lineedit_EmailText->placeholderText());
-}
-
-// The result band reads as one message: the state line, then what the
-// lines above it and the description say.
-void CFeedback::announceResultPage()
+void FormAccessibility::announceResultPage(const QList<QLabel *> &lines)
 {
     QStringList description;
-    for (QLabel *line : {m_referenceLine, m_savedLine, m_ui.label_SubDescribe}) {
+    for (QLabel *line : lines) {
         if (!line->isHidden())
             description << plainText(line->text());
     }

@@ -1,0 +1,148 @@
+// The form as values: the snapshot a delivery and the preview are given,
+// and the draft a closed window keeps, read from the form and filled back.
+
+#include "cfeedback.h"
+
+#include "keptreports.h"
+#include "previewpanel.h"
+#include "screenshotwriter.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+ReportForm CFeedback::reportForm() const
+{
+    ReportForm form;
+    form.customerEmail = m_ui.lineedit_EmailText->text().trimmed();
+    form.comment = m_ui.plainTextEdit_Content->toPlainText();
+    // The first row of a version list is its caption, not a choice; in a
+    // translation it no longer says "version", which is how the report
+    // tells it from a choice.
+    form.iosVersion = m_ui.comboBox->currentIndex() > 0 ? m_ui.comboBox->currentText() : QString();
+    form.androidVersion =
+        m_ui.comboBox_Android->currentIndex() > 0 ? m_ui.comboBox_Android->currentText() : QString();
+    form.windowsVersion = m_ui.WindowVersion->text();
+    form.iTunesVersion = m_ui.iTunesVersion->text();
+    form.phoneBrand = m_ui.lineEdit_Brand->text();
+    form.phoneModel = m_ui.lineEdit_Model->text();
+    form.attachLog = m_ui.CheckBoxAttachLog->isChecked();
+    form.attachDatabase = m_ui.CheckBoxAttachDB->isChecked();
+    form.screenshotCount = m_ui.listWidget_Screen->count();
+    for (int row = 0; row < m_ui.listWidget_Photo->count(); ++row)
+        form.photoPaths << m_photoPaths.value(m_ui.listWidget_Photo->item(row));
+    form.maskLogs = m_previewPanel->maskLogs();
+    for (const QString &path : m_screenPaths.values() + form.photoPaths)
+        form.hiddenAreas += m_pictureEdits.hiddenAreas(path);
+    return form;
+}
+
+ReportContext CFeedback::reportContext() const
+{
+    ReportContext context;
+    context.appDir = QCoreApplication::applicationDirPath();
+    context.productName = m_productName;
+    context.userEmail = m_userEmail;
+    context.hostPath = m_hostPath;
+    context.productId = m_productId;
+    context.mailSubject = m_mailSubject;
+    context.recipientName = m_recipientName;
+    context.showVersion = m_showVersion;
+    context.systemIsIos = m_systemIsIos;
+    context.feedbackMode = m_feedbackMode;
+    return context;
+}
+
+MailSettings CFeedback::mailSettings() const
+{
+    MailSettings settings;
+    settings.senderAccount = m_senderAccount;
+    settings.senderPassword = m_senderPassword;
+    settings.smtpHost = m_smtpHost;
+    settings.smtpPort = m_smtpPort;
+    settings.connectType = m_connectType;
+    settings.recipientAddress = m_recipientAddress;
+    return settings;
+}
+
+// Something typed or chosen that is neither sent nor kept in the outbox.
+bool CFeedback::saveDraft()
+{
+    const bool entered = !m_ui.plainTextEdit_Content->toPlainText().trimmed().isEmpty()
+                         || m_ui.listWidget_Photo->count() > 0 || m_ui.listWidget_Screen->count() > 1;
+    if (!entered || !m_keptReports->draftWanted(m_submitState, !m_ui.widget_SubView->isHidden(), reportForm()))
+        return false;
+    // The draft keeps copies of the screenshot files: one still being
+    // written is waited for.
+    m_screenshotWriter->waitForPending();
+    const ReportForm form = reportForm();
+    ReportDraft draft;
+    draft.comment = form.comment;
+    draft.email = m_ui.lineedit_EmailText->text();
+    draft.iosVersion = form.iosVersion;
+    draft.androidVersion = form.androidVersion;
+    draft.phoneBrand = form.phoneBrand;
+    draft.phoneModel = form.phoneModel;
+    for (int row = 0; row < m_ui.listWidget_Screen->count(); ++row)
+        draft.screenshots << m_screenPaths.value(m_screenItems.key(m_ui.listWidget_Screen->item(row)));
+    draft.pictures = form.photoPaths;
+    return m_keptReports->saveDraft(draft);
+}
+
+void CFeedback::restoreDraft()
+{
+    const std::optional<ReportDraft> draft = m_keptReports->restoreDraft();
+    if (!draft)
+        return;
+    m_ui.plainTextEdit_Content->setPlainText(draft->comment);
+    m_ui.lineedit_EmailText->setText(draft->email);
+    m_ui.comboBox->setCurrentText(draft->iosVersion);
+    m_ui.comboBox_Android->setCurrentText(draft->androidVersion);
+    m_ui.lineEdit_Brand->setText(draft->phoneBrand);
+    m_ui.lineEdit_Model->setText(draft->phoneModel);
+    if (!draft->screenshots.isEmpty()) {
+        // The draft's screenshots take the place of this start's, whose
+        // file may not be written yet.
+        m_screenshotWriter->discardAll();
+        clearPictureLists();
+        removePath(screenshotFolder());
+        QDir().mkpath(screenshotFolder());
+        int n = 0;
+        for (const QString &path : draft->screenshots) {
+            const QString copy = screenshotFolder() + QStringLiteral("/feedback%1-%2.%3")
+                                                          .arg(QDateTime::currentDateTime().toString(
+                                                                   QStringLiteral("yyMMddhhmmss")))
+                                                          .arg(++n)
+                                                          .arg(QFileInfo(path).suffix());
+            if (QFile::copy(path, copy))
+                addScreenshot(copy);
+        }
+    }
+    for (const QString &path : draft->pictures) {
+        if (QFileInfo(path).isFile())
+            addPicture(path);
+    }
+    m_keptReports->showDraftNote(true);
+}
+
+void CFeedback::discardDraft()
+{
+    m_keptReports->discardDraft();
+    m_ui.plainTextEdit_Content->clear();
+    m_ui.lineedit_EmailText->setText(m_userEmail);
+    m_ui.lineEdit_Brand->clear();
+    m_ui.lineEdit_Model->clear();
+    m_ui.comboBox->setCurrentIndex(0);
+    m_ui.comboBox_Android->setCurrentIndex(0);
+    clearPictureLists();
+    removePath(screenshotFolder());
+    takeAutoScreenshot();
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+
+#include <memory>
+
+class QTemporaryDir;
+
+// What the user hid in the listed pictures: the areas blacked out per file,
+// and the edited copies of the user's own pictures. A screenshot is
+// rewritten in place; a picture of the user's is never changed, its edit
+// goes to a copy (a PNG, which keeps the black exact and drops what the
+// original's metadata said), removed with the window.
+class PictureEdits
+{
+public:
+    PictureEdits();
+    ~PictureEdits();
+
+    // The file the editor writes the edit of path to.
+    QString targetFor(const QString &path, bool screenshot);
+    // The edit of path, with areas more hidden, is now the file edited.
+    void edited(const QString &path, const QString &edited, int areas);
+    int hiddenAreas(const QString &path) const { return m_hiddenAreas.value(path); }
+    void forget(const QString &path) { m_hiddenAreas.remove(path); }
+    void clear() { m_hiddenAreas.clear(); }
+
+private:
+    QMap<QString, int> m_hiddenAreas;
+    std::unique_ptr<QTemporaryDir> m_copies;
+};
