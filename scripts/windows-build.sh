@@ -56,12 +56,17 @@ source_dir() {
     upstream=${upstream%-*}
     local dir=$CACHE/src/$package-$upstream
     if [ ! -d "$dir" ] || [ ! -f "$CACHE/src/${package}_$version.dsc" ]; then
-        if ! apt-cache showsrc "$package" 2>/dev/null | grep -qx "Version: $version"; then
-            . /etc/os-release
-            echo "adding Debian's source archive to apt" >&2
-            printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: %s %s-updates\nComponents: main\n\nTypes: deb-src\nURIs: http://deb.debian.org/debian-security\nSuites: %s-security\nComponents: main\n' \
-                "$VERSION_CODENAME" "$VERSION_CODENAME" "$VERSION_CODENAME" |
-                $SUDO tee /etc/apt/sources.list.d/feedback-debian-src.sources >/dev/null
+        # grep reads all of the listing: with -q it would stop early, and
+        # under pipefail apt-cache's broken pipe would read as "not there".
+        if ! apt-cache showsrc "$package" 2>/dev/null | grep -x "Version: $version" >/dev/null; then
+            # A second entry for the same archive makes apt refuse every list.
+            if ! grep -rqsE '^(Types:.*deb-src|deb-src )' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+                . /etc/os-release
+                echo "adding Debian's source archive to apt" >&2
+                printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: %s %s-updates\nComponents: main\n\nTypes: deb-src\nURIs: http://deb.debian.org/debian-security\nSuites: %s-security\nComponents: main\n' \
+                    "$VERSION_CODENAME" "$VERSION_CODENAME" "$VERSION_CODENAME" |
+                    $SUDO tee /etc/apt/sources.list.d/feedback-debian-src.sources >/dev/null
+            fi
             $SUDO apt-get update -qq
         fi
         mkdir -p "$CACHE/src"
