@@ -22,6 +22,7 @@
 
 class FormAccessibility;
 class KeptReports;
+class MimeText;
 class PreviewPanel;
 class ProgressView;
 class QCloseEvent;
@@ -115,6 +116,14 @@ public:
 
     // The worker routine, run on the send thread.
     void runDelivery() override;
+    // The steps of a delivery, in the order runDelivery takes them through
+    // the delivery it runs; each acts on the delivery of the current
+    // submission (none before the first Submit).
+    void fetchMailSettings();
+    void composeReportBody(MimeText &body);
+    bool packageAttachments();
+    int deliverReport(MimeText &body);
+    static void writeFeedbackLog(int code, const QString &message);
     static bool removePath(const QString &path);
     // "--send-pending": sends what waits in the outbox, a line per report on out.
     static int sendPending(QTextStream &out);

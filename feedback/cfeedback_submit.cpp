@@ -305,6 +305,33 @@ void CFeedback::runDelivery()
     emit SignalThreadFinish();
 }
 
+void CFeedback::fetchMailSettings()
+{
+    if (m_delivery)
+        m_delivery->fetchMailSettings();
+}
+
+void CFeedback::composeReportBody(MimeText &body)
+{
+    if (m_delivery)
+        m_delivery->composeReportBody(body);
+}
+
+bool CFeedback::packageAttachments()
+{
+    return m_delivery && m_delivery->packageAttachments();
+}
+
+int CFeedback::deliverReport(MimeText &body)
+{
+    return m_delivery ? m_delivery->deliverReport(body) : int(ReportDelivery::OtherFailure);
+}
+
+void CFeedback::writeFeedbackLog(int code, const QString &message)
+{
+    DeliveryLog::writeFeedbackLog(QCoreApplication::applicationDirPath(), code, message);
+}
+
 bool CFeedback::removePath(const QString &path)
 {
     return DeliveryLog::removePath(path);
