@@ -20,14 +20,13 @@
 #include <memory>
 #include <vector>
 
+class FirstPaintSteps;
 class FormAccessibility;
 class KeptReports;
 class MimeText;
 class PreviewPanel;
 class ProgressView;
 class QCloseEvent;
-class QComboBox;
-class QJsonValue;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -209,18 +208,13 @@ private:
     void applyModeTexts();
     void applyTexts();
     void applyLayoutSwitches();
-    void fillVersionList(QComboBox *list, const QString &caption, const QJsonValue &choices);
     void connectSignals();
     void addUnits();
     void requestVersionLists();
-    void finishStartUp();
     void setMailIdentity();
     bool addTile(QListWidget *list, const QString &path, PictureThumbnail::FormatFrom format, bool screenshot);
     void listTile(QListWidget *list, const QString &path, const QPixmap &thumbnail, bool screenshot);
     void screenshotSaved(const QString &path, bool saved);
-    // The primary screen as the display server reads it through shared
-    // memory; null where the platform is not X11.
-    static std::unique_ptr<HostPlatform::DesktopGrab> startDesktopGrab();
     void removeScreenshot(QPushButton *closeButton);
     void removePicture(QPushButton *closeButton);
     void pictureEdited(const QString &path, const QString &edited, int areas);
@@ -228,8 +222,6 @@ private:
     void showAddressError();
     void hideAddressError();
     QList<QWidget *> formInputs() const;
-    QLabel *addResultBandLine(const QString &objectName);
-    void showResultPage(bool success, const QString &tips, const QString &description);
     void showDeliveryStep(ReportDelivery::Step step, qint64 sent, qint64 total);
     void restoreAfterCancel();
     void openMailLink(const QString &address);
@@ -283,7 +275,7 @@ private:
     // Screenshots are encoded and written while the window is already up.
     ScreenshotWriter *m_screenshotWriter = nullptr;
     // Set-up that nothing on screen waits for; run after the first paint.
-    std::vector<std::function<void()>> m_startUpSteps;
+    FirstPaintSteps *m_firstPaint = nullptr;
 
     // The units, children of the window.
     KeptReports *m_keptReports = nullptr;

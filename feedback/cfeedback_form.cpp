@@ -3,6 +3,7 @@
 
 #include "cfeedback.h"
 
+#include "formsetup.h"
 #include "keptreports.h"
 #include "previewpanel.h"
 #include "screenshotwriter.h"
@@ -21,22 +22,7 @@
 
 ReportForm CFeedback::reportForm() const
 {
-    ReportForm form;
-    form.customerEmail = m_ui.lineedit_EmailText->text().trimmed();
-    form.comment = m_ui.plainTextEdit_Content->toPlainText();
-    // The first row of a version list is its caption, not a choice; in a
-    // translation it no longer says "version", which is how the report
-    // tells it from a choice.
-    form.iosVersion = m_ui.comboBox->currentIndex() > 0 ? m_ui.comboBox->currentText() : QString();
-    form.androidVersion =
-        m_ui.comboBox_Android->currentIndex() > 0 ? m_ui.comboBox_Android->currentText() : QString();
-    form.windowsVersion = m_ui.WindowVersion->text();
-    form.iTunesVersion = m_ui.iTunesVersion->text();
-    form.phoneBrand = m_ui.lineEdit_Brand->text();
-    form.phoneModel = m_ui.lineEdit_Model->text();
-    form.attachLog = m_ui.CheckBoxAttachLog->isChecked();
-    form.attachDatabase = m_ui.CheckBoxAttachDB->isChecked();
-    form.screenshotCount = m_ui.listWidget_Screen->count();
+    ReportForm form = FormSetUp::readFields(m_ui);
     for (int row = 0; row < m_ui.listWidget_Photo->count(); ++row)
         form.photoPaths << m_photoPaths.value(m_ui.listWidget_Photo->item(row));
     form.maskLogs = m_previewPanel->maskLogs();
@@ -83,17 +69,10 @@ bool CFeedback::saveDraft()
     // The draft keeps copies of the screenshot files: one still being
     // written is waited for.
     m_screenshotWriter->waitForPending();
-    const ReportForm form = reportForm();
-    ReportDraft draft;
-    draft.comment = form.comment;
-    draft.email = m_ui.lineedit_EmailText->text();
-    draft.iosVersion = form.iosVersion;
-    draft.androidVersion = form.androidVersion;
-    draft.phoneBrand = form.phoneBrand;
-    draft.phoneModel = form.phoneModel;
+    ReportDraft draft = FormSetUp::draftFields(m_ui);
     for (int row = 0; row < m_ui.listWidget_Screen->count(); ++row)
         draft.screenshots << m_screenPaths.value(m_screenItems.key(m_ui.listWidget_Screen->item(row)));
-    draft.pictures = form.photoPaths;
+    draft.pictures = reportForm().photoPaths;
     return m_keptReports->saveDraft(draft);
 }
 
@@ -102,12 +81,7 @@ void CFeedback::restoreDraft()
     const std::optional<ReportDraft> draft = m_keptReports->restoreDraft();
     if (!draft)
         return;
-    m_ui.plainTextEdit_Content->setPlainText(draft->comment);
-    m_ui.lineedit_EmailText->setText(draft->email);
-    m_ui.comboBox->setCurrentText(draft->iosVersion);
-    m_ui.comboBox_Android->setCurrentText(draft->androidVersion);
-    m_ui.lineEdit_Brand->setText(draft->phoneBrand);
-    m_ui.lineEdit_Model->setText(draft->phoneModel);
+    FormSetUp::fillFields(m_ui, *draft);
     if (!draft->screenshots.isEmpty()) {
         // The draft's screenshots take the place of this start's, whose
         // file may not be written yet.
@@ -136,12 +110,7 @@ void CFeedback::restoreDraft()
 void CFeedback::discardDraft()
 {
     m_keptReports->discardDraft();
-    m_ui.plainTextEdit_Content->clear();
-    m_ui.lineedit_EmailText->setText(m_userEmail);
-    m_ui.lineEdit_Brand->clear();
-    m_ui.lineEdit_Model->clear();
-    m_ui.comboBox->setCurrentIndex(0);
-    m_ui.comboBox_Android->setCurrentIndex(0);
+    FormSetUp::clearFields(m_ui, m_userEmail);
     clearPictureLists();
     removePath(screenshotFolder());
     takeAutoScreenshot();

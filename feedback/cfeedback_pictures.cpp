@@ -180,7 +180,7 @@ void CFeedback::takeAutoScreenshot()
     if (!screen)
         return;
     // Asked for while the window was built (at start-up), or now.
-    const auto desktop = m_desktopGrab ? std::move(m_desktopGrab) : startDesktopGrab();
+    const auto desktop = m_desktopGrab ? std::move(m_desktopGrab) : HostPlatform::DesktopGrab::ofPrimaryScreen();
     QImage grab = desktop ? desktop->take() : QImage();
     if (grab.isNull()) {
         const QRect geometry = screen->geometry();
@@ -200,21 +200,6 @@ void CFeedback::takeAutoScreenshot()
     // for the file, and a save that fails takes its tile away again.
     listTile(m_ui.listWidget_Screen, path, PictureThumbnail::fromImage(grab), true);
     m_screenshotWriter->save(grab, path);
-}
-
-std::unique_ptr<HostPlatform::DesktopGrab> CFeedback::startDesktopGrab()
-{
-    // Qt's grab is several copies of the screen through the socket and in
-    // memory; this one is the X server writing once into shared memory, or
-    // on Windows one copy of the desktop into a DIB section. Same part of
-    // the desktop: from its origin, the primary screen's size in physical
-    // pixels. Other platforms take Qt's grab.
-    QScreen *screen = QGuiApplication::primaryScreen();
-    const QString platform = QGuiApplication::platformName();
-    if (!screen || (platform != QLatin1String("xcb") && platform != QLatin1String("windows")))
-        return nullptr;
-    const QSizeF size = QSizeF(screen->geometry().size()) * screen->devicePixelRatio();
-    return std::make_unique<HostPlatform::DesktopGrab>(QRect(QPoint(0, 0), size.toSize()));
 }
 
 void CFeedback::screenshotSaved(const QString &path, bool saved)

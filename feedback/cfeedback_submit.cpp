@@ -4,28 +4,25 @@
 
 #include "deliverylog.h"
 #include "deployment.h"
+#include "firstpaintsteps.h"
 #include "formaccessibility.h"
 #include "keptreports.h"
 #include "outboxresender.h"
 #include "previewpanel.h"
 #include "progressview.h"
 #include "pzstylebutton.h"
+#include "resultpage.h"
 #include "screenshotwriter.h"
-#include "windowlines.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QFrame>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStyle>
-#include <QVBoxLayout>
 
 void CFeedback::SlotSendEmail()
 {
@@ -43,7 +40,7 @@ void CFeedback::SlotSendEmail()
     // The report takes every screenshot file: one still being written is
     // waited for (a save that fails takes its tile away before the form is
     // read), and the set-up that waited for the first paint is done now.
-    finishStartUp();
+    m_firstPaint->runNow();
     m_screenshotWriter->waitForPending();
 
     m_progressView->remember(formInputs());
@@ -95,20 +92,6 @@ void CFeedback::restoreForm()
         input->setEnabled(true);
 }
 
-// A hidden line in the free band above the result, lined up with the form.
-QLabel *CFeedback::addResultBandLine(const QString &objectName)
-{
-    auto *line = new QLabel(m_ui.widget_mian);
-    line->setObjectName(objectName);
-    line->setWordWrap(true); // a longer translation takes a second line
-    line->hide();
-    auto *row = new QHBoxLayout();
-    row->setContentsMargins(FormSideMargin, 0, FormSideMargin, 0);
-    row->addWidget(line);
-    m_ui.verticalLayout_7->insertLayout(m_ui.verticalLayout_7->indexOf(m_ui.widget_SubView), row);
-    return line;
-}
-
 // Queued from the send thread.
 void CFeedback::showDeliveryStep(ReportDelivery::Step step, qint64 sent, qint64 total)
 {
@@ -136,56 +119,12 @@ void CFeedback::restoreAfterCancel()
 
 void CFeedback::updateResultView()
 {
-    const QString colour = QStringLiteral("color:") + m_linkColor.name();
-    switch (m_submitState) {
-    case 1:
-        m_ui.widget_Submit->hide();
-        m_ui.widget_SubView->show();
-        m_ui.frame->hide();
-        m_ui.frameLoading->show();
+    ResultPage::show(m_ui, m_submitState, m_linkColor, m_recipientAddress);
+    if (m_submitState == 1)
         m_progressView->start();
-        break;
-    case 2:
-        showResultPage(true, tr("Submitted Successfully!"),
-                       tr("<p>Your feedback is highly appreciated. We'll handle it soon. <a href = \"rewrite\">"
-                          "<span style=\" underline; %1\">Provide more feedback>></a></p>")
-                           .arg(colour));
-        break;
-    case 3:
-        showResultPage(false, tr("Failed to submit your feedback."),
-                       tr("<p> Please make sure that your network connection is active, and then <a href = "
-                          "\"try again\"><span style=\" underline; %1 \">try again</span></a>.</p>")
-                           .arg(colour));
-        break;
-    case 4:
-        // The address is escaped so that a quote or angle bracket in it can
-        // neither break the link nor add markup; the link still targets it.
-        showResultPage(false, tr("Failed for an unknown error!"),
-                       tr("<p> Please <a href = \"try again\"><span style=\" underline; %1 \">try again</span>"
-                          "</a>. If it fails again, please send an email to <a href = \"%3\"><span style=\" "
-                          "underline; %2\">%3</span></a>.</p>")
-                           .arg(colour, colour, m_recipientAddress.toHtmlEscaped()));
-        break;
-    default:
-        break;
-    }
-    // Rules that select on the "success" property only apply after a re-polish.
-    m_ui.label_SubStatus->style()->unpolish(m_ui.label_SubStatus);
-    m_ui.label_SubStatus->style()->polish(m_ui.label_SubStatus);
-    m_ui.label_SubStatus->update();
-}
-
-// One of the three result pages: the icon (chosen by the skin through the
-// "success" property), the state line and the description with its links.
-void CFeedback::showResultPage(bool success, const QString &tips, const QString &description)
-{
-    m_ui.frameLoading->hide();
-    m_ui.frame->show();
-    m_ui.label_SubStatus->setProperty("success", success);
-    m_ui.label_SubTips->setText(tips);
-    m_ui.label_SubDescribe->setText(description);
-    m_access->announceResultPage(
-        {m_progressView->referenceLine(), m_keptReports->savedLine(), m_ui.label_SubDescribe});
+    else if (m_submitState > 1)
+        m_access->announceResultPage(
+            {m_progressView->referenceLine(), m_keptReports->savedLine(), m_ui.label_SubDescribe});
 }
 
 void CFeedback::SlotSendSuccess()

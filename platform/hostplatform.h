@@ -65,6 +65,11 @@ public:
     // Once; later calls give a null image.
     QImage take();
 
+    // The part of the desktop a whole-screen shot shows: from its origin,
+    // the primary screen's size in physical pixels. Null where the platform
+    // plugin is neither X11 nor Windows; those take Qt's grab.
+    static std::unique_ptr<DesktopGrab> ofPrimaryScreen();
+
 private:
     struct Request;
     std::unique_ptr<Request> m_request;
