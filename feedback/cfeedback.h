@@ -18,7 +18,6 @@
 
 #include <functional>
 #include <memory>
-#include <vector>
 
 class FirstPaintSteps;
 class FormAccessibility;
@@ -27,7 +26,6 @@ class MimeText;
 class PreviewPanel;
 class ProgressView;
 class QCloseEvent;
-class QLabel;
 class QListWidget;
 class QListWidgetItem;
 class QNetworkReply;
@@ -217,7 +215,7 @@ private:
     void screenshotSaved(const QString &path, bool saved);
     void removeScreenshot(QPushButton *closeButton);
     void removePicture(QPushButton *closeButton);
-    void pictureEdited(const QString &path, const QString &edited, int areas);
+    void pictureEdited(const QString &path, const QString &edited);
     void showFailure(const QString &text);
     void showAddressError();
     void hideAddressError();

@@ -11,9 +11,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDateTime>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -87,18 +84,8 @@ void CFeedback::restoreDraft()
         // file may not be written yet.
         m_screenshotWriter->discardAll();
         clearPictureLists();
-        removePath(screenshotFolder());
-        QDir().mkpath(screenshotFolder());
-        int n = 0;
-        for (const QString &path : draft->screenshots) {
-            const QString copy = screenshotFolder() + QStringLiteral("/feedback%1-%2.%3")
-                                                          .arg(QDateTime::currentDateTime().toString(
-                                                                   QStringLiteral("yyMMddhhmmss")))
-                                                          .arg(++n)
-                                                          .arg(QFileInfo(path).suffix());
-            if (QFile::copy(path, copy))
-                addScreenshot(copy);
-        }
+        for (const QString &copy : KeptReports::placeScreenshots(draft->screenshots, screenshotFolder()))
+            addScreenshot(copy);
     }
     for (const QString &path : draft->pictures) {
         if (QFileInfo(path).isFile())

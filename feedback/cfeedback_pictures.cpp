@@ -3,7 +3,6 @@
 
 #include "cfeedback.h"
 
-#include "cpictureeditor.h"
 #include "formaccessibility.h"
 #include "cscreenimg.h"
 #include "hostplatform.h"
@@ -235,21 +234,12 @@ void CFeedback::editPicture(const QString &path, QWidget *over)
     // The screenshot file must be whole before it is read and rewritten.
     if (screenshot)
         m_screenshotWriter->waitForPending();
-    if (!QFileInfo(path).isFile())
-        return;
-    auto *editor = new CPictureEditor(path, m_pictureEdits.targetFor(path, screenshot), over ? over : this);
-    editor->setAttribute(Qt::WA_DeleteOnClose);
-    editor->setWindowModality(Qt::WindowModal);
-    connect(editor, &QDialog::accepted, this, [this, editor, path] {
-        pictureEdited(path, editor->target(), editor->hiddenAreas().areas().size());
-    });
-    editor->show();
+    m_pictureEdits.open(path, screenshot, over ? over : this,
+                        [this, path](const QString &edited) { pictureEdited(path, edited); });
 }
 
-void CFeedback::pictureEdited(const QString &path, const QString &edited, int areas)
+void CFeedback::pictureEdited(const QString &path, const QString &edited)
 {
-    if (areas <= 0)
-        return; // nothing hidden, nothing written
     QListWidgetItem *item = nullptr;
     QListWidget *list = m_ui.listWidget_Screen;
     if (QPushButton *button = m_screenPaths.key(path, nullptr)) {
@@ -258,7 +248,6 @@ void CFeedback::pictureEdited(const QString &path, const QString &edited, int ar
         list = m_ui.listWidget_Photo;
         m_photoPaths.insert(item, edited);
     }
-    m_pictureEdits.edited(path, edited, areas);
     if (auto *tile = item ? qobject_cast<ImgView *>(list->itemWidget(item)) : nullptr)
         tile->setPicture(PictureThumbnail::load(edited, PictureThumbnail::FormatFrom::SuffixThenContents));
     m_previewPanel->pictureEdited();

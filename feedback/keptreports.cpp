@@ -1,5 +1,6 @@
 #include "keptreports.h"
 
+#include "deliverylog.h"
 #include "outboxresender.h"
 #include "reportcomposer.h"
 #include "reportdelivery.h"
@@ -8,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLockFile>
@@ -239,6 +241,22 @@ std::optional<ReportDraft> KeptReports::restoreDraft()
     if (m_outbox.contains(draft->supersedes))
         m_keptId = draft->supersedes;
     return draft;
+}
+
+QStringList KeptReports::placeScreenshots(const QStringList &screenshots, const QString &folder)
+{
+    DeliveryLog::removePath(folder);
+    QDir().mkpath(folder);
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyMMddhhmmss"));
+    QStringList copies;
+    int n = 0;
+    for (const QString &path : screenshots) {
+        const QString copy =
+            folder + QStringLiteral("/feedback%1-%2.%3").arg(stamp).arg(++n).arg(QFileInfo(path).suffix());
+        if (QFile::copy(path, copy))
+            copies << copy;
+    }
+    return copies;
 }
 
 void KeptReports::discardDraft()

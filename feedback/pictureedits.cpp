@@ -1,5 +1,7 @@
 #include "pictureedits.h"
 
+#include "cpictureeditor.h"
+
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -22,4 +24,22 @@ QString PictureEdits::targetFor(const QString &path, bool screenshot)
 void PictureEdits::edited(const QString &path, const QString &edited, int areas)
 {
     m_hiddenAreas.insert(edited, m_hiddenAreas.take(path) + areas);
+}
+
+void PictureEdits::open(const QString &path, bool screenshot, QWidget *parent,
+                        std::function<void(const QString &edited)> onEdited)
+{
+    if (!QFileInfo(path).isFile())
+        return;
+    auto *editor = new CPictureEditor(path, targetFor(path, screenshot), parent);
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    editor->setWindowModality(Qt::WindowModal);
+    QObject::connect(editor, &QDialog::accepted, editor, [this, editor, path, onEdited] {
+        const int areas = editor->hiddenAreas().areas().size();
+        if (areas <= 0)
+            return; // nothing hidden, nothing written
+        edited(path, editor->target(), areas);
+        onEdited(editor->target());
+    });
+    editor->show();
 }

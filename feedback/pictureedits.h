@@ -3,9 +3,11 @@
 #include <QMap>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QTemporaryDir;
+class QWidget;
 
 // What the user hid in the listed pictures: the areas blacked out per file,
 // and the edited copies of the user's own pictures. A screenshot is
@@ -18,6 +20,10 @@ public:
     PictureEdits();
     ~PictureEdits();
 
+    // Opens the editor of path above parent; onEdited gets the file edited
+    // once the user has hidden something and confirmed.
+    void open(const QString &path, bool screenshot, QWidget *parent,
+              std::function<void(const QString &edited)> onEdited);
     // The file the editor writes the edit of path to.
     QString targetFor(const QString &path, bool screenshot);
     // The edit of path, with areas more hidden, is now the file edited.

@@ -2,6 +2,7 @@
 // and the corner radius.
 
 #include "cfeedback.h"
+#include "firstpaintsteps.h"
 #include "pzstylebutton.h"
 #include "pzstylewidgettitle.h"
 #include "skinconfig.h"
@@ -71,6 +72,8 @@ private slots:
     void settingsReplyIsApplied();
     void activationMessage_data();
     void activationMessage();
+    void stepsFollowTheFirstPaint_data();
+    void stepsFollowTheFirstPaint();
 };
 
 void TestFeedbackSetup::init()
@@ -546,6 +549,46 @@ void TestFeedbackSetup::activationMessage()
     QVERIFY(!window->isVisible());
     window->SlotMessageReceived(message);
     QCOMPARE(window->isVisible(), shown);
+}
+
+void TestFeedbackSetup::stepsFollowTheFirstPaint_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("window shown: after its paint") << "show";
+    QTest::newRow("window never shown: when the event loop runs") << "hidden";
+    QTest::newRow("run now (Submit before the paint)") << "runNow";
+}
+
+void TestFeedbackSetup::stepsFollowTheFirstPaint()
+{
+    QFETCH(QString, how);
+    QWidget window;
+    window.resize(120, 80);
+    auto *steps = new FirstPaintSteps(&window);
+    QStringList ran;
+    // A step added once the steps run, runs at once.
+    steps->add([&] {
+        ran << QStringLiteral("a");
+        steps->add([&] { ran << QStringLiteral("late"); });
+    });
+    steps->add([&] { ran << QStringLiteral("b"); });
+    const QStringList all{QStringLiteral("a"), QStringLiteral("late"), QStringLiteral("b")};
+
+    if (how == QLatin1String("runNow")) {
+        steps->runNow();
+        QCOMPARE(ran, all);
+    } else {
+        if (how == QLatin1String("show"))
+            window.show();
+        QVERIFY(ran.isEmpty()); // nothing before the event loop runs
+        QTRY_COMPARE(ran, all);
+    }
+    // Once only, whatever comes later.
+    steps->runNow();
+    window.show();
+    window.repaint();
+    QTest::qWait(50);
+    QCOMPARE(ran, all);
 }
 
 QTEST_MAIN(TestFeedbackSetup)
