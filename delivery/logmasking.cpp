@@ -60,8 +60,13 @@ bool zipLogs(const QString &archivePath, const QStringList &logPaths, bool mask,
              const std::atomic<bool> *abort)
 {
     // Beside the archive rather than in the system's temporary folder, which
-    // may be held in memory.
-    QTemporaryDir work(QFileInfo(archivePath).absolutePath() + QStringLiteral("/.masking-XXXXXX"));
+    // may be held in memory. What a masking cut short by the end of its
+    // process left there goes first (a link of that name is not followed).
+    const QDir folder = QFileInfo(archivePath).absoluteDir();
+    const auto filter = QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks;
+    for (const QString &left : folder.entryList({QStringLiteral(".masking-*")}, filter))
+        QDir(folder.filePath(left)).removeRecursively();
+    QTemporaryDir work(folder.filePath(QStringLiteral(".masking-XXXXXX")));
     if (!work.isValid())
         return false;
     const LogScanner scanner(QDir::homePath());

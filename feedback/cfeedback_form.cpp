@@ -69,7 +69,9 @@ bool CFeedback::saveDraft()
     ReportDraft draft = FormSetUp::draftFields(m_ui);
     for (int row = 0; row < m_ui.listWidget_Screen->count(); ++row)
         draft.screenshots << m_screenPaths.value(m_screenItems.key(m_ui.listWidget_Screen->item(row)));
-    draft.pictures = reportForm().photoPaths;
+    // An edited picture is a copy that goes with the window: the draft keeps it.
+    for (const QString &path : reportForm().photoPaths)
+        (m_pictureEdits.isCopy(path) ? draft.editedPictures : draft.pictures) << path;
     return m_keptReports->saveDraft(draft);
 }
 
@@ -91,6 +93,8 @@ void CFeedback::restoreDraft()
         if (QFileInfo(path).isFile())
             addPicture(path);
     }
+    for (const QString &path : draft->editedPictures)
+        addPicture(m_pictureEdits.adopt(path, DraftStore::pictureName(path)));
     m_keptReports->showDraftNote(true);
 }
 

@@ -52,6 +52,16 @@ bool isBareName(const QString &name)
     return std::none_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; });
 }
 
+// name with what a bare name may not hold made underscores.
+QString plainName(QString name)
+{
+    for (QChar &c : name) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c == QLatin1Char('\\'))
+            c = QLatin1Char('_');
+    }
+    return name;
+}
+
 } // namespace
 
 DraftStore::DraftStore(const QString &folder)
@@ -88,12 +98,20 @@ bool DraftStore::save(const QString &key, const ReportDraft &draft) const
     // Copies under new names: the draft written before stays whole until the
     // new one has replaced it.
     QStringList names;
-    for (const QString &path : draft.screenshots) {
-        const QString name = QUuid::createUuid().toString(QUuid::Id128) + QLatin1Char('.')
-                             + QFileInfo(path).suffix();
-        if (QFile::copy(path, filesFolder + QLatin1Char('/') + name))
-            names << name;
-    }
+    // A picture's copy keeps its file name after the unique part: the name
+    // is what the report calls it.
+    const auto copyIn = [&](const QStringList &paths, bool keepName) {
+        QStringList copied;
+        for (const QString &path : paths) {
+            const QString unique = QUuid::createUuid().toString(QUuid::Id128);
+            const QString name = keepName ? unique + QLatin1Char('-') + plainName(QFileInfo(path).fileName())
+                                          : unique + QLatin1Char('.') + QFileInfo(path).suffix();
+            if (QFile::copy(path, filesFolder + QLatin1Char('/') + name))
+                copied << name;
+        }
+        names += copied;
+        return toArray(copied);
+    };
     const QJsonObject object{{QStringLiteral("format"), FormatVersion},
                              {QStringLiteral("comment"), draft.comment},
                              {QStringLiteral("email"), draft.email},
@@ -101,8 +119,9 @@ bool DraftStore::save(const QString &key, const ReportDraft &draft) const
                              {QStringLiteral("androidVersion"), draft.androidVersion},
                              {QStringLiteral("phoneBrand"), draft.phoneBrand},
                              {QStringLiteral("phoneModel"), draft.phoneModel},
-                             {QStringLiteral("screenshots"), toArray(names)},
+                             {QStringLiteral("screenshots"), copyIn(draft.screenshots, false)},
                              {QStringLiteral("pictures"), toArray(draft.pictures)},
+                             {QStringLiteral("editedPictures"), copyIn(draft.editedPictures, true)},
                              {QStringLiteral("supersedes"), draft.supersedes}};
     const QString path = m_folder + QLatin1Char('/') + key + QStringLiteral(".json");
     removeLinkAt(path);
@@ -144,14 +163,16 @@ std::optional<ReportDraft> DraftStore::parse(const QByteArray &json, QString *pr
         *text.second = value.toString();
     }
     if (!toList(object.value(QStringLiteral("pictures")), draft.pictures)
-        || !toList(object.value(QStringLiteral("screenshots")), draft.screenshots))
+        || !toList(object.value(QStringLiteral("screenshots")), draft.screenshots)
+        || !toList(object.value(QStringLiteral("editedPictures")), draft.editedPictures))
         return fail("a list of the wrong type");
     // Only an outbox id of its own format may name a kept copy.
     if (!draft.supersedes.isEmpty() && !Outbox::isValidId(draft.supersedes))
         return fail("a bad outbox id");
     // Only plain names inside the draft's own folder.
-    if (!std::all_of(draft.screenshots.cbegin(), draft.screenshots.cend(), isBareName))
-        return fail("a bad screenshot name");
+    if (!std::all_of(draft.screenshots.cbegin(), draft.screenshots.cend(), isBareName)
+        || !std::all_of(draft.editedPictures.cbegin(), draft.editedPictures.cend(), isBareName))
+        return fail("a bad screenshot or picture name");
     return draft;
 }
 
@@ -169,14 +190,23 @@ std::optional<ReportDraft> DraftStore::load(const QString &key, QString *problem
     std::optional<ReportDraft> draft = parse(file.readAll(), problem);
     if (!draft)
         return std::nullopt;
-    const QStringList names = std::exchange(draft->screenshots, {});
+    // Names become paths of the files present in the store.
     const QString filesFolder = filesFolderOf(key);
-    for (const QString &name : names) {
-        const QFileInfo shot(filesFolder + QLatin1Char('/') + name);
-        if (shot.isFile() && !shot.isSymLink())
-            draft->screenshots << shot.filePath();
+    for (QStringList *files : {&draft->screenshots, &draft->editedPictures}) {
+        const QStringList names = std::exchange(*files, {});
+        for (const QString &name : names) {
+            const QFileInfo file(filesFolder + QLatin1Char('/') + name);
+            if (file.isFile() && !file.isSymLink())
+                *files << file.filePath();
+        }
     }
     return draft;
+}
+
+QString DraftStore::pictureName(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    return name.mid(name.indexOf(QLatin1Char('-')) + 1);
 }
 
 void DraftStore::discard(const QString &key) const

@@ -16,13 +16,15 @@ struct ReportDraft
     QString phoneModel;
     QStringList screenshots; // files; copies inside the store once saved
     QStringList pictures;    // the user's own files, only referred to
+    QStringList editedPictures; // edits of the user's pictures: files; copies inside the store once saved
     QString supersedes;      // outbox entry of an earlier attempt at it
 };
 
 // Drafts in the per-user data folder, one per host product and mode. A
 // draft is a JSON file written whole under a temporary name and renamed, with
-// copies of its screenshots beside it (the originals are removed when the
-// window closes); the pictures stay where the user keeps them.
+// copies of its screenshots and edited pictures beside it (the originals are
+// removed when the window closes); the user's pictures stay where the user
+// keeps them.
 class DraftStore
 {
 public:
@@ -40,6 +42,8 @@ public:
     // The draft's JSON, checked for types; screenshot names stay bare names
     // (load() makes paths of those present in the store).
     static std::optional<ReportDraft> parse(const QByteArray &json, QString *problem = nullptr);
+    // The file name an edited picture had when its draft was saved.
+    static QString pictureName(const QString &path);
     void discard(const QString &key) const;
 
 private:

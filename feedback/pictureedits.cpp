@@ -2,6 +2,7 @@
 
 #include "cpictureeditor.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -10,7 +11,7 @@ PictureEdits::~PictureEdits() = default;
 
 QString PictureEdits::targetFor(const QString &path, bool screenshot)
 {
-    if (screenshot || (m_copies && path.startsWith(m_copies->path() + QLatin1Char('/'))))
+    if (screenshot || isCopy(path))
         return path;
     if (!m_copies)
         m_copies = std::make_unique<QTemporaryDir>();
@@ -19,6 +20,17 @@ QString PictureEdits::targetFor(const QString &path, bool screenshot)
     for (int n = 2; QFileInfo::exists(target); ++n)
         target = base + QStringLiteral("-%1.png").arg(n);
     return target;
+}
+
+bool PictureEdits::isCopy(const QString &path) const
+{
+    return m_copies && path.startsWith(m_copies->path() + QLatin1Char('/'));
+}
+
+QString PictureEdits::adopt(const QString &path, const QString &name)
+{
+    const QString copy = targetFor(name, false);
+    return QFile::copy(path, copy) ? copy : QString();
 }
 
 void PictureEdits::edited(const QString &path, const QString &edited, int areas)

@@ -24,6 +24,11 @@ public:
     // once the user has hidden something and confirmed.
     void open(const QString &path, bool screenshot, QWidget *parent,
               std::function<void(const QString &edited)> onEdited);
+    // Whether path is one of the edited copies.
+    bool isCopy(const QString &path) const;
+    // An edited copy kept elsewhere (by a draft) made one of ours again,
+    // named name; empty when it cannot be copied.
+    QString adopt(const QString &path, const QString &name);
     // The file the editor writes the edit of path to.
     QString targetFor(const QString &path, bool screenshot);
     // The edit of path, with areas more hidden, is now the file edited.

@@ -561,6 +561,8 @@ void TestReportPackaging::maskedLogArchive()
     const QByteArray home = QDir::homePath().toUtf8();
     const QByteArray log = "user bob@example.org\npassword=hunter2 and token: abc\nopened " + home + "/doc.txt\n";
     QVERIFY(TestSupport::writeFile(folder + QStringLiteral("/app.log"), log));
+    // Left by a masking whose process ended in it: removed, never archived.
+    QVERIFY(TestSupport::writeFile(folder + QStringLiteral("/.masking-Ab12Cd/app.log"), "user <email>\n"));
 
     ReportForm form;
     form.attachLog = true;

@@ -3,6 +3,7 @@
 // while a delivery runs.
 
 #include "cfeedback.h"
+#include "cpictureeditor.h"
 #include "keptreports.h"
 #include "creportdetails.h"
 #include "imgview.h"
@@ -735,6 +736,19 @@ void TestFeedbackSubmit::draftRestoredAndDiscarded()
     m_window->form().plainTextEdit_Content->setPlainText(QStringLiteral("half-written report"));
     m_window->form().lineEdit_Brand->setText(QStringLiteral("Acme"));
     m_window->addPicture(picture);
+    // An edited picture is a copy that goes with the window: the draft keeps it.
+    const QString mine = m_work.path() + QStringLiteral("/mine.png");
+    QVERIFY(WindowTest::writePicture(mine, "PNG", 200, 100));
+    const QByteArray original = TestSupport::readFile(mine);
+    m_window->addPicture(mine);
+    m_window->editPicture(mine);
+    auto *editor = m_window->findChild<CPictureEditor *>();
+    QVERIFY(editor);
+    auto *canvas = editor->findChild<QWidget *>(QStringLiteral("widget_PictureCanvas"));
+    QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(50, 40));
+    QTest::mouseClick(editor->findChild<QPushButton *>(QStringLiteral("pushButton_EditorDone")), Qt::LeftButton);
+    QVERIFY(m_window->reportForm().photoPaths.value(1) != mine);
     QVERIFY(m_window->close());
     QVERIFY(WindowTest::screenshotFiles().isEmpty());
 
@@ -745,7 +759,15 @@ void TestFeedbackSubmit::draftRestoredAndDiscarded()
         auto *note = m_window->findChild<QLabel *>(QStringLiteral("label_DraftNote"));
         QCOMPARE(ui.plainTextEdit_Content->toPlainText(), discard ? QString() : QStringLiteral("half-written report"));
         QCOMPARE(ui.lineEdit_Brand->text(), discard ? QString() : QStringLiteral("Acme"));
-        QCOMPARE(ui.listWidget_Photo->count(), discard ? 0 : 1);
+        QCOMPARE(ui.listWidget_Photo->count(), discard ? 0 : 2);
+        if (!discard) {
+            const QStringList pictures = m_window->reportForm().photoPaths;
+            QCOMPARE(pictures.value(0), picture);
+            QCOMPARE(QFileInfo(pictures.value(1)).fileName(), QStringLiteral("mine.png"));
+            QVERIFY(pictures.value(1) != mine);
+            QCOMPARE(QImage(pictures.value(1)).pixel(30, 25), qRgb(0, 0, 0));
+        }
+        QCOMPARE(TestSupport::readFile(mine), original);
         QCOMPARE(ui.listWidget_Screen->count(), 1);
         QVERIFY(WindowTest::startupScreenshotWritten());
         QCOMPARE(note->isHidden(), discard);
