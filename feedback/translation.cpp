@@ -16,16 +16,19 @@ QTranslator &shared()
 
 void installFrom(const QString &appDir)
 {
+    const QString folder = appDir + QStringLiteral("/FeedbackRes/QM/Feedback_");
     QFile languageFile(appDir + QStringLiteral("/Language/language"));
-    if (!languageFile.open(QIODevice::ReadOnly))
-        return;
     // Not trimmed: a name with a line break names a file that does not exist.
-    const QString language = QString::fromUtf8(languageFile.readAll());
-    if (language.isEmpty())
+    const QString language = languageFile.open(QIODevice::ReadOnly) ? QString::fromUtf8(languageFile.readAll())
+                                                                      : QString();
+    const QString path = folder + language + QStringLiteral(".qm");
+    if (language.isEmpty() || !QFile::exists(path)) {
+        // The texts are English then, and English needs only its plural
+        // forms: those of the sources say "file(s)".
+        if (shared().load(folder + QStringLiteral("English.qm")))
+            QCoreApplication::installTranslator(&shared());
         return;
-    const QString path = appDir + QStringLiteral("/FeedbackRes/QM/Feedback_") + language + QStringLiteral(".qm");
-    if (!QFile::exists(path))
-        return;
+    }
     // A file that does not load leaves the translator empty and the texts
     // English; the language still decides the direction.
     if (!shared().load(path))

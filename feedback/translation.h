@@ -10,8 +10,9 @@ namespace Translation {
 // The one translator of the process, created on first use.
 QTranslator &shared();
 // Loads and installs the named language's texts, when the program has
-// them; Arabic also mirrors the layout. Nothing changes when the language
-// file is missing or empty, or names a language the program lacks.
+// them; Arabic also mirrors the layout. When the language file is missing or
+// empty, or names a language the program lacks, the texts stay English, with
+// English plural forms.
 void installFrom(const QString &appDir);
 
 } // namespace Translation
