@@ -3,7 +3,6 @@
 // while a delivery runs.
 
 #include "cfeedback.h"
-#include "cpictureeditor.h"
 #include "keptreports.h"
 #include "creportdetails.h"
 #include "imgview.h"
@@ -742,12 +741,7 @@ void TestFeedbackSubmit::draftRestoredAndDiscarded()
     const QByteArray original = TestSupport::readFile(mine);
     m_window->addPicture(mine);
     m_window->editPicture(mine);
-    auto *editor = m_window->findChild<CPictureEditor *>();
-    QVERIFY(editor);
-    auto *canvas = editor->findChild<QWidget *>(QStringLiteral("widget_PictureCanvas"));
-    QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(10, 10));
-    QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(50, 40));
-    QTest::mouseClick(editor->findChild<QPushButton *>(QStringLiteral("pushButton_EditorDone")), Qt::LeftButton);
+    QVERIFY(WindowTest::hideAreaInEditor(m_window.get()));
     QVERIFY(m_window->reportForm().photoPaths.value(1) != mine);
     QVERIFY(m_window->close());
     QVERIFY(WindowTest::screenshotFiles().isEmpty());

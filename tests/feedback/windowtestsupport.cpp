@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
@@ -71,6 +72,18 @@ bool startupScreenshotWritten()
         return true;
     qWarning("screenshot folder: %s", qPrintable(screenshotFiles().join(QLatin1Char(' '))));
     return false;
+}
+
+bool hideAreaInEditor(QWidget *parent)
+{
+    auto *canvas = parent->findChild<QWidget *>(QStringLiteral("widget_PictureCanvas"));
+    auto *done = parent->findChild<QPushButton *>(QStringLiteral("pushButton_EditorDone"));
+    if (!canvas || !done)
+        return false;
+    QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(50, 40));
+    QTest::mouseClick(done, Qt::LeftButton);
+    return true;
 }
 
 } // namespace WindowTest

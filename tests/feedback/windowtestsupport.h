@@ -25,5 +25,8 @@ QStringList screenshotFiles();
 // Waits until the start-up screenshot is the one file there, under its own
 // name (it is written under a temporary one first).
 bool startupScreenshotWritten();
+// In the picture editor open above parent: drags an area from (10, 10) to
+// (50, 40) of the canvas and confirms with "Done". False when none is open.
+bool hideAreaInEditor(QWidget *parent);
 
 } // namespace WindowTest
