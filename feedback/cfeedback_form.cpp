@@ -72,6 +72,8 @@ bool CFeedback::saveDraft()
     // An edited picture is a copy that goes with the window: the draft keeps it.
     for (const QString &path : reportForm().photoPaths)
         (m_pictureEdits.isCopy(path) ? draft.editedPictures : draft.pictures) << path;
+    for (const QString &path : draft.screenshots + draft.editedPictures)
+        draft.hiddenAreas.insert(path, m_pictureEdits.hiddenAreas(path));
     return m_keptReports->saveDraft(draft);
 }
 
@@ -86,15 +88,25 @@ void CFeedback::restoreDraft()
         // file may not be written yet.
         m_screenshotWriter->discardAll();
         clearPictureLists();
-        for (const QString &copy : KeptReports::placeScreenshots(draft->screenshots, screenshotFolder()))
-            addScreenshot(copy);
+        const QStringList copies = KeptReports::placeScreenshots(draft->screenshots, screenshotFolder());
+        for (int i = 0; i < copies.size(); ++i) {
+            if (copies[i].isEmpty())
+                continue;
+            m_pictureEdits.edited(copies[i], copies[i], draft->hiddenAreas.value(draft->screenshots[i]));
+            addScreenshot(copies[i]);
+        }
     }
     for (const QString &path : draft->pictures) {
         if (QFileInfo(path).isFile())
             addPicture(path);
     }
-    for (const QString &path : draft->editedPictures)
-        addPicture(m_pictureEdits.adopt(path, DraftStore::pictureName(path)));
+    for (const QString &path : draft->editedPictures) {
+        const QString copy = m_pictureEdits.adopt(path, DraftStore::pictureName(path));
+        if (copy.isEmpty())
+            continue;
+        m_pictureEdits.edited(copy, copy, draft->hiddenAreas.value(path));
+        addPicture(copy);
+    }
     m_keptReports->showDraftNote(true);
 }
 

@@ -23,6 +23,7 @@ constexpr int FormatVersion = 1;
 // Drafts hold a comment and a few names: one this large is not ours.
 constexpr qint64 DraftLimit = 16 * 1024 * 1024;
 constexpr int MaxListed = 100;
+constexpr int MaxHiddenAreas = 100000;
 
 QJsonArray toArray(const QStringList &list)
 {
@@ -98,6 +99,7 @@ bool DraftStore::save(const QString &key, const ReportDraft &draft) const
     // Copies under new names: the draft written before stays whole until the
     // new one has replaced it.
     QStringList names;
+    QJsonObject areas;
     // A picture's copy keeps its file name after the unique part: the name
     // is what the report calls it.
     const auto copyIn = [&](const QStringList &paths, bool keepName) {
@@ -106,8 +108,11 @@ bool DraftStore::save(const QString &key, const ReportDraft &draft) const
             const QString unique = QUuid::createUuid().toString(QUuid::Id128);
             const QString name = keepName ? unique + QLatin1Char('-') + plainName(QFileInfo(path).fileName())
                                           : unique + QLatin1Char('.') + QFileInfo(path).suffix();
-            if (QFile::copy(path, filesFolder + QLatin1Char('/') + name))
-                copied << name;
+            if (!QFile::copy(path, filesFolder + QLatin1Char('/') + name))
+                continue;
+            copied << name;
+            if (draft.hiddenAreas.value(path) > 0)
+                areas.insert(name, draft.hiddenAreas.value(path));
         }
         names += copied;
         return toArray(copied);
@@ -122,6 +127,7 @@ bool DraftStore::save(const QString &key, const ReportDraft &draft) const
                              {QStringLiteral("screenshots"), copyIn(draft.screenshots, false)},
                              {QStringLiteral("pictures"), toArray(draft.pictures)},
                              {QStringLiteral("editedPictures"), copyIn(draft.editedPictures, true)},
+                             {QStringLiteral("hiddenAreas"), areas},
                              {QStringLiteral("supersedes"), draft.supersedes}};
     const QString path = m_folder + QLatin1Char('/') + key + QStringLiteral(".json");
     removeLinkAt(path);
@@ -166,6 +172,16 @@ std::optional<ReportDraft> DraftStore::parse(const QByteArray &json, QString *pr
         || !toList(object.value(QStringLiteral("screenshots")), draft.screenshots)
         || !toList(object.value(QStringLiteral("editedPictures")), draft.editedPictures))
         return fail("a list of the wrong type");
+    const QJsonValue areas = object.value(QStringLiteral("hiddenAreas"));
+    if (!areas.isUndefined() && (!areas.isObject() || areas.toObject().size() > 2 * MaxListed))
+        return fail("hidden areas of the wrong type");
+    const QJsonObject counts = areas.toObject();
+    for (auto it = counts.begin(); it != counts.end(); ++it) {
+        const double count = it.value().toDouble(-1);
+        if (count < 0 || count > MaxHiddenAreas || count != int(count))
+            return fail("a hidden area count out of range");
+        draft.hiddenAreas.insert(it.key(), int(count));
+    }
     // Only an outbox id of its own format may name a kept copy.
     if (!draft.supersedes.isEmpty() && !Outbox::isValidId(draft.supersedes))
         return fail("a bad outbox id");
@@ -192,12 +208,16 @@ std::optional<ReportDraft> DraftStore::load(const QString &key, QString *problem
         return std::nullopt;
     // Names become paths of the files present in the store.
     const QString filesFolder = filesFolderOf(key);
+    const QMap<QString, int> areas = std::exchange(draft->hiddenAreas, {});
     for (QStringList *files : {&draft->screenshots, &draft->editedPictures}) {
         const QStringList names = std::exchange(*files, {});
         for (const QString &name : names) {
             const QFileInfo file(filesFolder + QLatin1Char('/') + name);
-            if (file.isFile() && !file.isSymLink())
-                *files << file.filePath();
+            if (!file.isFile() || file.isSymLink())
+                continue;
+            *files << file.filePath();
+            if (areas.value(name) > 0)
+                draft->hiddenAreas.insert(file.filePath(), areas.value(name));
         }
     }
     return draft;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +19,7 @@ struct ReportDraft
     QStringList pictures;    // the user's own files, only referred to
     QStringList editedPictures; // edits of the user's pictures: files; copies inside the store once saved
     QString supersedes;      // outbox entry of an earlier attempt at it
+    QMap<QString, int> hiddenAreas; // areas blacked out, by file of screenshots and editedPictures
 };
 
 // Drafts in the per-user data folder, one per host product and mode. A

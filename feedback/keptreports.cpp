@@ -253,8 +253,7 @@ QStringList KeptReports::placeScreenshots(const QStringList &screenshots, const 
     for (const QString &path : screenshots) {
         const QString copy =
             folder + QStringLiteral("/feedback%1-%2.%3").arg(stamp).arg(++n).arg(QFileInfo(path).suffix());
-        if (QFile::copy(path, copy))
-            copies << copy;
+        copies << (QFile::copy(path, copy) ? copy : QString());
     }
     return copies;
 }

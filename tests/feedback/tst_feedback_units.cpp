@@ -156,6 +156,8 @@ void TestFeedbackUnits::hostileDraftsAreRefused_data()
         << QByteArray(R"({"format": 1, "screenshots": ["../../etc/passwd"]})") << QString() << false << 0;
     QTest::newRow("edited picture name with a slash")
         << QByteArray(R"({"format": 1, "editedPictures": ["x/../../a.png"]})") << QString() << false << 0;
+    QTest::newRow("hidden areas not a count")
+        << QByteArray(R"({"format": 1, "hiddenAreas": {"a.png": -1}})") << QString() << false << 0;
     QTest::newRow("screenshot name ..") << QByteArray(R"({"format": 1, "screenshots": [".."]})") << QString() << false << 0;
     QTest::newRow("screenshot name with a control character")
         << QByteArray(R"({"format": 1, "screenshots": ["a.png"]})") << QString() << false << 0;
