@@ -32,7 +32,6 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
-
 CFeedback::CFeedback(bool feedbackMode, const QString &userEmail, const QString &hostPath,
                      QWidget *parent)
     : PZStyleDialog(parent)

@@ -67,7 +67,8 @@ public:
 
     // The part of the desktop a whole-screen shot shows: from its origin,
     // the primary screen's size in physical pixels. Null where the platform
-    // plugin is neither X11 nor Windows; those take Qt's grab.
+    // plugin is neither X11 nor Windows; those take Qt's grab, which copies
+    // the screen several times over.
     static std::unique_ptr<DesktopGrab> ofPrimaryScreen();
 
 private:
