@@ -61,7 +61,10 @@ bool CFeedback::saveDraft()
 {
     const bool entered = !m_ui.plainTextEdit_Content->toPlainText().trimmed().isEmpty()
                          || m_ui.listWidget_Photo->count() > 0 || m_ui.listWidget_Screen->count() > 1;
-    if (!entered || !m_keptReports->draftWanted(m_submitState, !m_ui.widget_SubView->isHidden(), reportForm()))
+    if (!entered)
+        return false;
+    const ReportForm form = reportForm();
+    if (!m_keptReports->draftWanted(m_submitState, !m_ui.widget_SubView->isHidden(), form))
         return false;
     // The draft keeps copies of the screenshot files: one still being
     // written is waited for.
@@ -70,7 +73,7 @@ bool CFeedback::saveDraft()
     for (int row = 0; row < m_ui.listWidget_Screen->count(); ++row)
         draft.screenshots << m_screenPaths.value(m_screenItems.key(m_ui.listWidget_Screen->item(row)));
     // An edited picture is a copy that goes with the window: the draft keeps it.
-    for (const QString &path : reportForm().photoPaths)
+    for (const QString &path : form.photoPaths)
         (m_pictureEdits.isCopy(path) ? draft.editedPictures : draft.pictures) << path;
     for (const QString &path : draft.screenshots + draft.editedPictures)
         draft.hiddenAreas.insert(path, m_pictureEdits.hiddenAreas(path));
