@@ -16,18 +16,14 @@
 #include "skinconfig.h"
 #include "translation.h"
 
-#include <QDeadlineTimer>
 #include <QApplication>
-#include <QCheckBox>
-#include <QCloseEvent>
+#include <QDeadlineTimer>
 #include <QDomDocument>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -53,9 +49,6 @@ CFeedback::CFeedback(bool feedbackMode, const QString &userEmail, const QString 
     setContentsMargins(5, 5, 5, 5); // room for the shadow around the body
 
     m_skinPath = SkinConfig::instance().skinDirectory();
-    m_systemIsIos = true;
-    m_submitState = 0;
-    m_sendThread = nullptr;
 
     applyInitialStates();
     applyTexts();
@@ -66,7 +59,6 @@ CFeedback::CFeedback(bool feedbackMode, const QString &userEmail, const QString 
 
     m_productId = readProductInfo(QStringLiteral("PZ_PID"));
     m_smtpHost = Deployment::smtpHost();
-    m_smtpPort = QStringLiteral("465");
 
     // Nothing that can follow the first paint runs before it: the start-up
     // screenshot is written, the version lists are asked for and analytics
@@ -230,8 +222,7 @@ void CFeedback::addUnits()
     QLabel *draftNote = FormSetUp::addDraftNote(m_ui);
     m_keptReports = new KeptReports(draftNote, ResultPage::addBandLine(m_ui, QStringLiteral("label_SubSaved")), m_linkColor, this);
     m_keptReports->setSavePathAsker([this](const QString &caption, const QString &suggested, const QString &filter) {
-        return m_seams.fileDialog ? m_seams.fileDialog(this, caption, suggested, filter)
-                                  : QFileDialog::getSaveFileName(this, caption, suggested, filter);
+        return m_seams.saveFileName(this, caption, suggested, filter);
     });
     connect(m_keptReports, &KeptReports::discardRequested, this, &CFeedback::discardDraft);
     connect(m_keptReports, &KeptReports::failed, this, &CFeedback::showFailure);
@@ -242,13 +233,8 @@ void CFeedback::addUnits()
             [this](const QString &path) { editPicture(path, m_previewPanel->details()); });
     // What a report carries changes with the ticks and the picture lists,
     // and when a screenshot file is complete.
+    m_previewPanel->follow({m_ui.CheckBoxAttachLog, m_ui.CheckBoxAttachDB}, {m_ui.listWidget_Screen, m_ui.listWidget_Photo});
     const auto changed = [this] { m_previewPanel->changed(); };
-    connect(m_ui.CheckBoxAttachLog, &QCheckBox::toggled, this, changed);
-    connect(m_ui.CheckBoxAttachDB, &QCheckBox::toggled, this, changed);
-    for (QListWidget *list : {m_ui.listWidget_Screen, m_ui.listWidget_Photo}) {
-        connect(list->model(), &QAbstractItemModel::rowsInserted, this, changed);
-        connect(list->model(), &QAbstractItemModel::rowsRemoved, this, changed);
-    }
     connect(m_screenshotWriter, &ScreenshotWriter::finished, this, changed);
     m_firstPaint->add(changed);
 

@@ -8,13 +8,13 @@
 #include "reportdata.h"
 #include "reportdelivery.h"
 #include "ui_cfeedback.h"
+#include "windowseams.h"
 
 #include <QByteArray>
 #include <QColor>
 #include <QMap>
 #include <QString>
 #include <QStringList>
-#include <QUrl>
 
 #include <functional>
 #include <memory>
@@ -133,42 +133,17 @@ public:
     ReportContext reportContext() const;
     MailSettings mailSettings() const;
 
-    // Seams for blocking user interaction; the defaults open the real dialogs.
-    using FileDialogHook = std::function<QString(QWidget *parent, const QString &caption,
-                                                 const QString &folder, const QString &filter)>;
-    using MessageBoxHook = std::function<void(const QString &text, const QString &caption)>;
-    using UrlOpener = std::function<bool(const QUrl &url)>;
-    using DeliveryHook = std::function<void(ReportDelivery &delivery)>;
-    void setFileDialogHook(FileDialogHook hook) { m_seams.fileDialog = std::move(hook); }
-    void setMessageBoxHook(MessageBoxHook hook) { m_seams.messageBox = std::move(hook); }
-    void setUrlOpener(UrlOpener opener) { m_seams.urlOpener = std::move(opener); }
-    // Called with each new delivery before its thread starts.
-    void setDeliveryHook(DeliveryHook hook) { m_seams.deliveryHook = std::move(hook); }
+    // The dialogs and links the window opens, replaceable by a test.
+    WindowSeams &seams() { return m_seams; }
 
     QColor linkColor() const { return m_linkColor; }
     void setLinkColor(const QColor &color) { m_linkColor = color; }
     int dlgRadius() const { return m_dlgRadius; }
     void setDlgRadius(int radius) { m_dlgRadius = radius; }
 
-    bool feedbackMode() const { return m_feedbackMode; }
-    bool showVersion() const { return m_showVersion; }
-    bool systemIsIos() const { return m_systemIsIos; }
     int submitState() const { return m_submitState; }
-    QString hostPath() const { return m_hostPath; }
-    QString userEmail() const { return m_userEmail; }
-    QString senderAccount() const { return m_senderAccount; }
-    QString senderPassword() const { return m_senderPassword; }
-    QString smtpHost() const { return m_smtpHost; }
-    QString smtpPort() const { return m_smtpPort; }
-    QString mailSubject() const { return m_mailSubject; }
-    QString productName() const { return m_productName; }
-    QString recipientAddress() const { return m_recipientAddress; }
-    QString recipientName() const { return m_recipientName; }
     QString skinPath() const { return m_skinPath; }
-    QString productId() const { return m_productId; }
     QString brandName() const { return m_brandName; }
-    QString connectType() const { return m_connectType; }
-    QStringList attachmentFiles() const { return m_attachmentFiles; }
     CSendThread *sendThread() const { return m_sendThread; }
     Ui_CFeedback &form() { return m_ui; }
     const Ui_CFeedback &form() const { return m_ui; }
@@ -218,9 +193,9 @@ private:
     void pictureEdited(const QString &path, const QString &edited);
     void showFailure(const QString &text);
     void showAddressError();
-    void hideAddressError();
     QList<QWidget *> formInputs() const;
     void showDeliveryStep(ReportDelivery::Step step, qint64 sent, qint64 total);
+    void showOutcome(int submitState);
     void restoreAfterCancel();
     void openMailLink(const QString &address);
     void finishWorker();
@@ -282,12 +257,5 @@ private:
     FormAccessibility *m_access = nullptr;
     PictureEdits m_pictureEdits;
 
-    // Seams for blocking user interaction; the defaults open the real dialogs.
-    struct Seams
-    {
-        FileDialogHook fileDialog;
-        MessageBoxHook messageBox;
-        UrlOpener urlOpener;
-        DeliveryHook deliveryHook;
-    } m_seams;
+    WindowSeams m_seams;
 };

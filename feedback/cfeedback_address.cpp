@@ -5,7 +5,6 @@
 
 #include "formaccessibility.h"
 #include "keptreports.h"
-#include "pzstylebutton.h"
 #include "skinconfig.h"
 
 #include <QLabel>
@@ -34,7 +33,7 @@ void CFeedback::SlotJudgeEmailValid()
         return;
     const bool valid = isValidAddress(address);
     if (valid)
-        hideAddressError();
+        m_access->showAddressError(false);
     else
         showAddressError();
     m_ui.ButtonSubmit->setEnabled(valid);
@@ -43,13 +42,5 @@ void CFeedback::SlotJudgeEmailValid()
 void CFeedback::showAddressError()
 {
     m_keptReports->showDraftNote(false); // the error takes its place
-    m_ui.label_EmailWrong->show();
-    m_ui.lineedit_EmailText->setAccessibleDescription(m_ui.label_EmailWrong->text());
-    FormAccessibility::announce(m_ui.label_EmailWrong);
-}
-
-void CFeedback::hideAddressError()
-{
-    m_ui.label_EmailWrong->hide();
-    m_ui.lineedit_EmailText->setAccessibleDescription(m_ui.lineedit_EmailText->placeholderText());
+    m_access->showAddressError(true);
 }

@@ -8,12 +8,7 @@
 #include "previewpanel.h"
 #include "screenshotwriter.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 
@@ -70,13 +65,10 @@ bool CFeedback::saveDraft()
     // written is waited for.
     m_screenshotWriter->waitForPending();
     ReportDraft draft = FormSetUp::draftFields(m_ui);
+    QStringList screenshots;
     for (int row = 0; row < m_ui.listWidget_Screen->count(); ++row)
-        draft.screenshots << m_screenPaths.value(m_screenItems.key(m_ui.listWidget_Screen->item(row)));
-    // An edited picture is a copy that goes with the window: the draft keeps it.
-    for (const QString &path : form.photoPaths)
-        (m_pictureEdits.isCopy(path) ? draft.editedPictures : draft.pictures) << path;
-    for (const QString &path : draft.screenshots + draft.editedPictures)
-        draft.hiddenAreas.insert(path, m_pictureEdits.hiddenAreas(path));
+        screenshots << m_screenPaths.value(m_screenItems.key(m_ui.listWidget_Screen->item(row)));
+    m_pictureEdits.keepIn(draft, screenshots, form.photoPaths);
     return m_keptReports->saveDraft(draft);
 }
 
@@ -86,30 +78,17 @@ void CFeedback::restoreDraft()
     if (!draft)
         return;
     FormSetUp::fillFields(m_ui, *draft);
+    // The draft's screenshots take the place of this start's, whose file
+    // may not be written yet.
     if (!draft->screenshots.isEmpty()) {
-        // The draft's screenshots take the place of this start's, whose
-        // file may not be written yet.
         m_screenshotWriter->discardAll();
         clearPictureLists();
-        const QStringList copies = KeptReports::placeScreenshots(draft->screenshots, screenshotFolder());
-        for (int i = 0; i < copies.size(); ++i) {
-            if (copies[i].isEmpty())
-                continue;
-            m_pictureEdits.edited(copies[i], copies[i], draft->hiddenAreas.value(draft->screenshots[i]));
-            addScreenshot(copies[i]);
-        }
     }
-    for (const QString &path : draft->pictures) {
-        if (QFileInfo(path).isFile())
-            addPicture(path);
-    }
-    for (const QString &path : draft->editedPictures) {
-        const QString copy = m_pictureEdits.adopt(path, DraftStore::pictureName(path));
-        if (copy.isEmpty())
-            continue;
-        m_pictureEdits.edited(copy, copy, draft->hiddenAreas.value(path));
-        addPicture(copy);
-    }
+    const PictureEdits::Restored pictures = m_pictureEdits.restore(*draft, screenshotFolder());
+    for (const QString &path : pictures.screenshots)
+        addScreenshot(path);
+    for (const QString &path : pictures.pictures)
+        addPicture(path);
     m_keptReports->showDraftNote(true);
 }
 

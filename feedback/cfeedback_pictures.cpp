@@ -8,21 +8,15 @@
 #include "hostplatform.h"
 #include "imgview.h"
 #include "picturethumbnail.h"
+#include "picturetiles.h"
 #include "previewpanel.h"
-#include "pzmessagebox.h"
 #include "pzstylebutton.h"
 #include "screenshotwriter.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
-#include <QGuiApplication>
 #include <QListWidget>
-#include <QPointer>
-#include <QPushButton>
-#include <QScreen>
 #include <QStandardPaths>
-#include <QTimer>
 
 namespace {
 
@@ -54,9 +48,7 @@ void CFeedback::SlotAddImg()
     const QString caption = tr("Open");
     // Translations keep the patterns in brackets.
     const QString filter = tr("Picture(*.jpg *.png *.bmp *.gif)");
-    const QString path = m_seams.fileDialog ? m_seams.fileDialog(this, caption, folder, filter)
-                                      : QFileDialog::getOpenFileName(this, caption, folder, filter);
-    addPicture(path);
+    addPicture(m_seams.openFileName(this, caption, folder, filter));
 }
 
 void CFeedback::addScreenshot(const QString &path)
@@ -85,66 +77,34 @@ bool CFeedback::addTile(QListWidget *list, const QString &path, PictureThumbnail
 
 void CFeedback::listTile(QListWidget *list, const QString &path, const QPixmap &thumbnail, bool screenshot)
 {
-    auto *tile = new ImgView();
-    tile->setPicture(thumbnail);
-    auto *item = new QListWidgetItem();
-    item->setSizeHint(QSize(52, 41));
-    item->setFlags(Qt::NoItemFlags); // only the tile reacts, not the item
-    list->addItem(item);
-    list->setItemWidget(item, tile); // the list owns the tile from here
-
-    QPushButton *closeButton = tile->closeButton();
+    const PictureTiles::Tile tile = PictureTiles::append(list, thumbnail);
+    QPushButton *closeButton = tile.view->closeButton();
     if (screenshot) {
-        m_screenItems.insert(closeButton, item);
+        m_screenItems.insert(closeButton, tile.item);
         m_screenPaths.insert(closeButton, path);
-        if (list->count() >= MaxPicturesPerList)
-            m_ui.captureButton->setEnabled(false);
-        connect(tile, &ImgView::SignalClose, this,
-                [this](QPushButton *button) { removeScreenshot(button); });
-        connect(tile, &ImgView::SignalOpen, this,
-                [this](QPushButton *button) { editPicture(m_screenPaths.value(button)); });
     } else {
-        m_photoItems.insert(closeButton, item);
-        m_photoPaths.insert(item, path);
-        if (list->count() >= MaxPicturesPerList)
-            m_ui.addImage->setEnabled(false);
-        connect(tile, &ImgView::SignalClose, this,
-                [this](QPushButton *button) { removePicture(button); });
-        connect(tile, &ImgView::SignalOpen, this,
-                [this](QPushButton *button) { editPicture(m_photoPaths.value(m_photoItems.value(button))); });
+        m_photoItems.insert(closeButton, tile.item);
+        m_photoPaths.insert(tile.item, path);
     }
+    if (list->count() >= MaxPicturesPerList)
+        (screenshot ? m_ui.captureButton : m_ui.addImage)->setEnabled(false);
+    connect(tile.view, &ImgView::SignalClose, this, [this, screenshot](QPushButton *button) {
+        screenshot ? removeScreenshot(button) : removePicture(button);
+    });
+    connect(tile.view, &ImgView::SignalOpen, this, [this, screenshot](QPushButton *button) {
+        editPicture(screenshot ? m_screenPaths.value(button) : m_photoPaths.value(m_photoItems.value(button)));
+    });
     m_access->nameTiles(list);
 }
 
-namespace {
-
-// Takes the tile off its item and disposes of it. The tile is in the middle
-// of emitting its close signal, so it goes later, not now.
-void disposeTile(QListWidget *list, QListWidgetItem *item)
-{
-    if (!item)
-        return;
-    QPointer<QWidget> tile = list->itemWidget(item);
-    list->removeItemWidget(item);
-    if (tile) {
-        tile->hide();
-        tile->deleteLater();
-    }
-}
-
-} // namespace
-
 void CFeedback::removeScreenshot(QPushButton *closeButton)
 {
-    QListWidgetItem *item = m_screenItems.value(closeButton);
-    disposeTile(m_ui.listWidget_Screen, item);
+    PictureTiles::remove(m_ui.listWidget_Screen, m_screenItems.take(closeButton));
     m_ui.captureButton->setEnabled(true);
     const QString path = m_screenPaths.value(closeButton);
     m_screenshotWriter->discard(path);
     QFile::remove(path);
     m_pictureEdits.forget(path);
-    delete item;
-    m_screenItems.remove(closeButton);
     m_screenPaths.remove(closeButton);
     m_access->nameTiles(m_ui.listWidget_Screen);
 }
@@ -152,47 +112,28 @@ void CFeedback::removeScreenshot(QPushButton *closeButton)
 void CFeedback::removePicture(QPushButton *closeButton)
 {
     // The picture belongs to the user: only its entry goes.
-    QListWidgetItem *item = m_photoItems.value(closeButton);
-    disposeTile(m_ui.listWidget_Photo, item);
+    QListWidgetItem *item = m_photoItems.take(closeButton);
+    m_photoPaths.remove(item);
+    PictureTiles::remove(m_ui.listWidget_Photo, item);
     m_ui.addImage->setEnabled(true);
-    if (item)
-        m_photoPaths.remove(item);
-    delete item;
-    m_photoItems.remove(closeButton);
     m_access->nameTiles(m_ui.listWidget_Photo);
 }
 
 void CFeedback::showFailure(const QString &text)
 {
-    if (m_seams.messageBox) {
-        m_seams.messageBox(text, m_productName);
-        return;
-    }
-    auto *box = new PZMessageBox(text, m_productName, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->exec();
+    m_seams.showMessage(this, text, m_productName);
 }
 
 void CFeedback::takeAutoScreenshot()
 {
-    QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
     // Asked for while the window was built (at start-up), or now.
-    const auto desktop = m_desktopGrab ? std::move(m_desktopGrab) : HostPlatform::DesktopGrab::ofPrimaryScreen();
-    QImage grab = desktop ? desktop->take() : QImage();
-    if (grab.isNull()) {
-        const QRect geometry = screen->geometry();
-        grab = screen->grabWindow(0, 0, 0, geometry.width(), geometry.height()).toImage();
-        grab.setDevicePixelRatio(1.0); // a plain picture, like the file it becomes
-    }
-
+    const QImage grab = HostPlatform::grabPrimaryScreen(std::move(m_desktopGrab));
+    if (grab.isNull())
+        return;
     const QString folder = screenshotFolder();
     const QString path = ScreenshotWriter::newPath(folder);
     QDir dir;
     if (!dir.exists(folder) && !dir.mkdir(folder))
-        return;
-    if (grab.isNull())
         return;
     // The tile comes from the grab in memory; encoding the PNG would hold up
     // the window for longer than anything else at start-up. Packaging waits
@@ -213,10 +154,8 @@ void CFeedback::clearPictureLists()
 {
     m_ui.captureButton->setEnabled(true);
     // A deleted item takes its tile with it; the files stay where they are.
-    for (QListWidget *list : {m_ui.listWidget_Screen, m_ui.listWidget_Photo}) {
-        while (list->count() > 0)
-            delete list->takeItem(0);
-    }
+    PictureTiles::clear(m_ui.listWidget_Screen);
+    PictureTiles::clear(m_ui.listWidget_Photo);
     // The entries would only point at deleted items now.
     m_screenItems.clear();
     m_screenPaths.clear();
@@ -248,7 +187,6 @@ void CFeedback::pictureEdited(const QString &path, const QString &edited)
         list = m_ui.listWidget_Photo;
         m_photoPaths.insert(item, edited);
     }
-    if (auto *tile = item ? qobject_cast<ImgView *>(list->itemWidget(item)) : nullptr)
-        tile->setPicture(PictureThumbnail::load(edited, PictureThumbnail::FormatFrom::SuffixThenContents));
+    PictureTiles::showFile(list, item, edited);
     m_previewPanel->pictureEdited();
 }

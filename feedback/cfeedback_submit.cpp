@@ -17,12 +17,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDesktopServices>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
+#include <QUrl>
 
 void CFeedback::SlotSendEmail()
 {
@@ -62,8 +60,7 @@ void CFeedback::SlotSendEmail()
         QMetaObject::invokeMethod(
             this, [this, step, sent, total] { showDeliveryStep(step, sent, total); }, Qt::QueuedConnection);
     });
-    if (m_seams.deliveryHook)
-        m_seams.deliveryHook(*m_delivery);
+    m_seams.newDelivery(*m_delivery);
     m_sendThread = new CSendThread(this);
     m_sendThread->start(QThread::InheritPriority);
 }
@@ -129,29 +126,28 @@ void CFeedback::updateResultView()
 
 void CFeedback::SlotSendSuccess()
 {
-    applyDeliveryResult();
     m_progressView->showReference(m_delivery ? ReportDelivery::referenceOf(m_delivery->messageId()) : QString());
-    if (m_delivery)
-        m_keptReports->settle(*m_delivery, true);
-    m_submitState = 2;
-    updateResultView();
+    showOutcome(2);
 }
 
 void CFeedback::SlotNetWorkFail()
 {
-    applyDeliveryResult();
-    if (m_delivery)
-        m_keptReports->settle(*m_delivery, false);
-    m_submitState = 3;
-    updateResultView();
+    showOutcome(3);
 }
 
 void CFeedback::SlotOtherFail()
 {
+    showOutcome(4);
+}
+
+// The outcome's page (2: sent, 3 and 4: failed), once the report is settled
+// as sent or kept.
+void CFeedback::showOutcome(int submitState)
+{
     applyDeliveryResult();
     if (m_delivery)
-        m_keptReports->settle(*m_delivery, false);
-    m_submitState = 4;
+        m_keptReports->settle(*m_delivery, submitState == 2);
+    m_submitState = submitState;
     updateResultView();
 }
 
@@ -175,11 +171,7 @@ void CFeedback::SlotClickUrlLabel(QString link)
 
 void CFeedback::openMailLink(const QString &address)
 {
-    const QUrl url(QStringLiteral("mailto:%1").arg(address));
-    if (m_seams.urlOpener)
-        m_seams.urlOpener(url);
-    else
-        QDesktopServices::openUrl(url);
+    m_seams.openUrl(QUrl(QStringLiteral("mailto:%1").arg(address)));
 }
 
 void CFeedback::SlotThreadFinished()

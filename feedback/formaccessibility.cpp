@@ -35,6 +35,13 @@ QString plainText(const QString &html)
     return QTextDocumentFragment::fromHtml(html).toPlainText().simplified();
 }
 
+// A screen reader says what appeared on its own.
+void announce(QWidget *widget)
+{
+    QAccessibleEvent event(widget, QAccessible::Alert);
+    QAccessible::updateAccessibility(&event);
+}
+
 } // namespace
 
 FormAccessibility::FormAccessibility(Ui_CFeedback &ui, const Links &links, std::function<void(bool)> focusNext,
@@ -164,10 +171,13 @@ bool FormAccessibility::eventFilter(QObject *watched, QEvent *event)
     return true;
 }
 
-void FormAccessibility::announce(QWidget *widget)
+void FormAccessibility::showAddressError(bool shown)
 {
-    QAccessibleEvent event(widget, QAccessible::Alert);
-    QAccessible::updateAccessibility(&event);
+    m_ui.label_EmailWrong->setVisible(shown);
+    m_ui.lineedit_EmailText->setAccessibleDescription(shown ? m_ui.label_EmailWrong->text()
+                                                            : m_ui.lineedit_EmailText->placeholderText());
+    if (shown)
+        announce(m_ui.label_EmailWrong);
 }
 
 void FormAccessibility::announceResultPage(const QList<QLabel *> &lines)

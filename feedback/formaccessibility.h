@@ -36,7 +36,8 @@ public:
     void nameTiles(QListWidget *list);
     // Reading order, the tiles of the lists as they are now included.
     void updateTabOrder();
-    static void announce(QWidget *widget);
+    // The address error beside its field, told when it appears.
+    void showAddressError(bool shown);
     // The result band reads as one message: the state line, then what the
     // shown lines above it and the description say.
     void announceResultPage(const QList<QLabel *> &lines);

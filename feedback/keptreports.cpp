@@ -1,6 +1,5 @@
 #include "keptreports.h"
 
-#include "deliverylog.h"
 #include "outboxresender.h"
 #include "reportcomposer.h"
 #include "reportdelivery.h"
@@ -9,7 +8,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLockFile>
@@ -241,21 +239,6 @@ std::optional<ReportDraft> KeptReports::restoreDraft()
     if (m_outbox.contains(draft->supersedes))
         m_keptId = draft->supersedes;
     return draft;
-}
-
-QStringList KeptReports::placeScreenshots(const QStringList &screenshots, const QString &folder)
-{
-    DeliveryLog::removePath(folder);
-    QDir().mkpath(folder);
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyMMddhhmmss"));
-    QStringList copies;
-    int n = 0;
-    for (const QString &path : screenshots) {
-        const QString copy =
-            folder + QStringLiteral("/feedback%1-%2.%3").arg(stamp).arg(++n).arg(QFileInfo(path).suffix());
-        copies << (QFile::copy(path, copy) ? copy : QString());
-    }
-    return copies;
 }
 
 void KeptReports::discardDraft()

@@ -75,9 +75,6 @@ public:
     // The draft of the launch, shown as restored; the form is the caller's to fill.
     std::optional<ReportDraft> restoreDraft();
     void discardDraft();
-    // Copies of a draft's screenshots in folder, which is emptied first, in
-    // the draft's order; empty for one that could not be copied.
-    static QStringList placeScreenshots(const QStringList &screenshots, const QString &folder);
     void showDraftNote(bool visible);
     // The version choices of a restored draft, until the lists are downloaded.
     QStringList draftVersions() const { return m_draftVersions; }

@@ -1,7 +1,11 @@
 #include "pictureedits.h"
 
 #include "cpictureeditor.h"
+#include "deliverylog.h"
+#include "draftstore.h"
+#include "screenshotwriter.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -27,10 +31,41 @@ bool PictureEdits::isCopy(const QString &path) const
     return m_copies && path.startsWith(m_copies->path() + QLatin1Char('/'));
 }
 
-QString PictureEdits::adopt(const QString &path, const QString &name)
+void PictureEdits::keepIn(ReportDraft &draft, const QStringList &screenshots, const QStringList &pictures) const
 {
-    const QString copy = targetFor(name, false);
-    return QFile::copy(path, copy) ? copy : QString();
+    draft.screenshots = screenshots;
+    for (const QString &path : pictures)
+        (isCopy(path) ? draft.editedPictures : draft.pictures) << path;
+    for (const QString &path : draft.screenshots + draft.editedPictures)
+        draft.hiddenAreas.insert(path, hiddenAreas(path));
+}
+
+PictureEdits::Restored PictureEdits::restore(const ReportDraft &draft, const QString &screenshotFolder)
+{
+    Restored restored;
+    if (!draft.screenshots.isEmpty()) {
+        DeliveryLog::removePath(screenshotFolder);
+        QDir().mkpath(screenshotFolder);
+    }
+    for (const QString &path : draft.screenshots) {
+        const QString copy = ScreenshotWriter::newPath(screenshotFolder);
+        if (!QFile::copy(path, copy))
+            continue;
+        m_hiddenAreas.insert(copy, draft.hiddenAreas.value(path));
+        restored.screenshots << copy;
+    }
+    for (const QString &path : draft.pictures) {
+        if (QFileInfo(path).isFile())
+            restored.pictures << path;
+    }
+    for (const QString &path : draft.editedPictures) {
+        const QString copy = targetFor(DraftStore::pictureName(path), false);
+        if (!QFile::copy(path, copy))
+            continue;
+        m_hiddenAreas.insert(copy, draft.hiddenAreas.value(path));
+        restored.pictures << copy;
+    }
+    return restored;
 }
 
 void PictureEdits::edited(const QString &path, const QString &edited, int areas)

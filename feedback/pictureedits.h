@@ -2,12 +2,14 @@
 
 #include <QMap>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
 
 class QTemporaryDir;
 class QWidget;
+struct ReportDraft;
 
 // What the user hid in the listed pictures: the areas blacked out per file,
 // and the edited copies of the user's own pictures. A screenshot is
@@ -26,9 +28,21 @@ public:
               std::function<void(const QString &edited)> onEdited);
     // Whether path is one of the edited copies.
     bool isCopy(const QString &path) const;
-    // An edited copy kept elsewhere (by a draft) made one of ours again,
-    // named name; empty when it cannot be copied.
-    QString adopt(const QString &path, const QString &name);
+
+    // The pictures' part of a draft, from the listed screenshots and
+    // pictures in their order: an edited copy goes with the window, so the
+    // draft keeps it; and how many areas were hidden in each file it keeps.
+    void keepIn(ReportDraft &draft, const QStringList &screenshots, const QStringList &pictures) const;
+    struct Restored
+    {
+        QStringList screenshots;
+        QStringList pictures;
+    };
+    // What a draft's pictures become, to be listed: copies of its screenshots
+    // in screenshotFolder (emptied first, when the draft has any), the user's
+    // pictures still there, and edited copies of ours again; each file with
+    // the areas hidden in it.
+    Restored restore(const ReportDraft &draft, const QString &screenshotFolder);
     // The file the editor writes the edit of path to.
     QString targetFor(const QString &path, bool screenshot);
     // The edit of path, with areas more hidden, is now the file edited.

@@ -5,12 +5,14 @@
 #include "reportpackaging.h"
 #include "windowlines.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QLabel>
+#include <QListWidget>
 #include <QStyle>
 #include <QTimer>
 #include <QtConcurrent>
@@ -97,6 +99,16 @@ void PreviewPanel::place()
     const QRect trailing(trailingLeft, 0, area.width() - FormSideMargin - trailingLeft, height);
     m_detailsLink->setGeometry(QStyle::visualRect(direction, area, leading));
     m_sizeLine->setGeometry(QStyle::visualRect(direction, area, trailing));
+}
+
+void PreviewPanel::follow(const QList<QCheckBox *> &boxes, const QList<QListWidget *> &lists)
+{
+    for (QCheckBox *box : boxes)
+        connect(box, &QCheckBox::toggled, this, &PreviewPanel::changed);
+    for (QListWidget *list : lists) {
+        connect(list->model(), &QAbstractItemModel::rowsInserted, this, &PreviewPanel::changed);
+        connect(list->model(), &QAbstractItemModel::rowsRemoved, this, &PreviewPanel::changed);
+    }
 }
 
 void PreviewPanel::changed()

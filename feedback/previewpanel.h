@@ -11,8 +11,10 @@
 #include <functional>
 
 class CReportDetails;
+class QCheckBox;
 class QColor;
 class QLabel;
+class QListWidget;
 class QTimer;
 class QWidget;
 template <typename T>
@@ -39,6 +41,9 @@ public:
 
     // Where the form comes from, read on the GUI thread.
     void setSource(FormReader form, ContextReader context);
+    // What the report carries changes when one of boxes is toggled or one
+    // of lists gains or loses a row.
+    void follow(const QList<QCheckBox *> &boxes, const QList<QListWidget *> &lists);
 
     bool maskLogs() const { return m_maskLogs; }
     // What the report carries changed: one preview for a burst of changes.

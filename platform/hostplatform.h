@@ -76,6 +76,10 @@ private:
     std::unique_ptr<Request> m_request;
 };
 
+// The primary screen's picture at its full resolution: from started (a grab
+// asked for earlier) or a new one, else through Qt. Null without a screen.
+QImage grabPrimaryScreen(std::unique_ptr<DesktopGrab> started);
+
 // Parsers for the Linux sources, exposed for tests (built on every system).
 // The source device of the "/" mount in /proc/self/mountinfo; empty when absent.
 QString rootMountSource(const QByteArray &mountInfo);

@@ -73,16 +73,16 @@ void TestFeedbackPictures::init()
     m_dialogCalls.clear();
     m_boxes.clear();
     m_window = std::make_unique<CFeedback>(true, QString(), QStringLiteral("C:/Apps/Photo Tool/PhotoTool.exe"));
-    m_window->setFileDialogHook([this](QWidget *parent, const QString &caption, const QString &folder,
+    m_window->seams().fileDialog = [this](QWidget *parent, const QString &caption, const QString &folder,
                                        const QString &filter) {
         m_dialogCalls << QStringLiteral("%1|%2|%3|%4")
                              .arg(parent == m_window.get() ? QStringLiteral("window") : QStringLiteral("other"),
                                   caption, folder, filter);
         return m_picked.isEmpty() ? QString() : m_picked.takeFirst();
-    });
-    m_window->setMessageBoxHook([this](const QString &text, const QString &caption) {
+    };
+    m_window->seams().messageBox = [this](const QString &text, const QString &caption) {
         m_boxes << qMakePair(text, caption);
-    });
+    };
 }
 
 void TestFeedbackPictures::cleanup()

@@ -110,7 +110,7 @@ void TestFeedbackSetup::productName()
 
     QCOMPARE(CFeedback::productNameFromPath(hostPath), name);
     const auto window = makeWindow(true, QString(), hostPath);
-    QCOMPARE(window->productName(), name);
+    QCOMPARE(window->reportContext().productName, name);
     QCOMPARE(window->reportContext().productName, name);
 }
 
@@ -142,9 +142,9 @@ void TestFeedbackSetup::mailIdentity()
 
     const auto window = makeWindow(feedbackMode, QString(), QStringLiteral("C:/Apps/Photo Tool/PhotoTool.exe"));
     window->setLaunchInfo(recipient, QStringLiteral("sender@x.com"), QStringLiteral("pw"));
-    QCOMPARE(window->mailSubject(), subject);
-    QCOMPARE(window->recipientName(), recipientName);
-    QCOMPARE(window->recipientAddress(), recipientAfter);
+    QCOMPARE(window->reportContext().mailSubject, subject);
+    QCOMPARE(window->reportContext().recipientName, recipientName);
+    QCOMPARE(window->mailSettings().recipientAddress, recipientAfter);
 
     const MailSettings settings = window->mailSettings();
     QCOMPARE(settings.recipientAddress, recipientAfter);
@@ -191,7 +191,7 @@ void TestFeedbackSetup::productInfo()
     if (!xml.isEmpty())
         QVERIFY(TestSupport::writeFile(WindowTest::appDir() + QStringLiteral("/productinfo.xml"), xml));
     const auto window = makeWindow();
-    QCOMPARE(window->productId(), productId);
+    QCOMPARE(window->reportContext().productId, productId);
     QCOMPARE(window->brandName(), brand);
     QCOMPARE(window->reportContext().productId, productId);
     // Analytics is set up once the event loop runs.
@@ -222,7 +222,7 @@ void TestFeedbackSetup::initialStates()
 
     const auto window = makeWindow(feedbackMode, userEmail);
     Ui_CFeedback &ui = window->form();
-    QCOMPARE(window->feedbackMode(), feedbackMode);
+    QCOMPARE(window->reportContext().feedbackMode, feedbackMode);
     QCOMPARE(window->submitState(), 0);
     QVERIFY(!window->sendThread());
     QCOMPARE(window->contentsMargins(), QMargins(5, 5, 5, 5));
@@ -270,8 +270,8 @@ void TestFeedbackSetup::initialStates()
         QCOMPARE(list->frameShape(), QFrame::NoFrame);
         QCOMPARE(list->focusPolicy(), Qt::NoFocus);
     }
-    QCOMPARE(window->smtpPort(), QStringLiteral("465"));
-    QCOMPARE(window->smtpHost(), QStringLiteral("127.0.0.1"));
+    QCOMPARE(window->mailSettings().smtpPort, QStringLiteral("465"));
+    QCOMPARE(window->mailSettings().smtpHost, QStringLiteral("127.0.0.1"));
     QCOMPARE(window->linkColor(), QColor(QStringLiteral("#0070c9")));
     QCOMPARE(window->skinPath(), SkinConfig::instance().skinDirectory());
 }
@@ -378,8 +378,8 @@ void TestFeedbackSetup::skinSwitches()
     QCOMPARE(!ui.label_Note->isHidden(), databaseRow);
     QCOMPARE(comboItems(ui.comboBox), iosItems);
     QCOMPARE(comboItems(ui.comboBox_Android), androidItems);
-    QCOMPARE(window->systemIsIos(), systemIsIos);
-    QCOMPARE(window->showVersion(), showVersion);
+    QCOMPARE(window->reportContext().systemIsIos, systemIsIos);
+    QCOMPARE(window->reportContext().showVersion, showVersion);
     QCOMPARE(window->reportContext().systemIsIos, systemIsIos);
     QCOMPARE(window->reportContext().showVersion, showVersion);
 
@@ -520,11 +520,11 @@ void TestFeedbackSetup::settingsReplyIsApplied()
         QNetworkRequest(QUrl(QStringLiteral("http://127.0.0.1:%1/emailinfo.xml").arg(server.port()))));
     QTRY_VERIFY(reply->isFinished());
     window->soltGetEmailInfoOver(reply);
-    QCOMPARE(window->senderAccount(), QStringLiteral("from@x.com"));
-    QCOMPARE(window->smtpHost(), QStringLiteral("mail.x.com"));
-    QCOMPARE(window->smtpPort(), QStringLiteral("587"));
-    QCOMPARE(window->connectType(), QStringLiteral("2"));
-    QCOMPARE(window->recipientAddress(), QStringLiteral("to@x.com"));
+    QCOMPARE(window->mailSettings().senderAccount, QStringLiteral("from@x.com"));
+    QCOMPARE(window->mailSettings().smtpHost, QStringLiteral("mail.x.com"));
+    QCOMPARE(window->mailSettings().smtpPort, QStringLiteral("587"));
+    QCOMPARE(window->mailSettings().connectType, QStringLiteral("2"));
+    QCOMPARE(window->mailSettings().recipientAddress, QStringLiteral("to@x.com"));
     QTRY_VERIFY(reply.isNull());
     window->soltGetEmailInfoOver(nullptr); // no reply, no harm
 }

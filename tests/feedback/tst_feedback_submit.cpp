@@ -146,17 +146,17 @@ void TestFeedbackSubmit::cleanup()
 void TestFeedbackSubmit::makeWindow(bool feedbackMode, const QString &userEmail)
 {
     m_window = std::make_unique<CFeedback>(feedbackMode, userEmail, QStringLiteral("C:/Apps/Photo Tool/PhotoTool.exe"));
-    m_window->setUrlOpener([this](const QUrl &url) {
+    m_window->seams().urlOpener = [this](const QUrl &url) {
         m_opened << url;
         return true;
-    });
-    m_window->setMessageBoxHook([](const QString &, const QString &) {});
+    };
+    m_window->seams().messageBox = [](const QString &, const QString &) {};
     m_window->keptReports().setResendLauncher([](const MailSettings &) {});
     // Keep failing deliveries short.
-    m_window->setDeliveryHook([](ReportDelivery &delivery) {
+    m_window->seams().deliveryHook = [](ReportDelivery &delivery) {
         delivery.setSmtpTimeouts(5000, 5000, 10000);
         delivery.setDownloadTimeout(10000);
-    });
+    };
 }
 
 void TestFeedbackSubmit::waitForWorker()
@@ -414,15 +414,15 @@ void TestFeedbackSubmit::crashReportSecondSubmissionIsFeedback()
     QVERIFY(!m_window->reportContext().feedbackMode);
     m_window->form().ButtonSubmit->click();
     waitForWorker();
-    QVERIFY(m_window->feedbackMode());
     QVERIFY(m_window->reportContext().feedbackMode);
-    QCOMPARE(m_window->mailSubject(), QStringLiteral("PhotoTool for Win Crash Feedback"));
+    QVERIFY(m_window->reportContext().feedbackMode);
+    QCOMPARE(m_window->reportContext().mailSubject, QStringLiteral("PhotoTool for Win Crash Feedback"));
 
     emit m_window->form().label_SubDescribe->linkActivated(QStringLiteral("try again"));
     m_window->form().ButtonSubmit->click();
     QCOMPARE(m_window->submitState(), 1);
     waitForWorker();
-    QVERIFY(m_window->feedbackMode());
+    QVERIFY(m_window->reportContext().feedbackMode);
 }
 
 void TestFeedbackSubmit::delivery_data()
@@ -475,12 +475,12 @@ void TestFeedbackSubmit::delivery()
     QCOMPARE(m_window->submitState(), state);
 
     // The settings the delivery used are now the window's.
-    QCOMPARE(m_window->smtpPort(), QString::number(smtpPort));
-    QCOMPARE(m_window->recipientAddress(), QStringLiteral("support@example.net"));
-    QCOMPARE(m_window->senderAccount(), QStringLiteral("sender@example.net"));
-    QCOMPARE(m_window->senderPassword(), password);
-    QCOMPARE(m_window->connectType(), QStringLiteral("1"));
-    QVERIFY(m_window->feedbackMode());
+    QCOMPARE(m_window->mailSettings().smtpPort, QString::number(smtpPort));
+    QCOMPARE(m_window->mailSettings().recipientAddress, QStringLiteral("support@example.net"));
+    QCOMPARE(m_window->mailSettings().senderAccount, QStringLiteral("sender@example.net"));
+    QCOMPARE(m_window->mailSettings().senderPassword, password);
+    QCOMPARE(m_window->mailSettings().connectType, QStringLiteral("1"));
+    QVERIFY(m_window->reportContext().feedbackMode);
 
     const QString log = TestSupport::readTextFile(WindowTest::appDir() + QStringLiteral("/Log/feedback.log"));
     QVERIFY2(log.contains(QStringLiteral("Send to Email Start.")), qPrintable(log));
@@ -499,7 +499,7 @@ void TestFeedbackSubmit::delivery()
     if (state != 2) {
         QVERIFY(QDir(saveDir).entryList(QDir::Files).isEmpty());
         mail = m_work.path() + QStringLiteral("/saved-") + QString::number(run);
-        m_window->setFileDialogHook([&](QWidget *, const QString &, const QString &, const QString &) { return mail; });
+        m_window->seams().fileDialog = [&](QWidget *, const QString &, const QString &, const QString &) { return mail; };
         emit savedLine->linkActivated(QStringLiteral("save"));
         mail += QStringLiteral(".eml");
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(mail), 10000); // written on a worker
@@ -664,7 +664,7 @@ void TestFeedbackSubmit::cancelWhileSending()
 
     QCOMPARE(m_window->submitState(), 0);
     QVERIFY(ui.widget_SubView->isHidden() && !ui.widget_Submit->isHidden());
-    QVERIFY(!m_window->feedbackMode());
+    QVERIFY(!m_window->reportContext().feedbackMode);
     QList<bool> after;
     for (QWidget *input : inputs(ui))
         after << input->isEnabled();

@@ -368,7 +368,7 @@ void TestFeedbackTranslation::shippedLanguage()
                                    "login jane@example.org password=hunter22 /home/jane/x\n"));
     CFeedback window(false, QStringLiteral("user@example.com"), QStringLiteral("C:/A/Tool.exe"));
     QString failure;
-    window.setMessageBoxHook([&failure](const QString &text, const QString &) { failure = text; });
+    window.seams().messageBox = [&failure](const QString &text, const QString &) { failure = text; };
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(window.form().ButtonSubmit->text() != QLatin1String("Submit"));
@@ -388,7 +388,7 @@ void TestFeedbackTranslation::shippedLanguage()
     window.SlotJudgeEmailValid();
 
     window.addPicture(source); // not a picture
-    PZMessageBox box(failure, window.productName());
+    PZMessageBox box(failure, window.reportContext().productName);
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
     QVERIFY(fits(&box, "message box"));

@@ -3,6 +3,7 @@
 // from a store that may hold anything.
 #include "draftstore.h"
 #include "mimemessage.h"
+#include "pictureedits.h"
 #include "mimetext.h"
 #include "reportcomposer.h"
 #include "reportpackaging.h"
@@ -36,6 +37,8 @@ private slots:
     void previewAgreesWithPackaging();
     void hostileDraftsAreRefused_data();
     void hostileDraftsAreRefused();
+    void draftPicturesComeBack_data();
+    void draftPicturesComeBack();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -203,6 +206,85 @@ void TestFeedbackUnits::hostileDraftsAreRefused()
         QCOMPARE(loaded->screenshots.size(), screenshots);
     DraftStore(folder).discard(key); // never what a link leads to
     QVERIFY(QFile::exists(outside + QStringLiteral("/a.png")));
+}
+
+void TestFeedbackUnits::draftPicturesComeBack_data()
+{
+    QTest::addColumn<QString>("lost");
+    QTest::addColumn<QStringList>("screenshots");
+    QTest::addColumn<QStringList>("pictures");
+    // Listed: screenshots s1 (1 area hidden) and s2, the user's p1 and p2
+    // (p2 edited: 2 areas, in a copy). "lost" is gone before the restore.
+    QTest::newRow("all there") << QString() << QStringList{"s1:1", "s2:0"} << QStringList{"p1:0", "p2:2"};
+    QTest::newRow("the user's picture gone") << QStringLiteral("p1") << QStringList{"s1:1", "s2:0"}
+                                             << QStringList{"p2:2"};
+    QTest::newRow("a kept screenshot gone") << QStringLiteral("s1") << QStringList{"s2:0"}
+                                            << QStringList{"p1:0", "p2:2"};
+    QTest::newRow("the kept edit gone") << QStringLiteral("p2") << QStringList{"s1:1", "s2:0"} << QStringList{"p1:0"};
+    QTest::newRow("no screenshots listed") << QStringLiteral("no screenshots") << QStringList() << QStringList{"p1:0", "p2:2"};
+}
+
+// A draft keeps the listed pictures with what was hidden in them, and a
+// later window lists them again: screenshots as new files of its screenshot
+// folder, the user's own pictures where they are, edits as copies of its own.
+void TestFeedbackUnits::draftPicturesComeBack()
+{
+    QFETCH(QString, lost);
+    QFETCH(QStringList, screenshots);
+    QFETCH(QStringList, pictures);
+    const QString shots = m_app + QStringLiteral("/ScreenPicture");
+    const auto file = [this](const QString &name) {
+        const QString path = m_app + QStringLiteral("/") + name + QStringLiteral(".png");
+        return TestSupport::writeFile(path, QFileInfo(name).fileName().toLatin1()) ? path : QString();
+    };
+    QStringList listedShots{file(QStringLiteral("ScreenPicture/s1")), file(QStringLiteral("ScreenPicture/s2"))};
+    if (lost == QLatin1String("no screenshots"))
+        listedShots.clear();
+    PictureEdits before;
+    const QString p2 = file(QStringLiteral("p2"));
+    const QString p2Copy = before.targetFor(p2, false);
+    QVERIFY(QFile::copy(p2, p2Copy));
+    before.edited(p2, p2Copy, 2);
+    if (!listedShots.isEmpty()) {
+        const QString s1 = listedShots.first();
+        before.edited(s1, s1, 1);
+    }
+
+    ReportDraft draft;
+    before.keepIn(draft, listedShots, {file(QStringLiteral("p1")), p2Copy});
+    const QString store = m_app + QStringLiteral("/drafts");
+    QVERIFY(DraftStore(store).save(QStringLiteral("k"), draft));
+    std::optional<ReportDraft> loaded = DraftStore(store).load(QStringLiteral("k"));
+    QVERIFY(loaded);
+    QCOMPARE(loaded->pictures.size() + loaded->editedPictures.size() + loaded->screenshots.size(),
+             2 + listedShots.size());
+    const QString startShot = file(QStringLiteral("ScreenPicture/start"));
+    const QMap<QString, QString> keptFile{{"s1", loaded->screenshots.value(0)},
+                                          {"p1", m_app + QStringLiteral("/p1.png")},
+                                          {"p2", loaded->editedPictures.value(0)}};
+    if (keptFile.contains(lost))
+        QVERIFY(QFile::remove(keptFile[lost]));
+
+    PictureEdits after;
+    const PictureEdits::Restored restored = after.restore(*loaded, shots);
+    // Each listed file as "<what it holds>:<areas hidden>".
+    const auto described = [&after](const QStringList &paths) {
+        QStringList out;
+        for (const QString &path : paths)
+            out << QString::fromLatin1(TestSupport::readFile(path)) + QLatin1Char(':')
+                       + QString::number(after.hiddenAreas(path));
+        return out;
+    };
+    QCOMPARE(described(restored.screenshots), screenshots);
+    QCOMPARE(described(restored.pictures), pictures);
+    for (const QString &path : restored.screenshots)
+        QCOMPARE(QFileInfo(path).absolutePath(), shots);
+    // The start-up screenshot makes way for the draft's, and only for them.
+    QCOMPARE(QFile::exists(startShot), listedShots.isEmpty());
+    for (const QString &path : restored.pictures) {
+        if (!path.endsWith(QLatin1String("/p1.png")))
+            QVERIFY(after.isCopy(path));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestFeedbackUnits)
