@@ -127,6 +127,7 @@ bool DraftStore::save(const QString &key, const ReportDraft &draft) const
                              {QStringLiteral("screenshots"), copyIn(draft.screenshots, false)},
                              {QStringLiteral("pictures"), toArray(draft.pictures)},
                              {QStringLiteral("editedPictures"), copyIn(draft.editedPictures, true)},
+                             {QStringLiteral("pictureOrder"), draft.pictureOrder},
                              {QStringLiteral("hiddenAreas"), areas},
                              {QStringLiteral("supersedes"), draft.supersedes}};
     const QString path = m_folder + QLatin1Char('/') + key + QStringLiteral(".json");
@@ -161,7 +162,7 @@ std::optional<ReportDraft> DraftStore::parse(const QByteArray &json, QString *pr
         {"comment", &draft.comment},       {"email", &draft.email},
         {"iosVersion", &draft.iosVersion}, {"androidVersion", &draft.androidVersion},
         {"phoneBrand", &draft.phoneBrand}, {"phoneModel", &draft.phoneModel},
-        {"supersedes", &draft.supersedes}};
+        {"supersedes", &draft.supersedes}, {"pictureOrder", &draft.pictureOrder}};
     for (const auto &text : texts) {
         const QJsonValue value = object.value(QLatin1String(text.first));
         if (!value.isString() && !value.isUndefined())
@@ -182,6 +183,10 @@ std::optional<ReportDraft> DraftStore::parse(const QByteArray &json, QString *pr
             return fail("a hidden area count out of range");
         draft.hiddenAreas.insert(it.key(), int(count));
     }
+    if (draft.pictureOrder.size() > 2 * MaxListed
+        || !std::all_of(draft.pictureOrder.cbegin(), draft.pictureOrder.cend(),
+                        [](QChar c) { return c == QLatin1Char('p') || c == QLatin1Char('e'); }))
+        return fail("a bad picture order");
     // Only an outbox id of its own format may name a kept copy.
     if (!draft.supersedes.isEmpty() && !Outbox::isValidId(draft.supersedes))
         return fail("a bad outbox id");

@@ -18,6 +18,9 @@ struct ReportDraft
     QStringList screenshots; // files; copies inside the store once saved
     QStringList pictures;    // the user's own files, only referred to
     QStringList editedPictures; // edits of the user's pictures: files; copies inside the store once saved
+    // The picture list's order: "p" for the next of pictures, "e" for the
+    // next of editedPictures; empty (a draft of before): pictures first.
+    QString pictureOrder;
     QString supersedes;      // outbox entry of an earlier attempt at it
     QMap<QString, int> hiddenAreas; // areas blacked out, by file of screenshots and editedPictures
 };

@@ -34,8 +34,11 @@ bool PictureEdits::isCopy(const QString &path) const
 void PictureEdits::keepIn(ReportDraft &draft, const QStringList &screenshots, const QStringList &pictures) const
 {
     draft.screenshots = screenshots;
-    for (const QString &path : pictures)
-        (isCopy(path) ? draft.editedPictures : draft.pictures) << path;
+    for (const QString &path : pictures) {
+        const bool copy = isCopy(path);
+        (copy ? draft.editedPictures : draft.pictures) << path;
+        draft.pictureOrder += QLatin1Char(copy ? 'e' : 'p');
+    }
     for (const QString &path : draft.screenshots + draft.editedPictures)
         draft.hiddenAreas.insert(path, hiddenAreas(path));
 }
@@ -54,11 +57,21 @@ PictureEdits::Restored PictureEdits::restore(const ReportDraft &draft, const QSt
         m_hiddenAreas.insert(copy, draft.hiddenAreas.value(path));
         restored.screenshots << copy;
     }
-    for (const QString &path : draft.pictures) {
-        if (QFileInfo(path).isFile())
-            restored.pictures << path;
-    }
-    for (const QString &path : draft.editedPictures) {
+    // In the order the list had; what the order does not place (a draft of
+    // before, a copy that did not survive) follows.
+    QStringList own = draft.pictures;
+    QStringList edits = draft.editedPictures;
+    for (const QChar kind : draft.pictureOrder + QString(own.size(), QLatin1Char('p'))
+                                + QString(edits.size(), QLatin1Char('e'))) {
+        QStringList &from = kind == QLatin1Char('e') ? edits : own;
+        if (from.isEmpty())
+            continue;
+        const QString path = from.takeFirst();
+        if (kind == QLatin1Char('p')) {
+            if (QFileInfo(path).isFile())
+                restored.pictures << path;
+            continue;
+        }
         const QString copy = targetFor(DraftStore::pictureName(path), false);
         if (!QFile::copy(path, copy))
             continue;

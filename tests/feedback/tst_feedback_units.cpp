@@ -159,6 +159,8 @@ void TestFeedbackUnits::hostileDraftsAreRefused_data()
         << QByteArray(R"({"format": 1, "screenshots": ["../../etc/passwd"]})") << QString() << false << 0;
     QTest::newRow("edited picture name with a slash")
         << QByteArray(R"({"format": 1, "editedPictures": ["x/../../a.png"]})") << QString() << false << 0;
+    QTest::newRow("picture order of other letters")
+        << QByteArray(R"({"format": 1, "pictureOrder": "pex"})") << QString() << false << 0;
     QTest::newRow("hidden areas not a count")
         << QByteArray(R"({"format": 1, "hiddenAreas": {"a.png": -1}})") << QString() << false << 0;
     QTest::newRow("screenshot name ..") << QByteArray(R"({"format": 1, "screenshots": [".."]})") << QString() << false << 0;
@@ -213,15 +215,19 @@ void TestFeedbackUnits::draftPicturesComeBack_data()
     QTest::addColumn<QString>("lost");
     QTest::addColumn<QStringList>("screenshots");
     QTest::addColumn<QStringList>("pictures");
-    // Listed: screenshots s1 (1 area hidden) and s2, the user's p1 and p2
-    // (p2 edited: 2 areas, in a copy). "lost" is gone before the restore.
-    QTest::newRow("all there") << QString() << QStringList{"s1:1", "s2:0"} << QStringList{"p1:0", "p2:2"};
+    // Listed: screenshots s1 (1 area hidden) and s2; pictures p2 (edited: 2
+    // areas, in a copy), the user's p1, p3. "lost" is gone before the restore.
+    QTest::newRow("all there") << QString() << QStringList{"s1:1", "s2:0"} << QStringList{"p2:2", "p1:0", "p3:0"};
     QTest::newRow("the user's picture gone") << QStringLiteral("p1") << QStringList{"s1:1", "s2:0"}
-                                             << QStringList{"p2:2"};
+                                             << QStringList{"p2:2", "p3:0"};
     QTest::newRow("a kept screenshot gone") << QStringLiteral("s1") << QStringList{"s2:0"}
-                                            << QStringList{"p1:0", "p2:2"};
-    QTest::newRow("the kept edit gone") << QStringLiteral("p2") << QStringList{"s1:1", "s2:0"} << QStringList{"p1:0"};
-    QTest::newRow("no screenshots listed") << QStringLiteral("no screenshots") << QStringList() << QStringList{"p1:0", "p2:2"};
+                                            << QStringList{"p2:2", "p1:0", "p3:0"};
+    QTest::newRow("the kept edit gone") << QStringLiteral("p2") << QStringList{"s1:1", "s2:0"}
+                                        << QStringList{"p1:0", "p3:0"};
+    QTest::newRow("no screenshots listed") << QStringLiteral("no screenshots") << QStringList()
+                                           << QStringList{"p2:2", "p1:0", "p3:0"};
+    QTest::newRow("a draft of before: no order") << QStringLiteral("order") << QStringList{"s1:1", "s2:0"}
+                                                 << QStringList{"p1:0", "p3:0", "p2:2"};
 }
 
 // A draft keeps the listed pictures with what was hidden in them, and a
@@ -251,13 +257,15 @@ void TestFeedbackUnits::draftPicturesComeBack()
     }
 
     ReportDraft draft;
-    before.keepIn(draft, listedShots, {file(QStringLiteral("p1")), p2Copy});
+    before.keepIn(draft, listedShots, {p2Copy, file(QStringLiteral("p1")), file(QStringLiteral("p3"))});
+    if (lost == QLatin1String("order"))
+        draft.pictureOrder.clear();
     const QString store = m_app + QStringLiteral("/drafts");
     QVERIFY(DraftStore(store).save(QStringLiteral("k"), draft));
     std::optional<ReportDraft> loaded = DraftStore(store).load(QStringLiteral("k"));
     QVERIFY(loaded);
     QCOMPARE(loaded->pictures.size() + loaded->editedPictures.size() + loaded->screenshots.size(),
-             2 + listedShots.size());
+             3 + listedShots.size());
     const QString startShot = file(QStringLiteral("ScreenPicture/start"));
     const QMap<QString, QString> keptFile{{"s1", loaded->screenshots.value(0)},
                                           {"p1", m_app + QStringLiteral("/p1.png")},
@@ -281,10 +289,8 @@ void TestFeedbackUnits::draftPicturesComeBack()
         QCOMPARE(QFileInfo(path).absolutePath(), shots);
     // The start-up screenshot makes way for the draft's, and only for them.
     QCOMPARE(QFile::exists(startShot), listedShots.isEmpty());
-    for (const QString &path : restored.pictures) {
-        if (!path.endsWith(QLatin1String("/p1.png")))
-            QVERIFY(after.isCopy(path));
-    }
+    for (const QString &path : restored.pictures)
+        QCOMPARE(after.isCopy(path), !path.startsWith(m_app + QLatin1Char('/')));
 }
 
 QTEST_GUILESS_MAIN(TestFeedbackUnits)
