@@ -45,21 +45,21 @@ bool toList(const QJsonValue &value, QStringList &list)
     return true;
 }
 
+// What a bare name may not hold: a control character or a folder separator.
+bool breaksName(QChar c)
+{
+    return c.unicode() < 0x20 || c.unicode() == 0x7f || c == QLatin1Char('/') || c == QLatin1Char('\\');
+}
+
 bool isBareName(const QString &name)
 {
-    if (name.isEmpty() || name.startsWith(QLatin1Char('.')) || name.contains(QLatin1Char('/'))
-        || name.contains(QLatin1Char('\\')))
-        return false;
-    return std::none_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; });
+    return !name.isEmpty() && !name.startsWith(QLatin1Char('.')) && std::none_of(name.cbegin(), name.cend(), breaksName);
 }
 
 // name with what a bare name may not hold made underscores.
 QString plainName(QString name)
 {
-    for (QChar &c : name) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c == QLatin1Char('\\'))
-            c = QLatin1Char('_');
-    }
+    std::replace_if(name.begin(), name.end(), breaksName, QLatin1Char('_'));
     return name;
 }
 

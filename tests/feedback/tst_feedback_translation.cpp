@@ -37,6 +37,7 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -78,17 +79,24 @@ QStringList markers(const QString &text, bool withCount)
     return found;
 }
 
-// Entries of a .ts file that are unfinished or empty, or lost a marker.
-QStringList incompleteEntries(const QString &tsPath)
+// Calls visit with each <message> of a .ts file; false when it does not read.
+bool forEachMessage(const QString &tsPath, const std::function<void(const QDomElement &)> &visit)
 {
     QFile file(tsPath);
     QDomDocument document;
     if (!file.open(QIODevice::ReadOnly) || !document.setContent(&file))
-        return {QStringLiteral("unreadable")};
-    QStringList problems;
+        return false;
     const QDomNodeList messages = document.elementsByTagName(QStringLiteral("message"));
-    for (int i = 0; i < messages.count(); ++i) {
-        const QDomElement message = messages.at(i).toElement();
+    for (int i = 0; i < messages.count(); ++i)
+        visit(messages.at(i).toElement());
+    return true;
+}
+
+// Entries of a .ts file that are unfinished or empty, or lost a marker.
+QStringList incompleteEntries(const QString &tsPath)
+{
+    QStringList problems;
+    const bool read = forEachMessage(tsPath, [&problems](const QDomElement &message) {
         const QString source = message.firstChildElement(QStringLiteral("source")).text();
         const QDomElement translation = message.firstChildElement(QStringLiteral("translation"));
         const QDomNodeList plurals = translation.elementsByTagName(QStringLiteral("numerusform"));
@@ -103,25 +111,19 @@ QStringList incompleteEntries(const QString &tsPath)
             if (form.isEmpty() || markers(form, plurals.isEmpty()) != markers(source, plurals.isEmpty()))
                 problems << QStringLiteral("%1 -> %2").arg(source, form);
         }
-    }
-    return problems;
+    });
+    return read ? problems : QStringList{QStringLiteral("unreadable")};
 }
 
 // Contexts and source texts of a .ts file's entries with plural forms.
 QList<std::pair<QByteArray, QByteArray>> numerusEntries(const QString &tsPath)
 {
-    QFile file(tsPath);
-    QDomDocument document;
     QList<std::pair<QByteArray, QByteArray>> found;
-    if (!file.open(QIODevice::ReadOnly) || !document.setContent(&file))
-        return found;
-    const QDomNodeList messages = document.elementsByTagName(QStringLiteral("message"));
-    for (int i = 0; i < messages.count(); ++i) {
-        const QDomElement message = messages.at(i).toElement();
+    forEachMessage(tsPath, [&found](const QDomElement &message) {
         if (message.attribute(QStringLiteral("numerus")) == QLatin1String("yes"))
             found.append({message.parentNode().firstChildElement(QStringLiteral("name")).text().toUtf8(),
                           message.firstChildElement(QStringLiteral("source")).text().toUtf8()});
-    }
+    });
     return found;
 }
 
