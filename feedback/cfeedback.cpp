@@ -31,13 +31,14 @@
 CFeedback::CFeedback(bool feedbackMode, const QString &userEmail, const QString &hostPath,
                      QWidget *parent)
     : PZStyleDialog(parent)
-    , m_feedbackMode(feedbackMode)
-    , m_hostPath(hostPath)
-    , m_userEmail(userEmail)
     , m_desktopGrab(HostPlatform::DesktopGrab::ofPrimaryScreen())
     , m_screenshotWriter(new ScreenshotWriter(this))
     , m_firstPaint(new FirstPaintSteps(this))
 {
+    m_context.appDir = QCoreApplication::applicationDirPath();
+    m_context.feedbackMode = feedbackMode;
+    m_context.hostPath = hostPath;
+    m_context.userEmail = userEmail;
     // The translator goes in before the tree is built, so every text below
     // comes out translated.
     loadTranslation();
@@ -57,8 +58,8 @@ CFeedback::CFeedback(bool feedbackMode, const QString &userEmail, const QString 
     addUnits();
     requestVersionLists();
 
-    m_productId = readProductInfo(QStringLiteral("PZ_PID"));
-    m_smtpHost = Deployment::smtpHost();
+    m_context.productId = readProductInfo(QStringLiteral("PZ_PID"));
+    m_mail.smtpHost = Deployment::smtpHost();
 
     // Nothing that can follow the first paint runs before it: the start-up
     // screenshot is written, the version lists are asked for and analytics
@@ -104,10 +105,10 @@ bool CFeedback::stopDelivery(int timeoutMs)
 void CFeedback::setLaunchInfo(const QString &recipientAddress, const QString &senderAccount,
                               const QString &senderPassword)
 {
-    m_recipientAddress = recipientAddress;
-    m_senderAccount = senderAccount;
-    m_senderPassword = senderPassword;
-    m_keptReports->setLaunch(m_hostPath, m_productName, m_feedbackMode, mailSettings());
+    m_mail.recipientAddress = recipientAddress;
+    m_mail.senderAccount = senderAccount;
+    m_mail.senderPassword = senderPassword;
+    m_keptReports->setLaunch(m_context.hostPath, m_context.productName, m_context.feedbackMode, m_mail);
     takeAutoScreenshot();
     setMailIdentity();
     restoreDraft();
@@ -115,14 +116,14 @@ void CFeedback::setLaunchInfo(const QString &recipientAddress, const QString &se
 
 void CFeedback::setMailIdentity()
 {
-    if (m_feedbackMode) {
-        m_mailSubject = m_productName + QStringLiteral(" Win Feedback");
-        m_recipientName = QStringLiteral("support");
+    if (m_context.feedbackMode) {
+        m_context.mailSubject = m_context.productName + QStringLiteral(" Win Feedback");
+        m_context.recipientName = QStringLiteral("support");
     } else {
-        m_mailSubject = m_productName + QStringLiteral(" for Win Crash Feedback");
-        m_recipientName = QStringLiteral("feedback");
-        if (m_recipientAddress.isEmpty())
-            m_recipientAddress = Deployment::supportMailbox();
+        m_context.mailSubject = m_context.productName + QStringLiteral(" for Win Crash Feedback");
+        m_context.recipientName = QStringLiteral("feedback");
+        if (m_mail.recipientAddress.isEmpty())
+            m_mail.recipientAddress = Deployment::supportMailbox();
     }
 }
 
@@ -160,7 +161,7 @@ void CFeedback::loadTranslation()
 {
     const QString appName = readProductInfo(QStringLiteral("PZ_APP_NAME"));
     m_brandName = readProductInfo(QStringLiteral("PZ_BRANDNAME"));
-    m_productName = productNameFromPath(m_hostPath);
+    m_context.productName = productNameFromPath(m_context.hostPath);
     // Configuring analytics works out the machine identifier, which nothing
     // on screen needs.
     const QString category = m_brandName + QLatin1Char(' ') + appName + QStringLiteral(" (Windows version)");
@@ -172,14 +173,14 @@ void CFeedback::loadTranslation()
 
 void CFeedback::applyInitialStates()
 {
-    FormSetUp::applyInitialStates(m_ui, m_userEmail);
+    FormSetUp::applyInitialStates(m_ui, m_context.userEmail);
     setWindowIcon(QIcon(m_skinPath + QStringLiteral("/Application/feedback_icon.ico")));
     applyModeTexts();
 }
 
 void CFeedback::applyModeTexts()
 {
-    FormSetUp::applyModeTexts(m_ui, this, m_feedbackMode);
+    FormSetUp::applyModeTexts(m_ui, this, m_context.feedbackMode);
 }
 
 void CFeedback::applyTexts()
@@ -191,8 +192,8 @@ void CFeedback::applyLayoutSwitches()
 {
     const FormSetUp::Switches switches =
         FormSetUp::applyLayoutSwitches(m_ui, this, SkinConfig::instance().settings());
-    m_showVersion = switches.showVersion;
-    m_systemIsIos = switches.systemIsIos;
+    m_context.showVersion = switches.showVersion;
+    m_context.systemIsIos = switches.systemIsIos;
 }
 
 void CFeedback::connectSignals()
@@ -220,12 +221,9 @@ void CFeedback::connectSignals()
 void CFeedback::addUnits()
 {
     QLabel *draftNote = FormSetUp::addDraftNote(m_ui);
-    m_keptReports = new KeptReports(draftNote, ResultPage::addBandLine(m_ui, QStringLiteral("label_SubSaved")), m_linkColor, this);
-    m_keptReports->setSavePathAsker([this](const QString &caption, const QString &suggested, const QString &filter) {
-        return m_seams.saveFileName(this, caption, suggested, filter);
-    });
+    m_keptReports = new KeptReports(draftNote, ResultPage::addBandLine(m_ui, QStringLiteral("label_SubSaved")),
+                                    m_linkColor, m_seams, this);
     connect(m_keptReports, &KeptReports::discardRequested, this, &CFeedback::discardDraft);
-    connect(m_keptReports, &KeptReports::failed, this, &CFeedback::showFailure);
 
     m_previewPanel = new PreviewPanel(m_ui.widget_Submit, m_ui.ButtonSubmit, m_linkColor, this);
     m_previewPanel->setSource([this] { return reportForm(); }, [this] { return reportContext(); });
@@ -281,20 +279,8 @@ void CFeedback::soltGetEmailInfoOver(QNetworkReply *reply)
 {
     if (!reply)
         return;
-    MailSettings settings = mailSettings();
-    parseMailSettings(QString::fromUtf8(reply->readAll()), m_productId, m_feedbackMode, settings);
+    parseMailSettings(QString::fromUtf8(reply->readAll()), m_context.productId, m_context.feedbackMode, m_mail);
     reply->deleteLater();
-    setMailSettings(settings);
-}
-
-void CFeedback::setMailSettings(const MailSettings &settings)
-{
-    m_senderAccount = settings.senderAccount;
-    m_senderPassword = settings.senderPassword;
-    m_smtpHost = settings.smtpHost;
-    m_smtpPort = settings.smtpPort;
-    m_connectType = settings.connectType;
-    m_recipientAddress = settings.recipientAddress;
 }
 
 void CFeedback::SlotMessageReceived(QString message)

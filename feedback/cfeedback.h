@@ -22,7 +22,6 @@
 class FirstPaintSteps;
 class FormAccessibility;
 class KeptReports;
-class MimeText;
 class PreviewPanel;
 class ProgressView;
 class QCloseEvent;
@@ -111,16 +110,10 @@ public:
     // above the given window (this one when null).
     void editPicture(const QString &path, QWidget *over = nullptr);
 
-    // The worker routine, run on the send thread.
+    // The worker routine, run on the send thread: the delivery built at
+    // Submit takes its steps (fetchMailSettings, composeReportBody,
+    // packageAttachments, deliverReport).
     void runDelivery() override;
-    // The steps of a delivery, in the order runDelivery takes them through
-    // the delivery it runs; each acts on the delivery of the current
-    // submission (none before the first Submit).
-    void fetchMailSettings();
-    void composeReportBody(MimeText &body);
-    bool packageAttachments();
-    int deliverReport(MimeText &body);
-    static void writeFeedbackLog(int code, const QString &message);
     static bool removePath(const QString &path);
     // "--send-pending": sends what waits in the outbox, a line per report on out.
     static int sendPending(QTextStream &out);
@@ -130,8 +123,8 @@ public:
 
     // What a delivery started now would be given, read on the GUI thread.
     ReportForm reportForm() const;
-    ReportContext reportContext() const;
-    MailSettings mailSettings() const;
+    ReportContext reportContext() const { return m_context; }
+    MailSettings mailSettings() const { return m_mail; }
 
     // The dialogs and links the window opens, replaceable by a test.
     WindowSeams &seams() { return m_seams; }
@@ -191,39 +184,24 @@ private:
     void removeScreenshot(QPushButton *closeButton);
     void removePicture(QPushButton *closeButton);
     void pictureEdited(const QString &path, const QString &edited);
-    void showFailure(const QString &text);
     void showAddressError();
-    QList<QWidget *> formInputs() const;
-    void showDeliveryStep(ReportDelivery::Step step, qint64 sent, qint64 total);
     void showOutcome(int submitState);
     void restoreAfterCancel();
-    void openMailLink(const QString &address);
     void finishWorker();
     void applyDeliveryResult();
-    void setMailSettings(const MailSettings &settings);
     // Drafts: the form as the draft keeps it, and back.
     bool saveDraft();
     void restoreDraft();
     void discardDraft();
 
-    bool m_feedbackMode;
-    bool m_showVersion = true;
-    bool m_systemIsIos = true;
     int m_submitState = 0;
-    QString m_hostPath;
-    QString m_userEmail;
-    QString m_senderAccount;
-    QString m_senderPassword;
-    QString m_smtpHost;
-    QString m_smtpPort = QStringLiteral("465");
-    QString m_mailSubject;
-    QString m_productName;
-    QString m_recipientAddress;
-    QString m_recipientName;
+    // The mode, the addresses and the product's names, as a delivery is given
+    // them (the folder of the program included).
+    ReportContext m_context;
+    // The account and server of the mail, replaced by the downloaded settings.
+    MailSettings m_mail;
     QString m_skinPath;
-    QString m_productId;
     QString m_brandName;
-    QString m_connectType;
     QStringList m_attachmentFiles;
     QMap<QPushButton *, QListWidgetItem *> m_screenItems;
     QMap<QPushButton *, QListWidgetItem *> m_photoItems;

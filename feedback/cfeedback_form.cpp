@@ -23,41 +23,9 @@ ReportForm CFeedback::reportForm() const
     return form;
 }
 
-ReportContext CFeedback::reportContext() const
-{
-    ReportContext context;
-    context.appDir = QCoreApplication::applicationDirPath();
-    context.productName = m_productName;
-    context.userEmail = m_userEmail;
-    context.hostPath = m_hostPath;
-    context.productId = m_productId;
-    context.mailSubject = m_mailSubject;
-    context.recipientName = m_recipientName;
-    context.showVersion = m_showVersion;
-    context.systemIsIos = m_systemIsIos;
-    context.feedbackMode = m_feedbackMode;
-    return context;
-}
-
-MailSettings CFeedback::mailSettings() const
-{
-    MailSettings settings;
-    settings.senderAccount = m_senderAccount;
-    settings.senderPassword = m_senderPassword;
-    settings.smtpHost = m_smtpHost;
-    settings.smtpPort = m_smtpPort;
-    settings.connectType = m_connectType;
-    settings.recipientAddress = m_recipientAddress;
-    return settings;
-}
-
 // Something typed or chosen that is neither sent nor kept in the outbox.
 bool CFeedback::saveDraft()
 {
-    const bool entered = !m_ui.plainTextEdit_Content->toPlainText().trimmed().isEmpty()
-                         || m_ui.listWidget_Photo->count() > 0 || m_ui.listWidget_Screen->count() > 1;
-    if (!entered)
-        return false;
     const ReportForm form = reportForm();
     if (!m_keptReports->draftWanted(m_submitState, !m_ui.widget_SubView->isHidden(), form))
         return false;
@@ -95,7 +63,7 @@ void CFeedback::restoreDraft()
 void CFeedback::discardDraft()
 {
     m_keptReports->discardDraft();
-    FormSetUp::clearFields(m_ui, m_userEmail);
+    FormSetUp::clearFields(m_ui, m_context.userEmail);
     clearPictureLists();
     removePath(screenshotFolder());
     takeAutoScreenshot();

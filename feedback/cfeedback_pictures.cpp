@@ -68,7 +68,7 @@ bool CFeedback::addTile(QListWidget *list, const QString &path, PictureThumbnail
         return false;
     const QPixmap pixmap = PictureThumbnail::load(path, format);
     if (pixmap.isNull()) {
-        showFailure(tr("Failed to upload pictures! Please try again."));
+        m_seams.showMessage(this, tr("Failed to upload pictures! Please try again."), m_context.productName);
         return false;
     }
     listTile(list, path, pixmap, screenshot);
@@ -117,11 +117,6 @@ void CFeedback::removePicture(QPushButton *closeButton)
     PictureTiles::remove(m_ui.listWidget_Photo, item);
     m_ui.addImage->setEnabled(true);
     m_access->nameTiles(m_ui.listWidget_Photo);
-}
-
-void CFeedback::showFailure(const QString &text)
-{
-    m_seams.showMessage(this, text, m_productName);
 }
 
 void CFeedback::takeAutoScreenshot()

@@ -6,6 +6,7 @@
 #include "deployment.h"
 #include "firstpaintsteps.h"
 #include "formaccessibility.h"
+#include "formsetup.h"
 #include "keptreports.h"
 #include "outboxresender.h"
 #include "previewpanel.h"
@@ -25,13 +26,10 @@
 void CFeedback::SlotSendEmail()
 {
     const QString address = m_ui.lineedit_EmailText->text().trimmed();
-    if (address.isEmpty()) {
+    if (address.isEmpty() || !isValidAddress(address)) {
         showAddressError();
-        return;
-    }
-    if (!isValidAddress(address)) {
-        showAddressError();
-        m_ui.ButtonSubmit->setEnabled(false);
+        if (!address.isEmpty()) // a field of blanks keeps Submit, which complains again
+            m_ui.ButtonSubmit->setEnabled(false);
         return;
     }
 
@@ -41,7 +39,7 @@ void CFeedback::SlotSendEmail()
     m_firstPaint->runNow();
     m_screenshotWriter->waitForPending();
 
-    m_progressView->remember(formInputs());
+    m_progressView->remember(FormSetUp::inputs(m_ui));
     disableInputs();
     m_keptReports->showDraftNote(false);
     m_submitState = 1;
@@ -57,25 +55,20 @@ void CFeedback::SlotSendEmail()
     m_keptReports->prepare(*m_delivery, form);
     m_delivery->setProgress([this](ReportDelivery::Step step, qint64 sent, qint64 total) {
         // On the send thread: the window hears of it queued, on its own thread.
-        QMetaObject::invokeMethod(
-            this, [this, step, sent, total] { showDeliveryStep(step, sent, total); }, Qt::QueuedConnection);
+        const auto show = [this, step, sent, total] {
+            if (m_submitState == 1) // not once the outcome is shown
+                m_progressView->showStep(step, sent, total);
+        };
+        QMetaObject::invokeMethod(this, show, Qt::QueuedConnection);
     });
     m_seams.newDelivery(*m_delivery);
     m_sendThread = new CSendThread(this);
     m_sendThread->start(QThread::InheritPriority);
 }
 
-QList<QWidget *> CFeedback::formInputs() const
-{
-    return {m_ui.lineedit_EmailText, m_ui.plainTextEdit_Content, m_ui.comboBox,
-            m_ui.comboBox_Android,   m_ui.lineEdit_Model,        m_ui.lineEdit_Brand,
-            m_ui.captureButton,      m_ui.addImage,              m_ui.listWidget_Screen,
-            m_ui.listWidget_Photo,   m_ui.CheckBoxAttachDB,      m_ui.CheckBoxAttachLog};
-}
-
 void CFeedback::disableInputs()
 {
-    for (QWidget *input : formInputs())
+    for (QWidget *input : FormSetUp::inputs(m_ui))
         input->setEnabled(false);
 }
 
@@ -85,15 +78,8 @@ void CFeedback::restoreForm()
     m_progressView->hideReference();
     m_ui.widget_SubView->hide();
     m_ui.widget_Submit->show();
-    for (QWidget *input : formInputs())
+    for (QWidget *input : FormSetUp::inputs(m_ui))
         input->setEnabled(true);
-}
-
-// Queued from the send thread.
-void CFeedback::showDeliveryStep(ReportDelivery::Step step, qint64 sent, qint64 total)
-{
-    if (m_submitState == 1)
-        m_progressView->showStep(step, sent, total);
 }
 
 void CFeedback::cancelSubmission()
@@ -110,13 +96,13 @@ void CFeedback::restoreAfterCancel()
     m_submitState = 0;
     m_ui.widget_SubView->hide();
     m_ui.widget_Submit->show();
-    m_progressView->cancelled(formInputs());
+    m_progressView->cancelled(FormSetUp::inputs(m_ui));
     m_previewPanel->refresh();
 }
 
 void CFeedback::updateResultView()
 {
-    ResultPage::show(m_ui, m_submitState, m_linkColor, m_recipientAddress);
+    ResultPage::show(m_ui, m_submitState, m_linkColor, m_mail.recipientAddress);
     if (m_submitState == 1)
         m_progressView->start();
     else if (m_submitState > 1)
@@ -160,18 +146,13 @@ void CFeedback::SlotClickUrlLabel(QString link)
         clearPictureLists();
         takeAutoScreenshot();
         restoreForm();
-    } else if (link == m_recipientAddress || link == Deployment::supportMailbox()) {
-        openMailLink(link);
+    } else if (link == m_mail.recipientAddress || link == Deployment::supportMailbox()) {
+        m_seams.openUrl(QUrl(QStringLiteral("mailto:%1").arg(link)));
     } else if (link == QLatin1String("rewrite")) {
         restoreForm();
         m_ui.plainTextEdit_Content->setPlainText(QString());
         clearPictureLists();
     }
-}
-
-void CFeedback::openMailLink(const QString &address)
-{
-    m_seams.openUrl(QUrl(QStringLiteral("mailto:%1").arg(address)));
 }
 
 void CFeedback::SlotThreadFinished()
@@ -181,7 +162,7 @@ void CFeedback::SlotThreadFinished()
     // Every later submission from this window goes as Feedback; a crash
     // report that was called off is still one.
     if (!cancelled)
-        m_feedbackMode = true;
+        m_context.feedbackMode = true;
     finishWorker();
     if (cancelled)
         restoreAfterCancel();
@@ -210,12 +191,12 @@ void CFeedback::applyDeliveryResult()
 {
     if (!m_delivery)
         return;
-    setMailSettings(m_delivery->settings());
+    m_mail = m_delivery->settings();
     m_attachmentFiles = m_delivery->attachmentFiles();
 }
 
 // Runs on the send thread. The delivery built at Submit takes its steps in
-// order (below) and keeps a failed report before the window hears of the
+// order and keeps a failed report before the window hears of the
 // outcome; the window's signals reach the GUI thread queued. A delivery the
 // user cancelled ends without an outcome, so the window shows no result page.
 void CFeedback::runDelivery()
@@ -234,33 +215,6 @@ void CFeedback::runDelivery()
         break;
     }
     emit SignalThreadFinish();
-}
-
-void CFeedback::fetchMailSettings()
-{
-    if (m_delivery)
-        m_delivery->fetchMailSettings();
-}
-
-void CFeedback::composeReportBody(MimeText &body)
-{
-    if (m_delivery)
-        m_delivery->composeReportBody(body);
-}
-
-bool CFeedback::packageAttachments()
-{
-    return m_delivery && m_delivery->packageAttachments();
-}
-
-int CFeedback::deliverReport(MimeText &body)
-{
-    return m_delivery ? m_delivery->deliverReport(body) : int(ReportDelivery::OtherFailure);
-}
-
-void CFeedback::writeFeedbackLog(int code, const QString &message)
-{
-    DeliveryLog::writeFeedbackLog(QCoreApplication::applicationDirPath(), code, message);
 }
 
 bool CFeedback::removePath(const QString &path)

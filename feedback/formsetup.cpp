@@ -204,6 +204,14 @@ void FormSetUp::roundCorners(Ui_CFeedback &ui, int radius)
                                       .arg(radius));
 }
 
+QList<QWidget *> FormSetUp::inputs(const Ui_CFeedback &ui)
+{
+    return {ui.lineedit_EmailText, ui.plainTextEdit_Content, ui.comboBox,
+            ui.comboBox_Android,   ui.lineEdit_Model,        ui.lineEdit_Brand,
+            ui.captureButton,      ui.addImage,              ui.listWidget_Screen,
+            ui.listWidget_Photo,   ui.CheckBoxAttachDB,      ui.CheckBoxAttachLog};
+}
+
 ReportForm FormSetUp::readFields(const Ui_CFeedback &ui)
 {
     ReportForm form;

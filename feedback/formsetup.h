@@ -4,6 +4,7 @@
 #include "reportdata.h"
 
 #include <QCoreApplication>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -41,6 +42,9 @@ public:
     // The downloaded lists replace the local ones; a choice in keptChoices
     // (iOS, Android), or else the current one, stays chosen.
     static void loadVersionLists(Ui_CFeedback &ui, const QByteArray &json, const QStringList &keptChoices);
+    // What the user types, chooses or attaches with: disabled while a
+    // report is on its way.
+    static QList<QWidget *> inputs(const Ui_CFeedback &ui);
     // The fields as a report takes them; the picture lists are the window's.
     static ReportForm readFields(const Ui_CFeedback &ui);
     // The fields a draft keeps, read from the form and written back; and

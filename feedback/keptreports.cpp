@@ -4,6 +4,7 @@
 #include "reportcomposer.h"
 #include "reportdelivery.h"
 #include "windowlines.h"
+#include "windowseams.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -23,11 +24,14 @@ const char *const SaveLink = "save";
 
 } // namespace
 
-KeptReports::KeptReports(QLabel *draftNote, QLabel *savedLine, const QColor &linkColour, QObject *parent)
-    : QObject(parent)
+KeptReports::KeptReports(QLabel *draftNote, QLabel *savedLine, const QColor &linkColour, const WindowSeams &seams,
+                         QWidget *window)
+    : QObject(window)
     , m_draftNote(draftNote)
     , m_savedLine(savedLine)
     , m_linkColour(linkColour)
+    , m_seams(seams)
+    , m_window(window)
 {
     connect(m_draftNote, &QLabel::linkActivated, this, &KeptReports::followLink);
     connect(m_savedLine, &QLabel::linkActivated, this, &KeptReports::followLink);
@@ -154,7 +158,7 @@ void KeptReports::followLink(const QString &target)
 
 bool KeptReports::saveReportAsFile()
 {
-    if (m_lastReport.messageId.isEmpty() || !m_savePathAsker)
+    if (m_lastReport.messageId.isEmpty())
         return false;
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty())
@@ -162,8 +166,8 @@ bool KeptReports::saveReportAsFile()
     const QString suggested = folder + QLatin1Char('/') + m_productName + QStringLiteral(" report ")
                               + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HHmm"))
                               + QStringLiteral(".eml");
-    QString path = m_savePathAsker(QCoreApplication::translate("CFeedback", "Save report as file"), suggested,
-                                   QCoreApplication::translate("CFeedback", "Mail (*.eml)"));
+    QString path = m_seams.saveFileName(m_window, QCoreApplication::translate("CFeedback", "Save report as file"),
+                                        suggested, QCoreApplication::translate("CFeedback", "Mail (*.eml)"));
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
@@ -173,8 +177,10 @@ bool KeptReports::saveReportAsFile()
     connect(watcher, &QFutureWatcher<bool>::finished, this, [this, watcher, path] {
         watcher->deleteLater();
         if (!watcher->result())
-            emit failed(QCoreApplication::translate("CFeedback", "The report could not be saved to %1.")
-                            .arg(QDir::toNativeSeparators(path)));
+            m_seams.showMessage(m_window,
+                                QCoreApplication::translate("CFeedback", "The report could not be saved to %1.")
+                                    .arg(QDir::toNativeSeparators(path)),
+                                m_productName);
     });
     watcher->setFuture(QtConcurrent::run(
         [outbox = m_outbox, keptId = m_keptId, report = m_lastReport, settings = m_lastSettings, path]() mutable {
@@ -200,8 +206,10 @@ bool KeptReports::formMatchesLastReport(const ReportForm &now) const
 
 bool KeptReports::draftWanted(int submitState, bool resultShown, const ReportForm &now) const
 {
-    if (m_draftKey.isEmpty())
-        return false; // not launched
+    // Typed or attached: more than the start-up screenshot.
+    const bool entered = !now.comment.trimmed().isEmpty() || !now.photoPaths.isEmpty() || now.screenshotCount > 1;
+    if (m_draftKey.isEmpty() || !entered)
+        return false; // not launched, or nothing to keep
     switch (submitState) {
     case 1:
         // The delivery keeps it if it fails, unless the process ends before

@@ -17,7 +17,9 @@ class QColor;
 class QLabel;
 class QLockFile;
 class QTimer;
+class QWidget;
 class ReportDelivery;
+struct WindowSeams;
 
 // Reports that failed and wait in the outbox, drafts of reports not sent,
 // and the mail saved as a file from a failure page.
@@ -37,15 +39,13 @@ class KeptReports : public QObject
     Q_OBJECT
 public:
     using ResendLauncher = std::function<void(const MailSettings &fallback)>;
-    // Asks where to save the report; empty when the user cancels.
-    using SavePathAsker =
-        std::function<QString(const QString &caption, const QString &suggested, const QString &filter)>;
 
-    // linkColour is the window's, read whenever a line is written.
-    KeptReports(QLabel *draftNote, QLabel *savedLine, const QColor &linkColour, QObject *parent);
+    // linkColour and seams are the window's: the colour is read whenever a
+    // line is written, the seams ask where to save and tell of a failure.
+    KeptReports(QLabel *draftNote, QLabel *savedLine, const QColor &linkColour, const WindowSeams &seams,
+                QWidget *window);
     ~KeptReports() override;
 
-    void setSavePathAsker(SavePathAsker asker) { m_savePathAsker = std::move(asker); }
     // Replaces the start of the background resend process.
     void setResendLauncher(ResendLauncher launcher) { m_resendLauncher = std::move(launcher); }
 
@@ -68,8 +68,8 @@ public:
     void stopped(const ReportDelivery &delivery);
     void hideSavedLine();
 
-    // Whether the form (something is entered, the submission in that state,
-    // the result page shown or not) makes a draft worth keeping.
+    // Whether the form (what is entered, the submission in that state, the
+    // result page shown or not) makes a draft worth keeping.
     bool draftWanted(int submitState, bool resultShown, const ReportForm &now) const;
     bool saveDraft(ReportDraft draft);
     // The draft of the launch, shown as restored; the form is the caller's to fill.
@@ -88,8 +88,6 @@ public:
 signals:
     // "Discard" on the draft note: the form is to be emptied.
     void discardRequested();
-    // Something went wrong that the user is to hear of.
-    void failed(const QString &text);
 
 private:
     void scheduleRetry(int attempt);
@@ -99,6 +97,8 @@ private:
     QLabel *m_draftNote;
     QLabel *m_savedLine;
     const QColor &m_linkColour;
+    const WindowSeams &m_seams;
+    QWidget *m_window;
     Outbox m_outbox;
     DraftStore m_drafts;
     QString m_draftKey;
@@ -113,6 +113,5 @@ private:
     QTimer *m_retryTimer = nullptr;
     int m_retryAttempt = 0;
     QStringList m_draftVersions;
-    SavePathAsker m_savePathAsker;
     ResendLauncher m_resendLauncher;
 };
