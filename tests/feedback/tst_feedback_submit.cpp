@@ -498,8 +498,16 @@ void TestFeedbackSubmit::delivery()
     QString mail;
     if (state != 2) {
         QVERIFY(QDir(saveDir).entryList(QDir::Files).isEmpty());
-        mail = m_work.path() + QStringLiteral("/saved-") + QString::number(run);
+        // A place that cannot be written to: the user hears of it, under the product's name.
+        mail = m_work.path() + QStringLiteral("/no-such-folder/saved");
         m_window->seams().fileDialog = [&](QWidget *, const QString &, const QString &, const QString &) { return mail; };
+        QStringList told;
+        m_window->seams().messageBox = [&](const QString &text, const QString &caption) { told << text << caption; };
+        emit savedLine->linkActivated(QStringLiteral("save"));
+        QTRY_COMPARE_WITH_TIMEOUT(told.size(), 2, 10000);
+        QVERIFY2(told.first().contains(QDir::toNativeSeparators(mail + QStringLiteral(".eml"))), qPrintable(told.first()));
+        QCOMPARE(told.last(), m_window->reportContext().productName);
+        mail = m_work.path() + QStringLiteral("/saved-") + QString::number(run);
         emit savedLine->linkActivated(QStringLiteral("save"));
         mail += QStringLiteral(".eml");
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(mail), 10000); // written on a worker
