@@ -62,7 +62,7 @@ void CFeedback::SlotSendEmail()
         QMetaObject::invokeMethod(this, show, Qt::QueuedConnection);
     });
     m_seams.newDelivery(*m_delivery);
-    m_sendThread = new CSendThread(this);
+    m_sendThread = new CSendThread(this, this);
     m_sendThread->start(QThread::InheritPriority);
 }
 

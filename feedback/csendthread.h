@@ -15,7 +15,7 @@ class CSendThread : public QThread
 {
     Q_OBJECT
 public:
-    explicit CSendThread(DeliveryRunner *runner) : m_runner(runner) {}
+    CSendThread(DeliveryRunner *runner, QObject *parent) : QThread(parent), m_runner(runner) {}
 
 protected:
     void run() override { m_runner->runDelivery(); }
