@@ -55,11 +55,11 @@ void CFeedback::SlotSendEmail()
     m_keptReports->prepare(*m_delivery, form);
     m_delivery->setProgress([this](ReportDelivery::Step step, qint64 sent, qint64 total) {
         // On the send thread: the window hears of it queued, on its own thread.
-        const auto show = [this, step, sent, total] {
+        const auto showStep = [this, step, sent, total] {
             if (m_submitState == 1) // not once the outcome is shown
                 m_progressView->showStep(step, sent, total);
         };
-        QMetaObject::invokeMethod(this, show, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, showStep, Qt::QueuedConnection);
     });
     m_seams.newDelivery(*m_delivery);
     m_sendThread = new CSendThread(this, this);
